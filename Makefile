@@ -1,0 +1,48 @@
+# make run   - build and start the program on the sample disc
+# make test  - build and run every test, in a normal and a sanitizer build
+# make bench - build and run the benchmarks
+
+BUILD      := build
+ASAN_BUILD := build-asan
+JOBS       ?= $(shell nproc)
+WERROR     := $(if $(CI),ON,OFF)
+
+CMAKE_COMMON := -G Ninja -DQUELMARA_WERROR=$(WERROR)
+
+.PHONY: all deps build build-asan test run bench clean
+
+all: build
+
+deps:
+	@bash tools/deps.sh
+
+$(BUILD)/build.ninja: | deps
+	cmake -S . -B $(BUILD) $(CMAKE_COMMON) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+$(ASAN_BUILD)/build.ninja: | deps
+	cmake -S . -B $(ASAN_BUILD) $(CMAKE_COMMON) -DCMAKE_BUILD_TYPE=Debug \
+	  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DQUELMARA_SANITIZE=ON
+
+build: deps $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS)
+
+build-asan: deps $(ASAN_BUILD)/build.ninja
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+
+test: build build-asan
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+	  ctest --output-on-failure -j $(JOBS)
+
+run: build
+	@if [ -x $(BUILD)/quelmara ]; then \
+	  $(BUILD)/quelmara disc; \
+	else \
+	  echo "The program is not built yet: the libraries and tests are; 'make test' runs them."; \
+	fi
+
+bench: build
+	$(BUILD)/bench/quelmara_bench
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD)

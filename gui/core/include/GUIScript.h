@@ -1,0 +1,45 @@
+// Layout scripts: the reader, the token routines every type's script
+// constructor uses, the loader and the two writers.
+#pragma once
+
+#include <stdbool.h>
+#include <stdint.h>
+#include <stdio.h>
+
+#include "GUIControl.h"
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+enum { GUI_SCRIPT_WORD_SIZE = 128 };
+
+struct GUIScriptReader {
+    char *pBuffer; // the whole file, not terminated
+    char *pPos;
+    char *pEnd;
+    int32_t iLine;
+};
+
+struct GUIControlScriptArgs {
+    GUIRect oRect; // from the statement's bracketed part; all zero when absent
+    char szType[GUI_SCRIPT_WORD_SIZE];
+};
+
+bool GUIScriptOpen(GUIScriptReader *reader, const char *path);
+void GUIScriptClose(GUIScriptReader *reader);
+void GUIScriptSkipBlanks(GUIScriptReader *reader);
+char GUIScriptPeek(GUIScriptReader *reader);
+char GUIScriptGetChar(GUIScriptReader *reader);
+void GUIScriptGetWord(GUIScriptReader *reader, char *buffer, int32_t size);
+int32_t GUIScriptGetNumber(GUIScriptReader *reader);
+void GUIScriptError(GUIScriptReader *reader);
+
+GUIControl *GUIControlCreateFromFile(GUIControl *parent, const char *path);
+GUIControl *GUIControlCreateFromScript(GUIControl *parent, GUIScriptReader *reader);
+void GUIControlSaveTree(GUIControl *ctl, FILE *stream, int32_t depth);
+void GUIControlDumpToLog(GUIControl *ctl, int32_t depth);
+
+#ifdef __cplusplus
+}
+#endif
