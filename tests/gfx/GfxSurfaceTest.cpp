@@ -9,6 +9,7 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <memory>
 #include <random>
 #include <string>
 #include <vector>
@@ -20,6 +21,7 @@ namespace fs = std::filesystem;
 namespace {
 
 using Bytes = std::vector<uint8_t>;
+using SurfacePtr = std::unique_ptr<GfxSurface, decltype(&GfxAPIDeleteSurface)>;
 
 constexpr int32_t kWidth = 37; // odd, so every depth pads its rows
 constexpr int32_t kHeight = 23;
@@ -91,11 +93,10 @@ class BitmapFiles : public ::testing::Test {
     }
 
     // Makes a test picture with convert; the options end with the format, as in "BMP3:".
-    fs::path make(const std::string &name, const std::string &options,
-                  const std::string &picture = "plasma:fractal") {
+    fs::path make(const std::string &name, const std::string &options) {
         const fs::path file = dir / name;
         const std::string command = "convert -seed 7 -size " + std::to_string(kWidth) + "x" +
-                                    std::to_string(kHeight) + " " + picture + " " + options + "'" +
+                                    std::to_string(kHeight) + " plasma:fractal " + options + "'" +
                                     file.string() + "'";
         EXPECT_EQ(std::system(command.c_str()), 0) << command;
         return file;
@@ -112,7 +113,7 @@ class BitmapFiles : public ::testing::Test {
 
     // The loaded pixels against ImageMagick's reading of the reference file.
     void expectSameAsReference(const fs::path &file, const fs::path &reference = {}) {
-        GfxSurface *s = GfxAPILoadNewSurface(file.c_str(), nullptr);
+        const SurfacePtr s(GfxAPILoadNewSurface(file.c_str(), nullptr), GfxAPIDeleteSurface);
         ASSERT_NE(s, nullptr) << file;
         EXPECT_EQ(s->iBmpWidth, kWidth);
         EXPECT_EQ(s->iBmpHeight, kHeight);
@@ -125,7 +126,6 @@ class BitmapFiles : public ::testing::Test {
                 const size_t i = static_cast<size_t>(y) * kWidth + x;
                 ASSERT_EQ(s->pPixels[i], expected[i]) << file.filename() << " at " << x << "," << y;
             }
-        GfxAPIDeleteSurface(s);
     }
 
     // Loads a file that must be refused: null, and one line naming it on stderr.
@@ -182,7 +182,7 @@ TEST_F(BitmapFiles, InvalidPixelOffsetFallsBackToTheHeaders) {
 TEST_F(BitmapFiles, MaskFileBecomesOneBytePerPixel) {
     const fs::path picture = make("pic.bmp", "-type truecolor BMP3:");
     const fs::path mask = make("mask.bmp", "-monochrome -compress none BMP3:");
-    GfxSurface *s = GfxAPILoadNewSurface(picture.c_str(), mask.c_str());
+    const SurfacePtr s(GfxAPILoadNewSurface(picture.c_str(), mask.c_str()), GfxAPIDeleteSurface);
     ASSERT_NE(s, nullptr);
     ASSERT_NE(s->pMask, nullptr);
     EXPECT_EQ(s->iMaskWidth, kWidth);
@@ -191,7 +191,6 @@ TEST_F(BitmapFiles, MaskFileBecomesOneBytePerPixel) {
     ASSERT_EQ(expected.size(), static_cast<size_t>(kWidth * kHeight));
     for (size_t i = 0; i < expected.size(); ++i)
         ASSERT_EQ(s->pMask[i], (expected[i] & 0xff) >= 128 ? 1 : 0) << i;
-    GfxAPIDeleteSurface(s);
 
     testing::internal::CaptureStderr();
     EXPECT_EQ(GfxAPILoadNewSurface(picture.c_str(), (dir / "gone.bmp").c_str()), nullptr);
