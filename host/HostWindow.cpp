@@ -3,7 +3,9 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <optional>
+#include <string>
 
 #include "GfxAPI.h"
 #include "HostEvents.h"
@@ -55,6 +57,20 @@ class CActiveHostScope {
   private:
     CHostWindow *m_previous;
 };
+
+// SDL falls back on drivers that show nothing when no window system answers;
+// a window there would be invisible, unless the user asked for one by name.
+bool IsInvisibleFallback(const char *driver) {
+    if (!driver || std::getenv("SDL_VIDEODRIVER"))
+        return false;
+    const std::string name = driver;
+    return name == "offscreen" || name == "dummy";
+}
+
+std::string Variable(const char *name) {
+    const char *value = std::getenv(name);
+    return value ? value : "";
+}
 
 // Rounds up, so that a wait never ends just before the deadline it waits for.
 int MillisecondsUntil(Clock::time_point deadline) {
@@ -171,9 +187,19 @@ bool CHostWindow::Open(std::string &error) {
     }
     // Closing the window is the dialog's business (OnCancel), not a quit request.
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+    // The window shows a software back buffer: the window system's own image
+    // transfer does it without starting an OpenGL stack.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    // A desktop dialog leaves the screen saver alone.
+    SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
     auto video = std::make_unique<CVideoSubsystem>();
     if (!video->IsOpen()) {
         error = std::string("quelmara: cannot open the display: ") + SDL_GetError();
+        return false;
+    }
+    if (IsInvisibleFallback(SDL_GetCurrentVideoDriver())) {
+        error = "quelmara: cannot connect to the display (DISPLAY=" + Variable("DISPLAY") +
+                ", WAYLAND_DISPLAY=" + Variable("WAYLAND_DISPLAY") + ")";
         return false;
     }
     std::unique_ptr<SDL_Window, WindowDeleter> window(
