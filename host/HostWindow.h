@@ -1,0 +1,66 @@
+// The one window of the program and its modal event loop. The window system
+// stays behind this class: its users see no SDL types.
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "HostDialog.h"
+
+namespace host {
+
+struct ClientSize {
+    int32_t width;
+    int32_t height;
+};
+
+class CHostWindow {
+  public:
+    CHostWindow();
+    ~CHostWindow();
+    CHostWindow(const CHostWindow &) = delete;
+    CHostWindow &operator=(const CHostWindow &) = delete;
+
+    // Creates the window, hidden, titled "Quelmara", and makes it the graphics
+    // layer's display target (GfxAPIDisplay copies to it). False, with a line
+    // for the user in error, when there is no display or SDL cannot open one.
+    bool Open(std::string &error);
+
+    // Runs the dialog: OnInitDialog, then the event loop until EndDialog.
+    // Returns the value given to EndDialog, or -1 when the window is not open
+    // or another dialog is running.
+    int DoModal(CHostDialog &dialog);
+
+    // Makes the window's outer size, decorations included, width × height and
+    // shows it; the client area is what is left inside the decorations.
+    void SetOuterSize(int32_t width, int32_t height);
+    ClientSize GetClientSize() const;
+    // The window handle to give to GfxAPIInit.
+    void *NativeHandle() const;
+
+    // Starts (or restarts) the periodic OnWindowTimer tick, delivered from the
+    // event loop's own thread.
+    void SetTimer(std::chrono::milliseconds period);
+    void KillTimer();
+
+    // For nested loops (folder browser, message boxes): dispatches the events
+    // already queued and a due timer tick, without blocking.
+    void PumpPendingEvents();
+    // The same after waiting up to maxWait for an event or the next tick.
+    void WaitAndPumpEvents(std::chrono::milliseconds maxWait);
+
+    void EndModal(int result);
+    bool IsModalEnded() const;
+
+    // The host whose DoModal is running, or null; services that act on behalf
+    // of the main window (message box owner, nested loops) find it here.
+    static CHostWindow *Active();
+
+  private:
+    struct Impl;
+    std::unique_ptr<Impl> m_impl;
+};
+
+} // namespace host
