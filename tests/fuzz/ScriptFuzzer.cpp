@@ -20,7 +20,9 @@ FILE *sink = nullptr;
 // Stands in for the skin's bitmap initialiser without opening the named file:
 // a script may name any path (a device, a huge file), and the fuzzer must
 // neither hang nor fill its memory on one.
-void SizeLikeAPicture(GUIControl *ctl) { GUIControlSetSize(ctl, 16, 12); }
+void SizeLikeAPicture(GUIControl *ctl) {
+    GUIControlSetSize(ctl, 16, 12);
+}
 
 void RemoveScratch() {
     std::remove(scriptPath.c_str());

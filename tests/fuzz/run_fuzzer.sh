@@ -11,6 +11,10 @@ dictionary=$3
 artifacts=$4
 seconds=${5:-30}
 
+# The target writes every input to a file: keep that in memory when possible.
+if [ -d /dev/shm ] && [ -w /dev/shm ]; then
+  export TMPDIR=/dev/shm
+fi
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mkdir "$work/corpus"
