@@ -207,6 +207,11 @@ bool CopyFile(const std::string &strFrom, const std::string &strTo) {
     return CopyContents(source.m_file.Get(), target.Get(), source.m_nSize);
 }
 
+bool IsSameFile(const std::string &strFirst, const std::string &strSecond) {
+    std::error_code error;
+    return std::filesystem::equivalent(strFirst, strSecond, error) && !error;
+}
+
 std::optional<std::string> CurrentDirectory() {
     std::error_code error;
     std::filesystem::path current = std::filesystem::current_path(error);

@@ -33,6 +33,9 @@ bool MakeDirectory(const std::string &strPath);
 // is refused, as is a destination that is itself a symbolic link.
 bool CopyFile(const std::string &strFrom, const std::string &strTo);
 
+// True when both paths name the same existing file or folder.
+bool IsSameFile(const std::string &strFirst, const std::string &strSecond);
+
 // The working directory as an absolute path; no value when it cannot be found.
 std::optional<std::string> CurrentDirectory();
 

@@ -6,6 +6,37 @@
 #include "FileServices.h"
 #include "GameCatalog.h"
 
+namespace {
+
+// Copies one folder recursively. The install's own folder is never copied into
+// itself: it lies inside the game folder when the HotSync folder is empty and
+// the working directory is the game's, as it is after the catalogue walk.
+void CopyFolder(const std::string &strSource, const std::string &strDestination,
+                const std::string &strInstallFolder) {
+    FileServices::MakeDirectory(strDestination);
+    if (!FileServices::ChangeDirectory(strSource))
+        return;
+    // Taken whole: copying a sub-folder changes the working directory meanwhile.
+    const std::optional<std::vector<CListedEntry>> listing = FileServices::ListDirectory(strSource);
+    if (!listing)
+        return;
+    for (const CListedEntry &entry : *listing) {
+        if (!CCatalogGame::IsCopiedName(entry.m_strName))
+            continue;
+        // Back into this folder, which a nested copy has left.
+        if (!FileServices::ChangeDirectory(strSource))
+            return;
+        const std::string strTarget = strDestination + entry.m_strName;
+        const std::string strFrom = strSource + "/" + entry.m_strName;
+        if (!entry.m_bIsDirectory)
+            FileServices::CopyFile(entry.m_strName, strTarget);
+        else if (!FileServices::IsSameFile(strFrom, strInstallFolder))
+            CopyFolder(strFrom, strTarget + "/", strInstallFolder);
+    }
+}
+
+} // namespace
+
 std::string InstalledFolderName(const std::string &strDisplayName,
                                 const std::string &strGameFolder) {
     std::string strClean;
@@ -36,23 +67,5 @@ void CCatalogGame::Install() {
 }
 
 void CCatalogGame::CopyTree(const std::string &strSource, const std::string &strDestination) {
-    FileServices::MakeDirectory(strDestination);
-    if (!FileServices::ChangeDirectory(strSource))
-        return;
-    // Taken whole: copying a sub-folder changes the working directory meanwhile.
-    const std::optional<std::vector<CListedEntry>> listing = FileServices::ListDirectory(strSource);
-    if (!listing)
-        return;
-    for (const CListedEntry &entry : *listing) {
-        if (!IsCopiedName(entry.m_strName))
-            continue;
-        // Back into this folder, which a nested copy has left.
-        if (!FileServices::ChangeDirectory(strSource))
-            return;
-        const std::string strTarget = strDestination + entry.m_strName;
-        if (entry.m_bIsDirectory)
-            CopyTree(strSource + "/" + entry.m_strName, strTarget + "/");
-        else
-            FileServices::CopyFile(entry.m_strName, strTarget);
-    }
+    CopyFolder(strSource, strDestination, strDestination);
 }
