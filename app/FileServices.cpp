@@ -13,6 +13,7 @@
 namespace FileServices {
 namespace {
 
+constexpr std::size_t kFirstReadSize = 4096;
 constexpr std::size_t kCopyBufferSize = 128 * 1024;
 constexpr std::size_t kCopyChunk = std::size_t{1} << 30;
 
@@ -54,15 +55,18 @@ COpenedFile OpenForReading(const std::string &strPath) {
     return {std::move(file), static_cast<std::size_t>(info.st_size)};
 }
 
-// Reads until the end of the file or nLimit bytes. The size is only a hint for
-// the first allocation: a file that grows or shrinks meanwhile is read as it is.
-// A read error ends the reading with what was read so far.
+// Reads at most nLimit bytes of the file as it was when opened: its size ends
+// the reading (a file that shrinks meanwhile ends earlier). A file that reports
+// no size, as virtual files do, is read to its end. A read error ends the
+// reading with what was read so far.
 std::string ReadUpTo(const COpenedFile &opened, std::size_t nLimit) {
-    std::string data(std::min(nLimit, opened.m_nSize + 1), '\0');
+    const bool bSized = opened.m_nSize > 0;
+    const std::size_t nWanted = bSized ? std::min(nLimit, opened.m_nSize) : nLimit;
+    std::string data(bSized ? nWanted : std::min(nLimit, kFirstReadSize), '\0');
     std::size_t nUsed = 0;
-    while (nUsed < nLimit) {
+    while (nUsed < nWanted) {
         if (nUsed == data.size())
-            data.resize(std::min(nLimit, std::max(2 * data.size(), std::size_t{4096})));
+            data.resize(std::min(nWanted, 2 * data.size()));
         const ssize_t nRead = read(opened.m_file.Get(), data.data() + nUsed, data.size() - nUsed);
         if (nRead < 0 && errno == EINTR)
             continue;
@@ -229,8 +233,9 @@ std::string AbsolutePath(const std::string &strPath) {
     return (*current == "/" ? "" : *current) + "/" + strPath;
 }
 
-bool CanOpenFile(const std::string &strPath) {
-    return OpenForReading(strPath).m_file.IsOpen();
+bool IsRegularFile(const std::string &strPath) {
+    struct stat info {};
+    return stat(strPath.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
 std::optional<std::string> ReadTextFile(const std::string &strPath) {

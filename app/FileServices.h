@@ -42,8 +42,9 @@ std::optional<std::string> CurrentDirectory();
 // An absolute path stays as it is; any other is taken relative to the working directory.
 std::string AbsolutePath(const std::string &strPath);
 
-// True when the path names a regular file that can be opened for reading.
-bool CanOpenFile(const std::string &strPath);
+// True when the path names a regular file (a link is followed); folders,
+// pipes and devices are no files to read.
+bool IsRegularFile(const std::string &strPath);
 
 // A file of the disc read whole, with CR LF read as LF like a Windows text-mode read.
 std::optional<std::string> ReadTextFile(const std::string &strPath);

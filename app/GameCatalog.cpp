@@ -94,7 +94,7 @@ void CCatalogEntry::GatherGamesInto(CCatalogEntry &others) {
 
 bool CCatalogEntry::HasDetailsFile(const std::string &strPath) {
     return FileServices::ChangeDirectory(FolderOnDisc(strPath)) &&
-           FileServices::CanOpenFile("_details");
+           FileServices::IsRegularFile("_details");
 }
 
 bool CCatalogEntry::IsSubFolderName(const std::string &strName) {
