@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdint>
 #include <dirent.h>
 #include <fcntl.h>
 #include <filesystem>
@@ -238,8 +237,8 @@ bool IsRegularFile(const std::string &strPath) {
     return stat(strPath.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
-std::optional<std::string> ReadTextFile(const std::string &strPath) {
-    std::optional<std::string> text = ReadFile(strPath, SIZE_MAX);
+std::optional<std::string> ReadTextFile(const std::string &strPath, std::size_t nMaxBytes) {
+    std::optional<std::string> text = ReadFile(strPath, nMaxBytes);
     if (text)
         TranslateTextMode(*text);
     return text;
@@ -253,7 +252,7 @@ std::optional<std::string> ReadTextLine(const std::string &strPath, std::size_t 
         return line;
     TranslateTextMode(*line);
     const std::size_t nLineEnd = line->find('\n');
-    std::size_t nLength =
+    const std::size_t nLength =
         std::min(nMaxChars, nLineEnd == std::string::npos ? line->size() : nLineEnd + 1);
     line->resize(std::min(nLength, line->find('\0')));
     return line;

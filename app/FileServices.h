@@ -46,8 +46,9 @@ std::string AbsolutePath(const std::string &strPath);
 // pipes and devices are no files to read.
 bool IsRegularFile(const std::string &strPath);
 
-// A file of the disc read whole, with CR LF read as LF like a Windows text-mode read.
-std::optional<std::string> ReadTextFile(const std::string &strPath);
+// A file of the disc read whole, or its first nMaxBytes bytes, with CR LF read
+// as LF like a Windows text-mode read.
+std::optional<std::string> ReadTextFile(const std::string &strPath, std::size_t nMaxBytes);
 
 // The first line of such a file, its LF included when it comes within nMaxChars
 // characters, cut after nMaxChars otherwise, and cut at a zero byte.

@@ -11,6 +11,8 @@ namespace {
 
 constexpr std::size_t kNameLineLength = 254;
 constexpr std::size_t kTextLineLength = 2047;
+// Far beyond any real description; only keeps a broken disc from exhausting memory.
+constexpr std::size_t kTextFileLimit = 64u * 1024 * 1024;
 
 // The filesystem root is kept as "" so that its children join as "/name".
 std::string FolderOnDisc(const std::string &strPath) {
@@ -18,7 +20,7 @@ std::string FolderOnDisc(const std::string &strPath) {
 }
 
 void AppendTextFile(const char *pszFile, std::string &strText) {
-    if (std::optional<std::string> text = FileServices::ReadTextFile(pszFile))
+    if (std::optional<std::string> text = FileServices::ReadTextFile(pszFile, kTextFileLimit))
         strText += *text;
 }
 
