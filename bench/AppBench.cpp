@@ -125,7 +125,7 @@ void BM_CatalogWalk(benchmark::State &state) {
     }
     state.counters["games"] = kCategories * kGamesPerCategory;
 }
-BENCHMARK(BM_CatalogWalk)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_CatalogWalk)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
 
 void BM_ReadDiscTextFilesOnly(benchmark::State &state) {
     CGeneratedDisc &disc = Disc();
@@ -145,7 +145,7 @@ void BM_ReadDiscTextFilesOnly(benchmark::State &state) {
     }
     state.counters["files"] = static_cast<double>(disc.m_textFiles.size());
 }
-BENCHMARK(BM_ReadDiscTextFilesOnly)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ReadDiscTextFilesOnly)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
 
 void BM_InstallGame(benchmark::State &state) {
     CGeneratedGame &game = Game();
