@@ -1,0 +1,275 @@
+#include "FileServices.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <dirent.h>
+#include <fcntl.h>
+#include <filesystem>
+#include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace FileServices {
+namespace {
+
+constexpr std::size_t kFirstReadSize = 4096;
+constexpr std::size_t kCopyBufferSize = 128 * 1024;
+constexpr std::size_t kCopyChunk = std::size_t{1} << 30;
+
+// Owns an open file descriptor.
+class CFileDescriptor {
+  public:
+    explicit CFileDescriptor(int iFd) : m_iFd(iFd) {}
+    CFileDescriptor(CFileDescriptor &&other) noexcept : m_iFd(other.m_iFd) { other.m_iFd = -1; }
+    CFileDescriptor(const CFileDescriptor &) = delete;
+    CFileDescriptor &operator=(const CFileDescriptor &) = delete;
+    CFileDescriptor &operator=(CFileDescriptor &&) = delete;
+    ~CFileDescriptor() {
+        if (m_iFd >= 0)
+            close(m_iFd);
+    }
+    int Get() const { return m_iFd; }
+    bool IsOpen() const { return m_iFd >= 0; }
+
+  private:
+    int m_iFd;
+};
+
+struct CDirectoryCloser {
+    void operator()(DIR *pDir) const { closedir(pDir); }
+};
+
+// A regular file opened for reading, with its size. Folders, pipes and devices
+// are refused so that no reader blocks or reads without end.
+struct COpenedFile {
+    CFileDescriptor m_file{-1};
+    std::size_t m_nSize = 0;
+};
+
+COpenedFile OpenForReading(const std::string &strPath) {
+    CFileDescriptor file(open(strPath.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    struct stat info {};
+    if (!file.IsOpen() || fstat(file.Get(), &info) != 0 || !S_ISREG(info.st_mode))
+        return {};
+    return {std::move(file), static_cast<std::size_t>(info.st_size)};
+}
+
+// Reads at most nLimit bytes of the file as it was when opened: its size ends
+// the reading (a file that shrinks meanwhile ends earlier). A file that reports
+// no size, as virtual files do, is read to its end. A read error ends the
+// reading with what was read so far.
+std::string ReadUpTo(const COpenedFile &opened, std::size_t nLimit) {
+    const bool bSized = opened.m_nSize > 0;
+    const std::size_t nWanted = bSized ? std::min(nLimit, opened.m_nSize) : nLimit;
+    std::string data(bSized ? nWanted : std::min(nLimit, kFirstReadSize), '\0');
+    std::size_t nUsed = 0;
+    while (nUsed < nWanted) {
+        if (nUsed == data.size())
+            data.resize(std::min(nWanted, 2 * data.size()));
+        const ssize_t nRead = read(opened.m_file.Get(), data.data() + nUsed, data.size() - nUsed);
+        if (nRead < 0 && errno == EINTR)
+            continue;
+        if (nRead <= 0)
+            break;
+        nUsed += static_cast<std::size_t>(nRead);
+    }
+    data.resize(nUsed);
+    return data;
+}
+
+std::optional<std::string> ReadFile(const std::string &strPath, std::size_t nLimit) {
+    const COpenedFile opened = OpenForReading(strPath);
+    if (!opened.m_file.IsOpen())
+        return std::nullopt;
+    return ReadUpTo(opened, nLimit);
+}
+
+// Drops the CR of every CR LF pair; a lone CR stays.
+void TranslateTextMode(std::string &strText) {
+    std::size_t nOut = strText.find('\r');
+    if (nOut == std::string::npos)
+        return;
+    for (std::size_t nIn = nOut; nIn < strText.size(); ++nIn) {
+        const bool bPairedCR =
+            strText[nIn] == '\r' && nIn + 1 < strText.size() && strText[nIn + 1] == '\n';
+        if (!bPairedCR)
+            strText[nOut++] = strText[nIn];
+    }
+    strText.resize(nOut);
+}
+
+// NTFS compares names through its upper-case table, so "_" sorts after letters.
+unsigned char FoldCase(unsigned char c) {
+    return (c >= 'a' && c <= 'z') ? c - ('a' - 'A') : c;
+}
+
+bool ListsBefore(const CListedEntry &a, const CListedEntry &b) {
+    const std::string &x = a.m_strName;
+    const std::string &y = b.m_strName;
+    const std::size_t nCommon = std::min(x.size(), y.size());
+    for (std::size_t i = 0; i < nCommon; ++i) {
+        const unsigned char cx = FoldCase(static_cast<unsigned char>(x[i]));
+        const unsigned char cy = FoldCase(static_cast<unsigned char>(y[i]));
+        if (cx != cy)
+            return cx < cy;
+    }
+    if (x.size() != y.size())
+        return x.size() < y.size();
+    return x < y;
+}
+
+bool IsRealDirectory(DIR *pDir, const dirent &entry) {
+    if (entry.d_type != DT_UNKNOWN)
+        return entry.d_type == DT_DIR;
+    struct stat info {};
+    return fstatat(dirfd(pDir), entry.d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
+           S_ISDIR(info.st_mode);
+}
+
+bool WriteAll(int iFd, const char *pData, std::size_t nSize) {
+    while (nSize > 0) {
+        const ssize_t nWritten = write(iFd, pData, nSize);
+        if (nWritten < 0 && errno == EINTR)
+            continue;
+        if (nWritten <= 0)
+            return false;
+        pData += nWritten;
+        nSize -= static_cast<std::size_t>(nWritten);
+    }
+    return true;
+}
+
+// Continues from both files' current offsets.
+bool CopyByReading(int iFrom, int iTo) {
+    std::unique_ptr<char[]> buffer(new char[kCopyBufferSize]);
+    for (;;) {
+        const ssize_t nRead = read(iFrom, buffer.get(), kCopyBufferSize);
+        if (nRead < 0 && errno == EINTR)
+            continue;
+        if (nRead < 0)
+            return false;
+        if (nRead == 0)
+            return true;
+        if (!WriteAll(iTo, buffer.get(), static_cast<std::size_t>(nRead)))
+            return false;
+    }
+}
+
+// Copies in the kernel where it can; filesystems that refuse, or report an early
+// end (some do for files they cannot copy this way), fall back to read and write.
+bool CopyContents(int iFrom, int iTo, std::size_t nExpected) {
+    std::size_t nCopied = 0;
+    for (;;) {
+        const ssize_t nDone = copy_file_range(iFrom, nullptr, iTo, nullptr, kCopyChunk, 0);
+        if (nDone > 0) {
+            nCopied += static_cast<std::size_t>(nDone);
+            continue;
+        }
+        if (nDone == 0 && nCopied >= nExpected)
+            return true;
+        if (nDone < 0 && errno == EINTR)
+            continue;
+        if (nDone < 0 && errno != EXDEV && errno != EINVAL && errno != ENOSYS &&
+            errno != EOPNOTSUPP)
+            return false;
+        return CopyByReading(iFrom, iTo);
+    }
+}
+
+} // namespace
+
+std::optional<std::vector<CListedEntry>> ListDirectory(const std::string &strPath) {
+    const std::unique_ptr<DIR, CDirectoryCloser> dir(opendir(strPath.c_str()));
+    if (!dir)
+        return std::nullopt;
+    std::vector<CListedEntry> entries;
+    while (const dirent *pEntry = readdir(dir.get()))
+        entries.push_back({pEntry->d_name, IsRealDirectory(dir.get(), *pEntry)});
+    std::sort(entries.begin(), entries.end(), ListsBefore);
+    return entries;
+}
+
+bool ChangeDirectory(const std::string &strPath) {
+    return chdir(strPath.c_str()) == 0;
+}
+
+bool MakeDirectory(const std::string &strPath) {
+    return mkdir(strPath.c_str(), 0777) == 0;
+}
+
+bool CopyFile(const std::string &strFrom, const std::string &strTo) {
+    const COpenedFile source = OpenForReading(strFrom);
+    if (!source.m_file.IsOpen())
+        return false;
+    // Created writable whatever the source's bits (disc files are often
+    // read-only), so that installing again can overwrite the copy.
+    const CFileDescriptor target(
+        open(strTo.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0666));
+    if (!target.IsOpen())
+        return false;
+    return CopyContents(source.m_file.Get(), target.Get(), source.m_nSize);
+}
+
+bool IsSameFile(const std::string &strFirst, const std::string &strSecond) {
+    std::error_code error;
+    return std::filesystem::equivalent(strFirst, strSecond, error) && !error;
+}
+
+std::optional<std::string> CurrentDirectory() {
+    std::error_code error;
+    std::filesystem::path current = std::filesystem::current_path(error);
+    if (error)
+        return std::nullopt;
+    return current.string();
+}
+
+std::string AbsolutePath(const std::string &strPath) {
+    if (!strPath.empty() && strPath.front() == '/')
+        return strPath;
+    const std::optional<std::string> current = CurrentDirectory();
+    if (!current)
+        return strPath;
+    return (*current == "/" ? "" : *current) + "/" + strPath;
+}
+
+bool IsRegularFile(const std::string &strPath) {
+    struct stat info {};
+    return stat(strPath.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+std::optional<std::string> ReadTextFile(const std::string &strPath, std::size_t nMaxBytes) {
+    std::optional<std::string> text = ReadFile(strPath, nMaxBytes);
+    if (text)
+        TranslateTextMode(*text);
+    return text;
+}
+
+std::optional<std::string> ReadTextLine(const std::string &strPath, std::size_t nMaxChars) {
+    // Each character read in text mode takes at most two bytes (CR LF); one byte
+    // more shows whether a CR at the edge is part of a pair.
+    std::optional<std::string> line = ReadFile(strPath, 2 * nMaxChars + 1);
+    if (!line)
+        return line;
+    TranslateTextMode(*line);
+    const std::size_t nLineEnd = line->find('\n');
+    const std::size_t nLength =
+        std::min(nMaxChars, nLineEnd == std::string::npos ? line->size() : nLineEnd + 1);
+    line->resize(std::min(nLength, line->find('\0')));
+    return line;
+}
+
+std::optional<std::string> ReadBytes(const std::string &strPath, std::size_t nMaxBytes) {
+    return ReadFile(strPath, nMaxBytes);
+}
+
+bool WriteFileCreatingFolder(const std::string &strPath, std::string_view bytes) {
+    std::error_code error;
+    const std::filesystem::path folder = std::filesystem::path(strPath).parent_path();
+    if (!folder.empty())
+        std::filesystem::create_directories(folder, error);
+    const CFileDescriptor file(
+        open(strPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
+    return file.IsOpen() && WriteAll(file.Get(), bytes.data(), bytes.size());
+}
+
+} // namespace FileServices

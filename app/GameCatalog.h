@@ -1,0 +1,138 @@
+// The catalogue of the games on the disc: a tree of folder and game entries built
+// by walking the folders below the disc's top folder, and the HotSync folder into
+// which games are installed.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+class CCatalogEntry {
+  public:
+    CCatalogEntry() = default;
+    CCatalogEntry(const CCatalogEntry &) = delete;
+    CCatalogEntry &operator=(const CCatalogEntry &) = delete;
+    // Destroys the children and every later sibling in the chain.
+    virtual ~CCatalogEntry();
+
+    virtual bool IsFolder() const = 0;
+    virtual bool IsGame() const = 0;
+    virtual bool Load() = 0;
+    // The texts belong to the entry and live as long as it does; folders have
+    // none but their name and return null.
+    virtual const char *GetName() const = 0;
+    virtual const char *GetDetails() const = 0;
+    virtual const char *GetInfo() const = 0;
+    virtual const char *GetAuthor() const = 0;
+    virtual const char *GetAuthorWeb() const = 0;
+    virtual const char *GetPicFolder() const = 0;
+    virtual void Install() = 0;
+
+    CCatalogEntry *GetFirstChild() const { return m_pFirstChild.get(); }
+    CCatalogEntry *GetNext() const { return m_pNext.get(); }
+    CCatalogEntry *GetParent() const { return m_pParent; }
+
+    void SetPath(const std::string &strPath);
+    // Names the entry after the first line of the folder's "_name", or the
+    // default when there is none. Leaves the working directory in the folder.
+    void SetNameFromFile(const std::string &strDefaultName);
+    // Kind 0 appends a new game, any other kind a new folder.
+    CCatalogEntry *AddChild(int iKind);
+    void AppendChild(std::unique_ptr<CCatalogEntry> pEntry);
+    // Unlinks and destroys the entry with its sub-tree; an entry that is not a
+    // child of this one is left alone.
+    void RemoveChild(CCatalogEntry *pEntry);
+
+    // Enters the folder and tells whether it holds "_details", the mark of a game.
+    static bool HasDetailsFile(const std::string &strPath);
+    static bool IsSubFolderName(const std::string &strName);
+
+  protected:
+    // Moves every game child, in order, to the end of the collecting entry's children.
+    void GatherGamesInto(CCatalogEntry &others);
+
+  private:
+    std::unique_ptr<CCatalogEntry> m_pFirstChild;
+    std::unique_ptr<CCatalogEntry> m_pNext;
+    CCatalogEntry *m_pParent = nullptr;
+
+  public:
+    // The folder on disc, absolute, without a trailing "/"; "" is the filesystem root.
+    std::string m_strPath;
+    std::string m_strName;
+    // 1 when the folder's children are games only, 0 when it holds sub-folders.
+    std::uint8_t m_bHoldsGames = 0;
+
+  private:
+    // The end of the child list, so that appending to a folder of thousands of
+    // games does not walk the list each time.
+    CCatalogEntry *m_pLastChild = nullptr;
+};
+
+class CCatalogFolder final : public CCatalogEntry {
+  public:
+    bool IsFolder() const override { return true; }
+    bool IsGame() const override { return false; }
+    // Walks the folder: games and category folders become children, folders
+    // without a game at any depth are dropped. False when nothing is kept.
+    bool Load() override;
+    const char *GetName() const override { return m_strName.c_str(); }
+    const char *GetDetails() const override { return nullptr; }
+    const char *GetInfo() const override { return nullptr; }
+    const char *GetAuthor() const override { return nullptr; }
+    const char *GetAuthorWeb() const override { return nullptr; }
+    const char *GetPicFolder() const override { return nullptr; }
+    void Install() override {}
+};
+
+class CCatalogGame final : public CCatalogEntry {
+  public:
+    bool IsFolder() const override { return false; }
+    bool IsGame() const override { return true; }
+    // Reads the game's texts; false only when its folder cannot be entered.
+    bool Load() override;
+    const char *GetName() const override { return m_strName.c_str(); }
+    const char *GetDetails() const override { return m_strDetails.c_str(); }
+    const char *GetInfo() const override { return m_strInfo.c_str(); }
+    const char *GetAuthor() const override { return m_strAuthor.c_str(); }
+    const char *GetAuthorWeb() const override { return m_strAuthorWeb.c_str(); }
+    const char *GetPicFolder() const override { return m_strPicFolder.c_str(); }
+    // Copies the game's own files into a folder named after it inside the
+    // HotSync folder. Every failure is silent and the copy goes on.
+    void Install() override;
+
+    // Copies one sub-folder recursively; the destination ends with "/".
+    void CopyTree(const std::string &strSource, const std::string &strDestination);
+    // False for the game's own underscore files, dot names and the "pic" folder.
+    static bool IsCopiedName(const std::string &strName);
+
+    std::string m_strDetails;
+    std::string m_strInfo;
+    std::string m_strAuthor;
+    std::string m_strAuthorWeb;
+    std::string m_strPicFolder;
+};
+
+class CGameCatalog {
+  public:
+    CGameCatalog();
+    CGameCatalog(const CGameCatalog &) = delete;
+    CGameCatalog &operator=(const CGameCatalog &) = delete;
+    virtual ~CGameCatalog();
+
+    // Builds the tree from the working directory, the disc's top folder.
+    // False, with no root, when the top folder yields nothing.
+    bool LoadCatalog();
+    // Reads the HotSync folder from the settings file; false when there is none.
+    bool LoadSettings();
+    // Writes the folder to the settings file and uses it from now on, even
+    // when the file cannot be written.
+    void SaveHotSyncFolder(const std::string &strPath);
+
+    std::unique_ptr<CCatalogFolder> m_pRoot;
+    // Ends with "/" as stored by a choice; the game's name is appended directly.
+    std::string m_strHotSyncFolder;
+};
+
+// The one catalogue object, set by its construction.
+extern CGameCatalog *g_pCatalog;
