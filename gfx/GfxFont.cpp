@@ -1,0 +1,336 @@
+// Fonts and text: fontconfig picks the face, FreeType renders anti-aliased
+// glyphs that are cached per font and blended into the back buffer.
+#include "GfxAPI.h"
+
+#include <fontconfig/fontconfig.h>
+#include <ft2build.h>
+#include FT_FREETYPE_H
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+namespace {
+
+struct Glyph {
+    int32_t left = 0; // from the pen position to the bitmap's first column
+    int32_t top = 0;  // from the baseline up to the bitmap's first row
+    int32_t width = 0;
+    int32_t rows = 0;
+    int32_t advance = 0;
+    std::vector<uint8_t> coverage; // width * rows, 0..255
+};
+
+} // namespace
+
+struct GfxFont {
+    FT_Face face = nullptr;
+    int32_t ascender = 0;
+    int32_t cellHeight = 0;
+    std::unordered_map<uint32_t, Glyph> glyphs;
+};
+
+namespace {
+
+constexpr int32_t kDefaultCellHeight = 16; // a height of 0 asks for the platform's default
+constexpr int32_t kMaxCellHeight = 1024;
+constexpr char kFallbackFamily[] = "DejaVu Sans";
+
+FT_Library library = nullptr;
+bool libraryTried = false;
+GfxFont *selectedFont = nullptr;
+
+bool ensureLibraries() {
+    if (!libraryTried) {
+        libraryTried = true;
+        if (!FcInit() || FT_Init_FreeType(&library) != 0) {
+            std::fprintf(stderr, "GfxAPICreateFont: cannot start fontconfig or FreeType\n");
+            library = nullptr;
+        }
+    }
+    return library != nullptr;
+}
+
+// The file that fontconfig substitutes for a family, or an empty string.
+std::string matchFontFile(const char *family, int &index) {
+    FcPattern *pattern = FcPatternCreate();
+    if (!pattern)
+        return {};
+    FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8 *>(family));
+    FcPatternAddInteger(pattern, FC_WEIGHT, FC_WEIGHT_REGULAR);
+    FcPatternAddInteger(pattern, FC_SLANT, FC_SLANT_ROMAN);
+    FcPatternAddBool(pattern, FC_SCALABLE, FcTrue);
+    FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+    FcDefaultSubstitute(pattern);
+    FcResult result = FcResultNoMatch;
+    FcPattern *match = FcFontMatch(nullptr, pattern, &result);
+    FcPatternDestroy(pattern);
+    std::string file;
+    if (match) {
+        FcChar8 *path = nullptr;
+        if (FcPatternGetString(match, FC_FILE, 0, &path) == FcResultMatch && path)
+            file = reinterpret_cast<const char *>(path);
+        if (FcPatternGetInteger(match, FC_INDEX, 0, &index) != FcResultMatch)
+            index = 0;
+        FcPatternDestroy(match);
+    }
+    return file;
+}
+
+FT_Face openFace(const char *family) {
+    int index = 0;
+    const std::string file = matchFontFile(family, index);
+    FT_Face face = nullptr;
+    if (file.empty() || FT_New_Face(library, file.c_str(), index, &face) != 0)
+        return nullptr;
+    if (FT_Select_Charmap(face, FT_ENCODING_UNICODE) != 0 && face->num_charmaps > 0)
+        FT_Set_Charmap(face, face->charmaps[0]);
+    return face;
+}
+
+// A positive height is the cell height, a negative one the em height, as on the
+// platform this layer replaces.
+bool sizeFace(FT_Face face, int32_t height) {
+    FT_Size_RequestRec request{};
+    request.type = height < 0 ? FT_SIZE_REQUEST_TYPE_NOMINAL : FT_SIZE_REQUEST_TYPE_CELL;
+    int32_t pixels = height == 0 ? kDefaultCellHeight : height;
+    pixels = std::min(pixels < 0 ? -pixels : pixels, kMaxCellHeight);
+    request.height = static_cast<FT_Long>(pixels) * 64;
+    if (FT_Request_Size(face, &request) == 0)
+        return true;
+    // Bitmap-only faces come in fixed sizes: take the first one.
+    return face->num_fixed_sizes > 0 && FT_Select_Size(face, 0) == 0;
+}
+
+void measureCell(GfxFont &font) {
+    const FT_Size_Metrics &m = font.face->size->metrics;
+    FT_Pos ascender = m.ascender;
+    FT_Pos descender = m.descender;
+    if (FT_IS_SCALABLE(font.face)) {
+        // Unrounded, so that the cell is the height that was asked for.
+        ascender = FT_MulFix(font.face->ascender, m.y_scale);
+        descender = FT_MulFix(font.face->descender, m.y_scale);
+    }
+    font.ascender = static_cast<int32_t>((ascender + 32) >> 6);
+    font.cellHeight = static_cast<int32_t>((ascender - descender + 32) >> 6);
+}
+
+// Windows-1252 bytes 0x80..0x9f; the five unassigned bytes stay C1 controls.
+constexpr uint16_t kCp1252High[32] = {
+    0x20ac, 0x0081, 0x201a, 0x0192, 0x201e, 0x2026, 0x2020, 0x2021, 0x02c6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008d, 0x017d, 0x008f, 0x0090, 0x2018, 0x2019, 0x201c, 0x201d, 0x2022,
+    0x2013, 0x2014, 0x02dc, 0x2122, 0x0161, 0x203a, 0x0153, 0x009d, 0x017e, 0x0178};
+
+// Decodes one UTF-8 sequence at s; returns its length, or 0 if it is not valid.
+size_t decodeUtf8(const unsigned char *s, uint32_t &cp) {
+    const unsigned char c = s[0];
+    size_t length = 0;
+    uint32_t min = 0;
+    if (c < 0x80) {
+        cp = c;
+        return 1;
+    } else if ((c & 0xe0) == 0xc0) {
+        length = 2, cp = c & 0x1f, min = 0x80;
+    } else if ((c & 0xf0) == 0xe0) {
+        length = 3, cp = c & 0x0f, min = 0x800;
+    } else if ((c & 0xf8) == 0xf0) {
+        length = 4, cp = c & 0x07, min = 0x10000;
+    } else {
+        return 0;
+    }
+    for (size_t i = 1; i < length; ++i) {
+        if ((s[i] & 0xc0) != 0x80) // also stops at the terminating zero
+            return 0;
+        cp = (cp << 6) | (s[i] & 0x3f);
+    }
+    if (cp < min || cp > 0x10ffff || (cp >= 0xd800 && cp <= 0xdfff))
+        return 0;
+    return length;
+}
+
+bool isValidUtf8(const unsigned char *s) {
+    uint32_t cp = 0;
+    while (*s) {
+        const size_t length = decodeUtf8(s, cp);
+        if (!length)
+            return false;
+        s += length;
+    }
+    return true;
+}
+
+std::u32string decodeText(const char *text) {
+    std::u32string out;
+    const auto *s = reinterpret_cast<const unsigned char *>(text);
+    if (isValidUtf8(s)) {
+        uint32_t cp = 0;
+        while (*s) {
+            s += decodeUtf8(s, cp);
+            out.push_back(cp);
+        }
+    } else {
+        for (; *s; ++s)
+            out.push_back(*s >= 0x80 && *s < 0xa0 ? kCp1252High[*s - 0x80] : *s);
+    }
+    return out;
+}
+
+bool isControl(uint32_t cp) {
+    return cp < 0x20 || (cp >= 0x7f && cp < 0xa0);
+}
+
+void copyCoverage(const FT_Bitmap &bitmap, Glyph &glyph) {
+    glyph.width = static_cast<int32_t>(bitmap.width);
+    glyph.rows = static_cast<int32_t>(bitmap.rows);
+    glyph.coverage.assign(static_cast<size_t>(glyph.width) * glyph.rows, 0);
+    for (int32_t y = 0; y < glyph.rows; ++y) {
+        const unsigned char *src = bitmap.buffer + static_cast<ptrdiff_t>(y) * bitmap.pitch;
+        uint8_t *dst = glyph.coverage.data() + static_cast<size_t>(y) * glyph.width;
+        for (int32_t x = 0; x < glyph.width; ++x) {
+            if (bitmap.pixel_mode == FT_PIXEL_MODE_MONO)
+                dst[x] = ((src[x >> 3] >> (7 - (x & 7))) & 1) ? 255 : 0;
+            else
+                dst[x] = static_cast<uint8_t>(src[x] * 255 / std::max(bitmap.num_grays - 1, 1));
+        }
+    }
+}
+
+Glyph renderGlyph(FT_Face face, uint32_t cp) {
+    Glyph glyph;
+    if (FT_Load_Char(face, cp, FT_LOAD_RENDER) != 0)
+        return glyph;
+    const FT_GlyphSlot slot = face->glyph;
+    glyph.advance = static_cast<int32_t>((slot->advance.x + 32) >> 6);
+    glyph.left = slot->bitmap_left;
+    glyph.top = slot->bitmap_top;
+    const FT_Bitmap &bitmap = slot->bitmap;
+    const bool readable =
+        bitmap.pixel_mode == FT_PIXEL_MODE_GRAY || bitmap.pixel_mode == FT_PIXEL_MODE_MONO;
+    if (readable && bitmap.buffer)
+        copyCoverage(bitmap, glyph);
+    return glyph;
+}
+
+const Glyph &glyphFor(GfxFont &font, uint32_t cp) {
+    const auto found = font.glyphs.find(cp);
+    if (found != font.glyphs.end())
+        return found->second;
+    return font.glyphs.emplace(cp, renderGlyph(font.face, cp)).first->second;
+}
+
+// A given font becomes the selected one; none means the one selected last.
+GfxFont *selectFont(GfxFont *font) {
+    if (font)
+        selectedFont = font;
+    return selectedFont;
+}
+
+// 0x00BBGGRR to the back buffer's 0x00RRGGBB.
+uint32_t toBackBufferColour(uint32_t colour) {
+    return ((colour & 0xff) << 16) | (colour & 0xff00) | ((colour >> 16) & 0xff);
+}
+
+uint32_t blend(uint32_t dst, uint32_t src, uint32_t alpha) {
+    const uint32_t inv = 255 - alpha;
+    uint32_t out = 0;
+    for (uint32_t shift = 0; shift <= 16; shift += 8) {
+        const uint32_t d = (dst >> shift) & 0xff;
+        const uint32_t s = (src >> shift) & 0xff;
+        out |= ((s * alpha + d * inv + 127) / 255) << shift;
+    }
+    return out;
+}
+
+struct ClipBox {
+    int64_t left, right, top, bottom;
+};
+
+void drawGlyph(const Glyph &glyph, int64_t x0, int64_t y0, const ClipBox &clip, uint32_t colour) {
+    const int64_t xs = std::max(x0, clip.left);
+    const int64_t xe = std::min(x0 + glyph.width, clip.right);
+    const int64_t ys = std::max(y0, clip.top);
+    const int64_t ye = std::min(y0 + glyph.rows, clip.bottom);
+    for (int64_t y = ys; y < ye; ++y) {
+        const uint8_t *src = glyph.coverage.data() + (y - y0) * glyph.width;
+        uint32_t *dst = pGfxBackBuffer + y * iGfxWidth;
+        for (int64_t x = xs; x < xe; ++x) {
+            const uint32_t a = src[x - x0];
+            if (a == 255)
+                dst[x] = colour;
+            else if (a)
+                dst[x] = blend(dst[x], colour, a);
+        }
+    }
+}
+
+} // namespace
+
+extern "C" {
+
+GfxFont *GfxAPICreateFont(const char *face, int32_t height) {
+    if (!ensureLibraries())
+        return nullptr;
+    const char *family = face ? face : "";
+    FT_Face ftFace = openFace(family);
+    if (!ftFace)
+        ftFace = openFace(kFallbackFamily);
+    if (!ftFace) {
+        std::fprintf(stderr, "GfxAPICreateFont: no font found for \"%s\"\n", family);
+        return nullptr;
+    }
+    if (!sizeFace(ftFace, height)) {
+        std::fprintf(stderr, "GfxAPICreateFont: cannot size \"%s\" to %d pixels\n", family,
+                     static_cast<int>(height));
+        FT_Done_Face(ftFace);
+        return nullptr;
+    }
+    auto *font = new GfxFont;
+    font->face = ftFace;
+    measureCell(*font);
+    return font;
+}
+
+void GfxAPIText(const char *text, GUIRect *rect, int32_t offX, int32_t offY, GfxFont *font,
+                uint32_t colour) {
+    GfxFont *f = selectFont(font);
+    if (!f || !text || !rect || !pGfxBackBuffer)
+        return;
+    const ClipBox clip{std::max<int64_t>(rect->iLeft, 0),
+                       std::min<int64_t>(rect->iRight, iGfxWidth), std::max<int64_t>(rect->iTop, 0),
+                       std::min<int64_t>(rect->iBottom, iGfxHeight)};
+    if (clip.left >= clip.right || clip.top >= clip.bottom)
+        return;
+    const uint32_t rgb = toBackBufferColour(colour);
+    int64_t penX = int64_t{rect->iLeft} - offX;
+    const int64_t baseline = int64_t{rect->iTop} - offY + f->ascender;
+    for (const char32_t cp : decodeText(text)) {
+        if (penX >= clip.right + f->cellHeight) // no glyph reaches back that far
+            break;
+        if (isControl(cp))
+            continue;
+        const Glyph &glyph = glyphFor(*f, cp);
+        drawGlyph(glyph, penX + glyph.left, baseline - glyph.top, clip, rgb);
+        penX += glyph.advance;
+    }
+}
+
+int32_t GfxAPITextGetWidth(const char *text, GfxFont *font) {
+    GfxFont *f = selectFont(font);
+    if (!f || !text)
+        return 0;
+    int64_t width = 0;
+    for (const char32_t cp : decodeText(text))
+        if (!isControl(cp))
+            width += glyphFor(*f, cp).advance;
+    return static_cast<int32_t>(std::min<int64_t>(width, INT32_MAX));
+}
+
+int32_t GfxAPITextGetHeight(const char *, GfxFont *font) {
+    GfxFont *f = selectFont(font);
+    return f ? f->cellHeight : 0;
+}
+
+} // extern "C"
