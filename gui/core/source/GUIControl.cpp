@@ -5,11 +5,12 @@
 #include <algorithm>
 #include <cstring>
 
+#include "GUIBitmap.h"
 #include "GUIModule.h"
 
 GUIControl *pGUIControlRoot = nullptr;
 GUIControl *pGUIControlMarked = nullptr;
-GUIControlType *pGUIControlTypeHead = nullptr;
+GUIControlType *pGUIControlTypeHead = &sGUIBitmapType;
 
 GUISkinInitProc pGUIBitmapSkinInit = nullptr;
 GUISkinInitProc pGUIButtonSkinInit = nullptr;

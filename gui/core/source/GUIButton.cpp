@@ -1,0 +1,94 @@
+// Push button.
+#include "GUIButton.h"
+
+#include <cstdio>
+
+#include "GUIDesktop.h"
+#include "GUIModule.h"
+#include "GUIScript.h"
+
+GUIControlType sGUIButtonType = {"Button", GUIButtonFromScript, &sGUIDesktopType};
+
+namespace {
+
+constexpr uint8_t kLeftButton = 1;
+
+GUIButton *asButton(GUIControl *ctl) {
+    return reinterpret_cast<GUIButton *>(ctl);
+}
+
+void showPushed(GUIButton *button, bool pushed) {
+    button->bPushed = pushed;
+    GUIControlSetEvent(&button->oControl, pushed ? GUI_EVENT_BUTTON_DOWN : GUI_EVENT_BUTTON_UP);
+    GUIControlRedrawThis(&button->oControl);
+}
+
+} // namespace
+
+extern "C" {
+
+GUIControl *GUIButtonFromScript(GUIControl *parent, GUIScriptReader *reader,
+                                GUIControlScriptArgs *args) {
+    char caption[GUI_SCRIPT_WORD_SIZE];
+    const bool opened = GUIScriptGetChar(reader) == '(';
+    GUIScriptGetWord(reader, caption, sizeof caption);
+    if (!opened || GUIScriptGetChar(reader) != ')') {
+        GUIScriptError(reader);
+        return nullptr;
+    }
+    return GUIButtonNew(parent, &args->oRect, caption);
+}
+
+GUIControl *GUIButtonNew(GUIControl *parent, GUIRect *rect, const char *caption) {
+    auto *button = static_cast<GUIButton *>(
+        __dalloc(sizeof(GUIButton), "gui\\core\\source\\GUIButton", __LINE__));
+    if (!button)
+        return nullptr;
+    GUIButtonInit(button, parent, rect, caption);
+    button->oControl.bAllocated = 1;
+    GUIControlSetEvent(&button->oControl, GUI_EVENT_CREATED);
+    return &button->oControl;
+}
+
+void GUIButtonInit(GUIButton *button, GUIControl *parent, GUIRect *rect, const char *caption) {
+    GUIControl *ctl = &button->oControl;
+    button->bHeld = 0;
+    button->bPushed = 0;
+    GUIControlInit(ctl, parent, rect);
+    button->pPushedImage = nullptr;
+    button->pReleasedImage = nullptr;
+    std::snprintf(button->szCaption, sizeof button->szCaption, "%s", caption ? caption : "");
+    GUIControlRedrawThis(ctl);
+    ctl->Mouse = GUIButtonMouse;
+    ctl->pType = &sGUIButtonType;
+    GUIControlApplySkin(pGUIButtonSkinInit, ctl);
+}
+
+void GUIButtonMouse(GUIControl *self, int32_t, int32_t, uint8_t buttons, uint8_t changed,
+                    uint8_t inside) {
+    GUIButton *button = asButton(self);
+    const bool leftDown = buttons & kLeftButton;
+    const bool leftChanged = changed & kLeftButton;
+    if (button->bHeld && !leftDown) {
+        button->bHeld = 0;
+        self->bMouseHold = 0;
+        if (button->bPushed)
+            showPushed(button, false);
+        if (inside && leftChanged)
+            GUIControlSetEvent(self, GUI_EVENT_BUTTON_CLICKED);
+    }
+    if (inside) {
+        if (button->bHeld && !button->bPushed)
+            showPushed(button, true);
+        if (leftDown && leftChanged) {
+            button->bHeld = 1;
+            self->bMouseHold = 1;
+            showPushed(button, true);
+        }
+        return;
+    }
+    if (button->bHeld && button->bPushed)
+        showPushed(button, false);
+}
+
+} // extern "C"

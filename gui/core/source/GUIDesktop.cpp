@@ -1,0 +1,58 @@
+// The desktop: created without a parent, so it becomes the root.
+#include "GUIDesktop.h"
+
+#include "GUIModule.h"
+#include "GUIScript.h"
+
+GUIControlType sGUIDesktopType = {"Desktop", GUIDesktopFromScript, nullptr};
+
+namespace {
+
+// Reads "(" width "," height ")".
+bool readSize(GUIScriptReader *reader, int32_t &width, int32_t &height) {
+    if (GUIScriptGetChar(reader) != '(')
+        return false;
+    width = GUIScriptGetNumber(reader);
+    if (GUIScriptGetChar(reader) != ',')
+        return false;
+    height = GUIScriptGetNumber(reader);
+    return GUIScriptGetChar(reader) == ')';
+}
+
+} // namespace
+
+extern "C" {
+
+// The parent and the statement's rectangle are not used: a desktop is always the root.
+GUIControl *GUIDesktopFromScript(GUIControl *, GUIScriptReader *reader, GUIControlScriptArgs *) {
+    int32_t width = 0;
+    int32_t height = 0;
+    if (!readSize(reader, width, height)) {
+        GUIScriptError(reader);
+        return nullptr;
+    }
+    return GUIDesktopNew(width, height);
+}
+
+GUIControl *GUIDesktopNew(int32_t width, int32_t height) {
+    auto *desktop = static_cast<GUIDesktop *>(
+        __dalloc(sizeof(GUIDesktop), "gui\\core\\source\\GUIDesktop", __LINE__));
+    if (!desktop)
+        return nullptr;
+    GUIDesktopInit(desktop, width, height);
+    desktop->oControl.bAllocated = 1;
+    GUIControlSetEvent(&desktop->oControl, GUI_EVENT_CREATED);
+    return &desktop->oControl;
+}
+
+void GUIDesktopInit(GUIDesktop *desktop, int32_t width, int32_t height) {
+    GUIControl *ctl = &desktop->oControl;
+    GUIRect whole{0, width, 0, height};
+    GUIControlInit(ctl, nullptr, &whole);
+    GUIControlRedrawAll(ctl, &whole);
+    ctl->pType = &sGUIDesktopType;
+    ctl->pChildHost = ctl;
+    GUIControlApplySkin(pGUIDesktopSkinInit, ctl);
+}
+
+} // extern "C"

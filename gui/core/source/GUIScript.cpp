@@ -1,0 +1,338 @@
+// Layout scripts: the reader with its token routines, the loader that builds a
+// control tree from one statement, the script writer and the log dump.
+#include "GUIScript.h"
+
+#include <algorithm>
+#include <cinttypes>
+#include <cstdio>
+#include <cstring>
+
+#include "GUIModule.h"
+
+namespace {
+
+const char *const kSourceName = "gui\\core\\source\\GUIScript";
+
+// Layout scripts are a few kilobytes; anything this large is not one.
+constexpr long kMaxScriptSize = 64L * 1024 * 1024;
+
+// Deepest tree level a script block may add children to. Every tree walk of
+// the toolkit recurses once per level, so an untrusted script must not nest
+// without bound.
+constexpr int32_t kMaxNesting = 64;
+
+bool atEnd(const GUIScriptReader *reader) {
+    return reader->pPos >= reader->pEnd;
+}
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+bool isWordChar(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || isDigit(c) || c == '"';
+}
+
+// White space as the C library's "%d" conversion skips it.
+bool isFormatSpace(char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
+
+void skipComment(GUIScriptReader *reader) {
+    while (!atEnd(reader) && *reader->pPos != '\r')
+        ++reader->pPos;
+}
+
+int32_t clampToInt32(int64_t value) {
+    return static_cast<int32_t>(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX));
+}
+
+// Value of the "%d" conversion at p, saturated to the 32-bit range; 0 when no
+// number stands there.
+int32_t scanDecimal(const char *p, const char *end) {
+    while (p < end && isFormatSpace(*p))
+        ++p;
+    bool negative = false;
+    if (p < end && (*p == '+' || *p == '-')) {
+        negative = *p == '-';
+        ++p;
+    }
+    constexpr int64_t kSaturated = int64_t{INT32_MAX} + 1;
+    int64_t value = 0;
+    for (; p < end && isDigit(*p); ++p)
+        value = std::min(value * 10 + (*p - '0'), kSaturated);
+    return clampToInt32(negative ? -value : value);
+}
+
+void keepChar(char *buffer, int32_t capacity, int32_t &kept, char c) {
+    if (kept < capacity)
+        buffer[kept++] = c;
+}
+
+const GUIControlType *findType(const char *keyword) {
+    for (const GUIControlType *type = pGUIControlTypeHead; type; type = type->pNext)
+        if (std::strcmp(type->pszName, keyword) == 0)
+            return type;
+    return nullptr;
+}
+
+int32_t depthOf(const GUIControl *ctl) {
+    int32_t depth = 0;
+    for (; ctl->pParent; ctl = ctl->pParent)
+        ++depth;
+    return depth;
+}
+
+bool expectChar(GUIScriptReader *reader, char wanted) {
+    return GUIScriptGetChar(reader) == wanted;
+}
+
+// The optional "[x,y]" or "[x,y,w,h]" part. Prints the position and size as it
+// reads them; false on a missing "," or "]".
+bool readRectangle(GUIScriptReader *reader, GUIRect &rect) {
+    if (GUIScriptPeek(reader) != '[')
+        return true;
+    GUIScriptGetChar(reader);
+    const int32_t x = GUIScriptGetNumber(reader);
+    if (!expectChar(reader, ','))
+        return false;
+    const int32_t y = GUIScriptGetNumber(reader);
+    std::printf(" pos: %d, %d\n", x, y);
+    rect = GUIRect{x, x, y, y};
+    if (GUIScriptPeek(reader) == ',') {
+        GUIScriptGetChar(reader);
+        const int32_t w = GUIScriptGetNumber(reader);
+        if (!expectChar(reader, ','))
+            return false;
+        const int32_t h = GUIScriptGetNumber(reader);
+        std::printf(" size: %d, %d\n", w, h);
+        rect.iRight = clampToInt32(int64_t{x} + w);
+        rect.iBottom = clampToInt32(int64_t{y} + h);
+    }
+    return expectChar(reader, ']');
+}
+
+char *copyIdentifier(const char *text) {
+    const size_t size = std::strlen(text) + 1;
+    auto *copy = static_cast<char *>(__dalloc(static_cast<uint32_t>(size), kSourceName, __LINE__));
+    if (copy)
+        std::memcpy(copy, text, size);
+    return copy;
+}
+
+void readIdentifier(GUIScriptReader *reader, GUIControl *ctl) {
+    if (GUIScriptPeek(reader) != '"')
+        return;
+    char id[GUI_SCRIPT_WORD_SIZE];
+    GUIScriptGetWord(reader, id, sizeof id);
+    ctl->pszID = copyIdentifier(id);
+}
+
+// The statement's end: ";", a child block "{ ... };", or nothing. False on a
+// block the control cannot take, a failing child or a missing ";" after "}".
+bool readStatementEnd(GUIScriptReader *reader, GUIControl *ctl) {
+    const char next = GUIScriptPeek(reader);
+    if (next == ';') {
+        GUIScriptGetChar(reader);
+        return true;
+    }
+    if (next != '{')
+        return true;
+    GUIControl *host = ctl->pChildHost;
+    if (!host || depthOf(host) >= kMaxNesting)
+        return false;
+    GUIScriptGetChar(reader);
+    while (GUIScriptPeek(reader) != '}')
+        if (!GUIControlCreateFromScript(host, reader))
+            return false;
+    GUIScriptGetChar(reader);
+    return expectChar(reader, ';');
+}
+
+// Takes a control the failed statement built out of the tree, with its children.
+void discard(GUIControl *ctl) {
+    const bool allocated = ctl->bAllocated;
+    ctl->Remove(ctl);
+    if (allocated)
+        __dfree(ctl);
+}
+
+GUIControl *failStatement(GUIScriptReader *reader, GUIControl *built) {
+    GUIScriptError(reader);
+    if (built)
+        discard(built);
+    return nullptr;
+}
+
+void writeTabs(FILE *stream, int32_t depth) {
+    for (int32_t i = 0; i < depth; ++i)
+        std::fputc('\t', stream);
+}
+
+void dumpLine(FILE *log, const GUIControl *ctl, int32_t depth) {
+    for (int32_t i = 0; i < depth; ++i)
+        std::fputc(' ', log);
+    std::fprintf(log, "%s-%s-0x%8" PRIxPTR "( %d, %d, %d, %d, 0x%8" PRIxPTR " )\n",
+                 ctl->pType ? ctl->pType->pszName : "unknown", ctl->pszID ? ctl->pszID : "",
+                 reinterpret_cast<uintptr_t>(ctl), ctl->iLeft, ctl->iTop, ctl->iWidth, ctl->iHeight,
+                 reinterpret_cast<uintptr_t>(ctl->Draw));
+}
+
+} // namespace
+
+extern "C" {
+
+bool GUIScriptOpen(GUIScriptReader *reader, const char *path) {
+    FILE *file = path ? std::fopen(path, "rb") : nullptr;
+    if (!file)
+        return false;
+    long size = -1;
+    if (std::fseek(file, 0, SEEK_END) == 0)
+        size = std::ftell(file);
+    char *buffer = nullptr;
+    bool read = false;
+    if (size >= 0 && size <= kMaxScriptSize && std::fseek(file, 0, SEEK_SET) == 0) {
+        buffer = static_cast<char *>(__dalloc(static_cast<uint32_t>(size), kSourceName, __LINE__));
+        read = buffer &&
+               std::fread(buffer, 1, static_cast<size_t>(size), file) == static_cast<size_t>(size);
+    }
+    std::fclose(file);
+    if (!read) {
+        if (buffer)
+            __dfree(buffer);
+        return false;
+    }
+    reader->pBuffer = buffer;
+    reader->pPos = buffer;
+    reader->pEnd = buffer + size;
+    reader->iLine = 1;
+    return true;
+}
+
+void GUIScriptClose(GUIScriptReader *reader) {
+    if (reader->pBuffer)
+        __dfree(reader->pBuffer);
+    reader->pBuffer = reader->pPos = reader->pEnd = nullptr;
+}
+
+void GUIScriptSkipBlanks(GUIScriptReader *reader) {
+    while (!atEnd(reader)) {
+        const char c = *reader->pPos;
+        if (c == '#') {
+            skipComment(reader);
+        } else if (c == '\r') {
+            ++reader->iLine;
+            ++reader->pPos;
+        } else if (c == ' ' || c == '\t' || c == '\n') {
+            ++reader->pPos;
+        } else {
+            return;
+        }
+    }
+}
+
+char GUIScriptPeek(GUIScriptReader *reader) {
+    GUIScriptSkipBlanks(reader);
+    return atEnd(reader) ? 0 : *reader->pPos;
+}
+
+char GUIScriptGetChar(GUIScriptReader *reader) {
+    GUIScriptSkipBlanks(reader);
+    return atEnd(reader) ? 0 : *reader->pPos++;
+}
+
+void GUIScriptGetWord(GUIScriptReader *reader, char *buffer, int32_t size) {
+    GUIScriptSkipBlanks(reader);
+    const int32_t capacity = size > 0 ? size - 1 : 0;
+    int32_t kept = 0;
+    if (!atEnd(reader) && *reader->pPos == '"') {
+        ++reader->pPos;
+        while (!atEnd(reader) && *reader->pPos != '"')
+            keepChar(buffer, capacity, kept, *reader->pPos++);
+        if (!atEnd(reader))
+            ++reader->pPos;
+    } else {
+        while (!atEnd(reader) && isWordChar(*reader->pPos))
+            keepChar(buffer, capacity, kept, *reader->pPos++);
+    }
+    if (size > 0)
+        buffer[kept] = 0;
+}
+
+int32_t GUIScriptGetNumber(GUIScriptReader *reader) {
+    GUIScriptSkipBlanks(reader);
+    const int32_t value = scanDecimal(reader->pPos, reader->pEnd);
+    while (!atEnd(reader) && isDigit(*reader->pPos))
+        ++reader->pPos;
+    return value;
+}
+
+void GUIScriptError(GUIScriptReader *reader) {
+    std::printf("Script error in line %d\n", reader->iLine);
+}
+
+GUIControl *GUIControlCreateFromFile(GUIControl *parent, const char *path) {
+    std::printf("Script load: %s\n", path ? path : "");
+    GUIScriptReader reader;
+    if (!GUIScriptOpen(&reader, path)) {
+        std::printf("suxx\n");
+        return nullptr;
+    }
+    GUIControl *ctl = GUIControlCreateFromScript(parent, &reader);
+    GUIScriptClose(&reader);
+    return ctl;
+}
+
+GUIControl *GUIControlCreateFromScript(GUIControl *parent, GUIScriptReader *reader) {
+    GUIControlScriptArgs args{};
+    GUIScriptGetWord(reader, args.szType, sizeof args.szType);
+    const GUIControlType *type = findType(args.szType);
+    if (!type || !type->FromScript)
+        return failStatement(reader, nullptr);
+    std::printf("Control: %s\n", args.szType);
+    if (!readRectangle(reader, args.oRect))
+        return failStatement(reader, nullptr);
+    GUIControl *ctl = type->FromScript(parent, reader, &args);
+    if (!ctl)
+        return failStatement(reader, nullptr);
+    // A parentless control (a desktop) cannot stand inside a block: it would be
+    // out of reach of the enclosing statement's clean-up.
+    if (parent && !ctl->pParent)
+        return failStatement(reader, ctl);
+    readIdentifier(reader, ctl);
+    if (!readStatementEnd(reader, ctl))
+        return failStatement(reader, ctl);
+    return ctl;
+}
+
+void GUIControlSaveTree(GUIControl *ctl, FILE *stream, int32_t depth) {
+    writeTabs(stream, depth);
+    std::fprintf(stream, "%s[%d,%d,%d,%d]", ctl->pType ? ctl->pType->pszName : "<unknown>",
+                 ctl->iLeft, ctl->iTop, ctl->iWidth, ctl->iHeight);
+    GUIControl *child = ctl->Save(ctl, stream);
+    if (ctl->pszID)
+        std::fprintf(stream, " \"%s\"", ctl->pszID);
+    if (child) {
+        std::fputs("\n", stream);
+        writeTabs(stream, depth);
+        std::fputs("{\n", stream);
+        for (; child; child = child->pNext)
+            GUIControlSaveTree(child, stream, depth + 1);
+        writeTabs(stream, depth);
+        std::fputs("}", stream);
+    }
+    std::fputs(";\n", stream);
+}
+
+void GUIControlDumpToLog(GUIControl *ctl, int32_t depth) {
+    if (!pGUILogFile)
+        return;
+    for (ctl = ctl ? ctl : pGUIControlRoot; ctl; ctl = ctl->pNext) {
+        dumpLine(pGUILogFile, ctl, depth);
+        if (ctl->pFirstChild)
+            GUIControlDumpToLog(ctl->pFirstChild, depth + 1);
+    }
+    std::fflush(pGUILogFile);
+}
+
+} // extern "C"
