@@ -75,8 +75,7 @@ inline GUIRect rectOf(const GUIControl &ctl) {
 
 // GUIRect lives in the global namespace, so its test helpers do too.
 inline bool operator==(const GUIRect &a, const GUIRect &b) {
-    return a.iLeft == b.iLeft && a.iRight == b.iRight && a.iTop == b.iTop &&
-           a.iBottom == b.iBottom;
+    return a.iLeft == b.iLeft && a.iRight == b.iRight && a.iTop == b.iTop && a.iBottom == b.iBottom;
 }
 
 inline void PrintTo(const GUIRect &r, std::ostream *os) {

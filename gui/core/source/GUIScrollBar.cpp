@@ -13,7 +13,9 @@ namespace {
 
 constexpr uint8_t kLeftButton = 1;
 
-GUIScrollBar *asScrollBar(GUIControl *ctl) { return reinterpret_cast<GUIScrollBar *>(ctl); }
+GUIScrollBar *asScrollBar(GUIControl *ctl) {
+    return reinterpret_cast<GUIScrollBar *>(ctl);
+}
 
 bool leftPressed(uint8_t buttons, uint8_t changed) {
     return (buttons & kLeftButton) && (changed & kLeftButton);

@@ -10,7 +10,9 @@ GUIControlType sGUIViewType = {"View", GUIViewFromScript, nullptr};
 
 namespace {
 
-GUIView *asView(GUIControl *ctl) { return reinterpret_cast<GUIView *>(ctl); }
+GUIView *asView(GUIControl *ctl) {
+    return reinterpret_cast<GUIView *>(ctl);
+}
 
 void measureContent(GUIView *view) {
     view->iContentWidth = 0;
@@ -143,6 +145,8 @@ int32_t GUIViewOnInnerEvent(GUIControl *self, GUIControl *sender, int32_t event)
 
 // The pane and the bars are not written: the pane's children appear directly
 // inside the view.
-GUIControl *GUIViewSave(GUIControl *self, FILE *) { return asView(self)->oPane.pFirstChild; }
+GUIControl *GUIViewSave(GUIControl *self, FILE *) {
+    return asView(self)->oPane.pFirstChild;
+}
 
 } // extern "C"
