@@ -3,8 +3,9 @@
 
 #include "GUIModule.h"
 #include "GUIScript.h"
+#include "GUIScrollBar.h"
 
-GUIControlType sGUIDesktopType = {"Desktop", GUIDesktopFromScript, nullptr};
+GUIControlType sGUIDesktopType = {"Desktop", GUIDesktopFromScript, &sGUIScrollBarType};
 
 namespace {
 
