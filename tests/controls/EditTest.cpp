@@ -27,7 +27,7 @@ class EditField : public controltest::RootFixture {
     static GUIEdit *edit(GUIControl *ctl) { return reinterpret_cast<GUIEdit *>(ctl); }
     std::string text() const { return reinterpret_cast<GUIEdit *>(field)->szText; }
     int32_t caret() const { return reinterpret_cast<GUIEdit *>(field)->iCaret; }
-    bool press(int32_t key) { return field->Key(field, key, 0); }
+    bool pressKey(int32_t key) { return field->Key(field, key, 0); }
     std::string got() const {
         char buffer[GUI_EDIT_TEXT_SIZE];
         GUIEditGet(field, buffer);
@@ -50,18 +50,18 @@ TEST_F(EditField, TypingSequenceEditsAroundTheMarker) {
     GUIEditEnableInput(field);
     EXPECT_EQ(text(), "abc_");
     EXPECT_EQ(caret(), 3);
-    EXPECT_TRUE(press('d'));
+    EXPECT_TRUE(pressKey('d'));
     EXPECT_EQ(text(), "abcd_");
-    EXPECT_TRUE(press(37));
+    EXPECT_TRUE(pressKey(37));
     EXPECT_EQ(text(), "abc_d");
-    EXPECT_TRUE(press(8));
+    EXPECT_TRUE(pressKey(8));
     EXPECT_EQ(text(), "ab_d");
     EXPECT_EQ(caret(), 2);
     EXPECT_EQ(got(), "abd");
-    EXPECT_TRUE(press(46));
+    EXPECT_TRUE(pressKey(46));
     EXPECT_EQ(text(), "ab_");
     EXPECT_TRUE(eventsOf(field).size() == 1) << "no event while typing";
-    EXPECT_TRUE(press(13));
+    EXPECT_TRUE(pressKey(13));
     EXPECT_EQ(text(), "ab");
     EXPECT_EQ(edit(field)->bInputActive, 0);
     EXPECT_EQ(eventsOf(field).back(), GUI_EVENT_EDIT_CHANGED);
@@ -70,34 +70,34 @@ TEST_F(EditField, TypingSequenceEditsAroundTheMarker) {
 
 TEST_F(EditField, KeysAtTheEndsAreSwallowedWithoutChange) {
     GUIEditEnableInput(field);
-    EXPECT_TRUE(press(39));
-    EXPECT_TRUE(press(46));
+    EXPECT_TRUE(pressKey(39));
+    EXPECT_TRUE(pressKey(46));
     EXPECT_EQ(text(), "abc_");
     for (int i = 0; i < 3; ++i)
-        press(37);
+        pressKey(37);
     EXPECT_EQ(text(), "_abc");
-    EXPECT_TRUE(press(37));
-    EXPECT_TRUE(press(8));
+    EXPECT_TRUE(pressKey(37));
+    EXPECT_TRUE(pressKey(8));
     EXPECT_EQ(text(), "_abc");
-    EXPECT_TRUE(press(39));
+    EXPECT_TRUE(pressKey(39));
     EXPECT_EQ(text(), "a_bc");
 }
 
 TEST_F(EditField, AnyKeyActivatesAnEditableFieldButOnlyItsKeysAreTaken) {
-    EXPECT_FALSE(press(32));
+    EXPECT_FALSE(pressKey(32));
     EXPECT_EQ(edit(field)->bInputActive, 1);
     EXPECT_EQ(text(), "abc_");
     for (int32_t key = 0; key < 48; ++key) {
         if (key == 8 || key == 13 || key == 37 || key == 39 || key == 46)
             continue;
-        EXPECT_FALSE(press(key)) << key;
+        EXPECT_FALSE(pressKey(key)) << key;
     }
-    EXPECT_FALSE(press(123));
-    EXPECT_FALSE(press(255));
+    EXPECT_FALSE(pressKey(123));
+    EXPECT_FALSE(pressKey(255));
     EXPECT_EQ(text(), "abc_");
-    EXPECT_TRUE(press('0'));
-    EXPECT_TRUE(press('z'));
-    EXPECT_TRUE(press('A'));
+    EXPECT_TRUE(pressKey('0'));
+    EXPECT_TRUE(pressKey('z'));
+    EXPECT_TRUE(pressKey('A'));
     EXPECT_EQ(text(), "abc0zA_");
 }
 
@@ -117,7 +117,7 @@ TEST_F(EditField, ReadOnlyFieldIgnoresKeysAndClicks) {
     GUIControl *label = makeField("label", false);
     field = label;
     for (int32_t key : {8, 13, 37, 39, 46, 120, 32})
-        EXPECT_FALSE(press(key)) << key;
+        EXPECT_FALSE(pressKey(key)) << key;
     label->Mouse(label, 5, 5, 1, 1, 1);
     GUIEditEnableInput(label);
     EXPECT_EQ(edit(label)->bInputActive, 0);
@@ -133,16 +133,16 @@ TEST_F(EditField, FullFieldRefusesCharactersButStillEdits) {
     GUIEditSet(field, std::string(126, 'q').c_str());
     GUIEditEnableInput(field);
     ASSERT_EQ(text().size(), 127u);
-    EXPECT_TRUE(press('x'));
+    EXPECT_TRUE(pressKey('x'));
     EXPECT_EQ(text(), std::string(126, 'q') + "_");
-    EXPECT_TRUE(press(37));
+    EXPECT_TRUE(pressKey(37));
     EXPECT_EQ(caret(), 125);
-    EXPECT_TRUE(press(8));
+    EXPECT_TRUE(pressKey(8));
     EXPECT_EQ(text().size(), 126u);
-    EXPECT_TRUE(press(39));
+    EXPECT_TRUE(pressKey(39));
     EXPECT_EQ(caret(), 125);
     EXPECT_EQ(text(), std::string(125, 'q') + "_");
-    EXPECT_TRUE(press('x'));
+    EXPECT_TRUE(pressKey('x'));
     EXPECT_EQ(text(), std::string(125, 'q') + "x_");
 }
 
@@ -156,14 +156,14 @@ TEST_F(EditField, TooLongTextsAreCutToTheBuffer) {
     // A full text leaves no byte for the marker: input stays off.
     GUIEditEnableInput(field);
     EXPECT_EQ(edit(field)->bInputActive, 0);
-    EXPECT_FALSE(press('a'));
+    EXPECT_FALSE(pressKey('a'));
     EXPECT_EQ(got(), longText.substr(0, 127));
 }
 
 TEST_F(EditField, SetWhileEditingKeepsTheMarkerInTheNewText) {
     GUIEditEnableInput(field);
-    press(37);
-    press(37);
+    pressKey(37);
+    pressKey(37);
     GUIEditSet(field, "xy");
     EXPECT_EQ(edit(field)->bInputActive, 1);
     EXPECT_EQ(caret(), 1);

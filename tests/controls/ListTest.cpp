@@ -8,9 +8,8 @@
 #include "ControlFixture.h"
 #include "GUIList.h"
 
-using controltest::countOf;
 using controltest::eventsOf;
-using controltest::recordedEvents;
+using controltest::raisedEvents;
 
 namespace {
 
@@ -30,10 +29,10 @@ class ListControl : public controltest::RootFixture {
         for (int i = 0; i < count; ++i)
             GUIListAdd(list, ("row " + std::to_string(i)).c_str());
     }
-    bool press(int32_t key, int32_t flags = 0) { return list->Key(list, key, flags); }
+    bool pressKey(int32_t key, int32_t flags = 0) { return list->Key(list, key, flags); }
     int32_t selectedAfter(int32_t start, int32_t key) {
         fields()->iSelected = start;
-        return press(key) ? fields()->iSelected : -100;
+        return pressKey(key) ? fields()->iSelected : -100;
     }
 };
 
@@ -61,8 +60,8 @@ TEST_F(ListControl, AddsGrowTheHeightRowByRow) {
     EXPECT_STREQ(GUIListGet(list, 3), "");
     EXPECT_STREQ(GUIListGet(list, -1), "");
     // Each add resized the list and told the parent.
-    EXPECT_EQ(countOf(list, GUI_EVENT_RESIZED), 3);
-    EXPECT_EQ(countOf(&root, GUI_EVENT_CHILD_MOVED), 3);
+    EXPECT_EQ(count(list, GUI_EVENT_RESIZED), 3);
+    EXPECT_EQ(count(&root, GUI_EVENT_CHILD_MOVED), 3);
 }
 
 TEST_F(ListControl, SetBeyondTheEndLeavesEmptyRowsThatAddsFillFirst) {
@@ -105,7 +104,7 @@ TEST_F(ListControl, DataWordsHoldPointersAndSurviveAClear) {
 TEST_F(ListControl, SelectionOfANegativeRowClearsItAndStillReports) {
     addRows(3);
     GUIListSetSelection(list, 1);
-    recordedEvents().clear();
+    raisedEvents().clear();
     GUIListSetSelection(list, -7);
     EXPECT_EQ(fields()->iSelected, -1);
     EXPECT_EQ(eventsOf(list), std::vector<int32_t>{GUI_EVENT_LIST_SELECTED});
@@ -122,7 +121,7 @@ TEST_F(ListControl, LeftClickSelectsTheRowAndChoosesIt) {
     EXPECT_EQ(eventsOf(list).back(), GUI_EVENT_LIST_CHOSEN);
     EXPECT_EQ(eventsOf(list).end()[-2], GUI_EVENT_LIST_SELECTED);
 
-    recordedEvents().clear();
+    raisedEvents().clear();
     list->Mouse(list, 3, 70, 1, 0, 1); // held, not pressed
     list->Mouse(list, 3, 70, 0, 1, 1); // released
     list->Mouse(list, 3, 70, 1, 1, 0); // pressed elsewhere
@@ -142,7 +141,7 @@ TEST_F(ListControl, HoverTrackingFollowsThePointerWithoutClicks) {
     EXPECT_EQ(fields()->iSelected, 1);
     list->Mouse(list, 3, 50, 0, 0, 0);
     EXPECT_EQ(fields()->iSelected, 3);
-    recordedEvents().clear();
+    raisedEvents().clear();
     list->Mouse(list, 3, 55, 0, 0, 1);
     EXPECT_TRUE(eventsOf(list).empty()) << "same row: no new selection";
     list->Mouse(list, 3, -20, 0, 0, 0);
@@ -150,7 +149,7 @@ TEST_F(ListControl, HoverTrackingFollowsThePointerWithoutClicks) {
 }
 
 TEST_F(ListControl, KeysMoveTheSelectionWithinTheRows) {
-    EXPECT_FALSE(press(kDown)) << "empty list";
+    EXPECT_FALSE(pressKey(kDown)) << "empty list";
     addRows(25);
     EXPECT_EQ(selectedAfter(-1, kDown), 0);
     EXPECT_EQ(selectedAfter(-1, kPageDown), 9);
@@ -171,11 +170,11 @@ TEST_F(ListControl, KeysMoveTheSelectionWithinTheRows) {
 
     fields()->iSelected = 5;
     for (int32_t key : {kUp, kDown, kPageUp, kPageDown})
-        EXPECT_FALSE(press(key, 1)) << key;
-    EXPECT_FALSE(press('a'));
-    EXPECT_FALSE(press(13));
+        EXPECT_FALSE(pressKey(key, 1)) << key;
+    EXPECT_FALSE(pressKey('a'));
+    EXPECT_FALSE(pressKey(13));
     fields()->bSelectable = 0;
-    EXPECT_FALSE(press(kDown));
+    EXPECT_FALSE(pressKey(kDown));
     EXPECT_EQ(fields()->iSelected, 5);
 }
 

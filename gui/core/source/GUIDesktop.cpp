@@ -1,11 +1,11 @@
 // The desktop: created without a parent, so it becomes the root.
 #include "GUIDesktop.h"
 
+#include "GUIEdit.h"
 #include "GUIModule.h"
 #include "GUIScript.h"
-#include "GUIScrollBar.h"
 
-GUIControlType sGUIDesktopType = {"Desktop", GUIDesktopFromScript, &sGUIScrollBarType};
+GUIControlType sGUIDesktopType = {"Desktop", GUIDesktopFromScript, &sGUIEditType};
 
 namespace {
 

@@ -9,9 +9,10 @@
 
 #include "GUIModule.h"
 #include "GUIScript.h"
+#include "GUIScrollBar.h"
 
 extern "C" {
-GUIControlType sGUIListType = {"List", GUIListFromScript, nullptr};
+GUIControlType sGUIListType = {"List", GUIListFromScript, &sGUIScrollBarType};
 }
 
 namespace {
