@@ -4,6 +4,7 @@
 
 #include "ControlFixture.h"
 #include "GUIEdit.h"
+#include "GUIList.h"
 
 using controltest::eventsOf;
 
@@ -127,6 +128,20 @@ TEST_F(EditField, ReadOnlyFieldIgnoresKeysAndClicks) {
     GUIEditSet(label, "new");
     EXPECT_EQ(text(), "new");
     EXPECT_EQ(eventsOf(label).back(), GUI_EVENT_EDIT_CHANGED);
+}
+
+TEST_F(EditField, KeysOfferedThroughTheTreePassFieldsThatDoNotTakeThem) {
+    GUIRect listRect{10, 210, 60, 60};
+    GUIControl *list = GUIListNew(&root, &listRect);
+    GUIListAdd(list, "one");
+    GUIControl *label = makeField("label", false); // front-most: offered keys first
+    EXPECT_TRUE(GUIControlShareKey(&root, 40, 0));
+    EXPECT_EQ(reinterpret_cast<GUIList *>(list)->iSelected, 0);
+    EXPECT_EQ(std::string(edit(label)->szText), "label");
+    EXPECT_TRUE(GUIControlShareKey(&root, 'x', 0));
+    EXPECT_EQ(text(), "abcx_") << "the editable field at the back took it";
+    press(15, 25);
+    EXPECT_EQ(edit(label)->bInputActive, 0) << "a click on the label activates nothing";
 }
 
 TEST_F(EditField, FullFieldRefusesCharactersButStillEdits) {
