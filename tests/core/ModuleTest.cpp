@@ -140,17 +140,6 @@ TEST(CheckedAllocator, DamagedGuardsAreReportedWithTheBlocksOrigin) {
     EXPECT_NE(report.find("byte 3"), std::string::npos) << report;
 }
 
-TEST(ModuleLog, InitCreatesTheLogInTheWorkingDirectory) {
-    TempWorkingDir dir;
-    FILE *log = GUIModuleInit();
-    ASSERT_NE(log, nullptr);
-    EXPECT_EQ(pGUILogFile, log);
-    std::fputs("line\n", log);
-    GUIModuleUninit();
-    EXPECT_EQ(pGUILogFile, nullptr);
-    EXPECT_EQ(readFile(dir.path() / "GUI.log"), "line\n");
-}
-
 TEST(AssertionDeathTest, FailureWritesErrlogAndEndsWithMinusOne) {
     TempWorkingDir dir;
     __msassert(1, "never", 1);

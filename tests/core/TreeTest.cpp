@@ -73,19 +73,6 @@ TEST_F(Tree, NewAndFrontBroughtControlsStayBehindTopMostSiblings) {
     EXPECT_EQ(childrenOf(root), (std::vector<GUIControl *>{&a, &added, &b, &menu}));
 }
 
-TEST_F(Tree, ParentlessControlReplacesTheRootAndLeavesWithIt) {
-    GUIControl first{}, second{};
-    makeControl(first, nullptr, {0, 10, 0, 10});
-    makeControl(second, nullptr, {0, 20, 0, 20});
-    EXPECT_EQ(pGUIControlRoot, &second);
-    EXPECT_EQ(second.pNext, nullptr);
-
-    GUIControlUnlink(&first); // a former root: the current one stays
-    EXPECT_EQ(pGUIControlRoot, &second);
-    GUIControlSetToBottom(&second);
-    EXPECT_EQ(pGUIControlRoot, nullptr);
-}
-
 TEST_F(Tree, SetPosRepaintsTheOldAndNewPlacesThenTellsTheParent) {
     makeScrolledFamily();
 
@@ -320,15 +307,6 @@ TEST_F(Tree, EventsClimbTheTargetChainToTheRootHandler) {
 
     EXPECT_EQ(GUIControlSetEvent(&child, GUI_EVENT_BUTTON_CLICKED), 7);
     EXPECT_EQ(lastSender, &child);
-
-    GUIControl elsewhere{};
-    makeControl(elsewhere, &root, {0, 10, 0, 10});
-    elsewhere.OnPublicEvent = GUIControlOnPublicEvent;
-    elsewhere.pEventTarget = nullptr;
-    child.pEventTarget = &elsewhere;
-    lastSender = nullptr;
-    EXPECT_EQ(GUIControlSetEvent(&child, GUI_EVENT_BUTTON_CLICKED), 0);
-    EXPECT_EQ(lastSender, nullptr);
 }
 
 } // namespace
