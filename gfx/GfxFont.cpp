@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
-#include <cstring>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -98,9 +97,9 @@ FT_Face openFace(const char *family) {
 bool sizeFace(FT_Face face, int32_t height) {
     FT_Size_RequestRec request{};
     request.type = height < 0 ? FT_SIZE_REQUEST_TYPE_NOMINAL : FT_SIZE_REQUEST_TYPE_CELL;
-    int32_t pixels = height == 0 ? kDefaultCellHeight : height;
-    pixels = std::min(pixels < 0 ? -pixels : pixels, kMaxCellHeight);
-    request.height = static_cast<FT_Long>(pixels) * 64;
+    const int64_t asked = height == 0 ? kDefaultCellHeight : height;
+    const int64_t pixels = std::min<int64_t>(asked < 0 ? -asked : asked, kMaxCellHeight);
+    request.height = static_cast<FT_Long>(pixels * 64);
     if (FT_Request_Size(face, &request) == 0)
         return true;
     // Bitmap-only faces come in fixed sizes: take the first one.
@@ -128,27 +127,28 @@ constexpr uint16_t kCp1252High[32] = {
 
 // Decodes one UTF-8 sequence at s; returns its length, or 0 if it is not valid.
 size_t decodeUtf8(const unsigned char *s, uint32_t &cp) {
-    const unsigned char c = s[0];
-    size_t length = 0;
-    uint32_t min = 0;
-    if (c < 0x80) {
-        cp = c;
+    const unsigned char lead = s[0];
+    if (lead < 0x80) {
+        cp = lead;
         return 1;
-    } else if ((c & 0xe0) == 0xc0) {
-        length = 2, cp = c & 0x1f, min = 0x80;
-    } else if ((c & 0xf0) == 0xe0) {
-        length = 3, cp = c & 0x0f, min = 0x800;
-    } else if ((c & 0xf8) == 0xf0) {
-        length = 4, cp = c & 0x07, min = 0x10000;
-    } else {
-        return 0;
     }
+    size_t length = 0;
+    if ((lead & 0xe0) == 0xc0)
+        length = 2;
+    else if ((lead & 0xf0) == 0xe0)
+        length = 3;
+    else if ((lead & 0xf8) == 0xf0)
+        length = 4;
+    else
+        return 0;
+    constexpr uint32_t kShortest[5] = {0, 0, 0x80, 0x800, 0x10000};
+    cp = lead & (0x7fu >> length);
     for (size_t i = 1; i < length; ++i) {
         if ((s[i] & 0xc0) != 0x80) // also stops at the terminating zero
             return 0;
         cp = (cp << 6) | (s[i] & 0x3f);
     }
-    if (cp < min || cp > 0x10ffff || (cp >= 0xd800 && cp <= 0xdfff))
+    if (cp < kShortest[length] || cp > 0x10ffff || (cp >= 0xd800 && cp <= 0xdfff))
         return 0;
     return length;
 }
