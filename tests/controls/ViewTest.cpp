@@ -207,7 +207,7 @@ struct ViewHost {
 
 TEST_F(ViewTest, EmbeddedViewWorksAndIsNotFreedWithItsHost) {
     ViewHost host{};
-    GUIRect hostRect{150, 350, 20, 220};
+    GUIRect hostRect{150, 300, 20, 220};
     GUIControlInit(&host.oControl, &root, &hostRect);
     GUIRect viewRect{0, 100, 0, 100};
     GUIViewInit(&host.oView, &host.oControl, &viewRect);
