@@ -222,18 +222,6 @@ TEST_F(ScrollBarTest, DragIsDroppedWhenThePointerStraysAcrossTheBar) {
     release(60, -31);
 }
 
-TEST_F(ScrollBarTest, SetPosClampsEachEndAndIgnoresTheCurrentWindow) {
-    GUIScrollBar *bar = standardBar();
-    GUIScrollBarSetPos(&bar->oControl, -10, 150);
-    expectWindow(bar, 0, 100);
-    EXPECT_EQ(rectOf(bar->oThumb), (GUIRect{20, 180, 2, 18}));
-
-    // The range is stored as given; the window is not fitted into it.
-    GUIScrollBarSetRange(&bar->oControl, 0, 50);
-    expectWindow(bar, 0, 100);
-    EXPECT_EQ(changes(bar), 0);
-}
-
 class ScrollBarScriptTest : public ScrollBarTest {
   protected:
     GUIControl *fromScript(const char *text, GUIRect rect) {

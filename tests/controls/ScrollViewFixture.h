@@ -1,5 +1,5 @@
-// Shared set-up of the scroll bar and view tests: a 400 x 300 root drawn into
-// an in-memory back buffer without a skin, whose handler records every event
+// Shared set-up of the scroll bar and view tests: a 320 x 240 root control,
+// without a skin, whose handler records every event
 // that reaches it, and helpers that send mouse messages and timer ticks.
 #pragma once
 
@@ -9,6 +9,7 @@
 #include <ostream>
 #include <vector>
 
+#include "ControlTestSupport.h"
 #include "GUIControl.h"
 
 namespace controltest {
@@ -28,15 +29,15 @@ inline int32_t recordEvent(GUIControl *, GUIControl *sender, int32_t event) {
     return 0;
 }
 
-class ControlTest : public ::testing::Test {
+class ControlTest : public testsupport::ToolkitTest {
   protected:
     static constexpr uint8_t kLeft = 1;
 
     GUIControl root{};
 
     void SetUp() override {
-        GfxAPIInit(nullptr, 400, 300);
-        GUIRect whole{0, 400, 0, 300};
+        ToolkitTest::SetUp();
+        GUIRect whole{0, 320, 0, 240};
         GUIControlInit(&root, nullptr, &whole);
         root.OnPublicEvent = recordEvent;
         raisedEvents().clear();
@@ -45,6 +46,7 @@ class ControlTest : public ::testing::Test {
     void TearDown() override {
         GUIControlRemove(&root);
         raisedEvents().clear();
+        ToolkitTest::TearDown();
     }
 
     // Number of times event reached the root from sender.
