@@ -72,7 +72,9 @@ void fill(GUIControl *list, const std::vector<std::string> &texts) {
 }
 
 // Each add repaints the visible rows, since the list's growth is repainted on
-// its parent; with the pane hidden only the bookkeeping remains.
+// its parent; with the pane hidden only the bookkeeping remains. At 100,000
+// rows the C library hands the freed heap back between iterations, so the
+// next fill pays first-touch page faults for every text block.
 void BM_ListAddRows(benchmark::State &state, bool paneShown) {
     const auto texts = rowTexts(state.range(0));
     for (auto _ : state) {
