@@ -36,19 +36,6 @@ class ListControl : public controltest::RootFixture {
     }
 };
 
-TEST_F(ListControl, NewListIsEmptyWithDefaults) {
-    EXPECT_EQ(list->pType, &sGUIListType);
-    EXPECT_EQ(list->pChildHost, nullptr);
-    EXPECT_EQ(list->iHeight, 0);
-    EXPECT_EQ(fields()->iItemHeight, 16);
-    EXPECT_EQ(fields()->iSelected, -1);
-    EXPECT_EQ(fields()->iPageStep, 10);
-    EXPECT_EQ(fields()->bRowBackground, 1);
-    EXPECT_EQ(fields()->bSelectable, 1);
-    EXPECT_EQ(fields()->pOrder, nullptr);
-    EXPECT_EQ(eventsOf(list), std::vector<int32_t>{GUI_EVENT_CREATED});
-}
-
 TEST_F(ListControl, AddsGrowTheHeightRowByRow) {
     EXPECT_EQ(GUIListAdd(list, "one"), 0);
     EXPECT_EQ(GUIListAdd(list, "two"), 1);
@@ -178,12 +165,6 @@ TEST_F(ListControl, KeysMoveTheSelectionWithinTheRows) {
     EXPECT_EQ(fields()->iSelected, 5);
 }
 
-TEST_F(ListControl, DownWithOneRowSelectsItAndThenStops) {
-    addRows(1);
-    EXPECT_EQ(selectedAfter(-1, kPageDown), 0);
-    EXPECT_EQ(selectedAfter(0, kDown), -100);
-}
-
 TEST_F(ListControl, SortWithoutOrderMapChangesNothing) {
     for (const char *t : {"b", "a", "c"})
         GUIListAdd(list, t);
@@ -229,13 +210,6 @@ class SharedOrder : public controltest::RootFixture {
         return out;
     }
 };
-
-TEST_F(SharedOrder, SetGrowsTheMapAsTheIdentity) {
-    GUIListSet(names, "x", 3);
-    for (int32_t k = 0; k <= 3; ++k)
-        EXPECT_EQ(GENArrayGetItem(&order, k), static_cast<uintptr_t>(k));
-    EXPECT_EQ(order.iUsed, 4);
-}
 
 TEST_F(SharedOrder, SortingOneColumnReordersBoth) {
     fill({"b", "a", "b", "c", "a"});
@@ -284,19 +258,6 @@ TEST_F(SharedOrder, SortOfManyDuplicatesMatchesAReferenceSort) {
     std::sort(indexes.begin(), indexes.end());
     for (int32_t p = 0; p < 2000; ++p)
         ASSERT_EQ(indexes[p], static_cast<uintptr_t>(p));
-}
-
-TEST_F(SharedOrder, SortedInputAndSingleRowsStayPut) {
-    fill({"only"});
-    GUIListSort(names);
-    EXPECT_EQ(rows().front().first, "only");
-    std::vector<std::string> texts;
-    for (int i = 0; i < 500; ++i)
-        texts.push_back(std::to_string(100000 + i));
-    fill(texts);
-    GUIListSort(names);
-    for (int32_t p = 0; p < 500; ++p)
-        ASSERT_EQ(GENArrayGetItem(&order, p), static_cast<uintptr_t>(p));
 }
 
 // A composite control that embeds a list as its part, as a pop-up menu does.
