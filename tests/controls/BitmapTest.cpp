@@ -85,14 +85,4 @@ TEST_F(Bitmap, ReplacedSmallerPictureTilesOverTheUnchangedArea) {
     EXPECT_EQ(Pixel(12, 8), 0u);
 }
 
-TEST_F(Bitmap, WithoutSkinKeepsTheScriptRectangleAndCutsLongNames) {
-    pGUIBitmapSkinInit = nullptr;
-    GUIRect rect{1, 11, 2, 12};
-    const std::string name(200, 'n');
-    GUIControl *pic = GUIBitmapNew(nullptr, &rect, name.c_str());
-    EXPECT_EQ(pic->iWidth, 10);
-    EXPECT_EQ(pic->pBackground, nullptr);
-    EXPECT_EQ(reinterpret_cast<GUIBitmap *>(pic)->szFile, std::string(127, 'n'));
-}
-
 } // namespace

@@ -122,17 +122,6 @@ TEST_F(Button, RightButtonIsIgnored) {
     EXPECT_FALSE(State()->bHeld);
 }
 
-TEST_F(Button, CoveredButtonIsNotPressed) {
-    GUIRect over{0, 200, 0, 100};
-    GUIControl cover;
-    GUIControlInit(&cover, desktop, &over);
-    log.clear();
-    Mouse(30, 30, 1);
-    Mouse(30, 30, 0);
-    EXPECT_TRUE(log.empty());
-    GUIControlRemove(&cover);
-}
-
 GUIControl *seenBySkin = nullptr;
 void InspectButton(GUIControl *ctl) {
     seenBySkin = ctl;

@@ -139,10 +139,4 @@ TEST_F(Dispatch, RemovalAskedForInAMouseHandlerWaitsForTheUpdate) {
     EXPECT_EQ(b->pFirstChild, nullptr);
 }
 
-TEST(DispatchWithoutTree, UpdateWithoutRootDoesNothing) {
-    pGUIControlRoot = nullptr;
-    GUIControlUpdate();
-    EXPECT_EQ(pGUIControlRoot, nullptr);
-}
-
 } // namespace

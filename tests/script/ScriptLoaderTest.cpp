@@ -157,12 +157,6 @@ TEST_F(ScriptLoader, OnlyTheFirstStatementIsRead) {
     EXPECT_EQ(r.out.find("Control: Button", r.out.find("Control: Button") + 1), std::string::npos);
 }
 
-TEST_F(ScriptLoader, EmptyBlockIsAccepted) {
-    auto r = Load("Desktop(10,10){ };");
-    ASSERT_NE(r.ctl, nullptr);
-    EXPECT_EQ(r.ctl->pFirstChild, nullptr);
-}
-
 // Counts the buttons the loader takes away again.
 int removedButtons = 0;
 void CountingRemove(GUIControl *self) {

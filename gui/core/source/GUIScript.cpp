@@ -16,6 +16,10 @@ const char *const kSourceName = "gui\\core\\source\\GUIScript";
 // Layout scripts are a few kilobytes; anything this large is not one.
 constexpr long kMaxScriptSize = 64L * 1024 * 1024;
 
+// Script numbers are pixel positions and sizes. Larger ones are cut to this,
+// so that positions summed over the deepest tree stay far from overflowing.
+constexpr int32_t kNumberLimit = 1 << 20;
+
 // Deepest tree level a script block may add children to. Every tree walk of
 // the toolkit recurses once per level, so an untrusted script must not nest
 // without bound.
@@ -43,11 +47,7 @@ void skipComment(GUIScriptReader *reader) {
         ++reader->pPos;
 }
 
-int32_t clampToInt32(int64_t value) {
-    return static_cast<int32_t>(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX));
-}
-
-// Value of the "%d" conversion at p, saturated to the 32-bit range; 0 when no
+// Value of the "%d" conversion at p, cut to the number limit; 0 when no
 // number stands there.
 int32_t scanDecimal(const char *p, const char *end) {
     while (p < end && isFormatSpace(*p))
@@ -57,11 +57,10 @@ int32_t scanDecimal(const char *p, const char *end) {
         negative = *p == '-';
         ++p;
     }
-    constexpr int64_t kSaturated = int64_t{INT32_MAX} + 1;
-    int64_t value = 0;
+    int32_t value = 0;
     for (; p < end && isDigit(*p); ++p)
-        value = std::min(value * 10 + (*p - '0'), kSaturated);
-    return clampToInt32(negative ? -value : value);
+        value = std::min(value * 10 + (*p - '0'), kNumberLimit);
+    return negative ? -value : value;
 }
 
 void keepChar(char *buffer, int32_t capacity, int32_t &kept, char c) {
@@ -106,8 +105,8 @@ bool readRectangle(GUIScriptReader *reader, GUIRect &rect) {
             return false;
         const int32_t h = GUIScriptGetNumber(reader);
         std::printf(" size: %d, %d\n", w, h);
-        rect.iRight = clampToInt32(int64_t{x} + w);
-        rect.iBottom = clampToInt32(int64_t{y} + h);
+        rect.iRight = x + w;
+        rect.iBottom = y + h;
     }
     return expectChar(reader, ']');
 }

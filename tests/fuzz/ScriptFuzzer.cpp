@@ -1,0 +1,82 @@
+// libFuzzer target: the layout-script loader on arbitrary file contents, then
+// the loaded tree through the writer, the dump and every dispatch entry point.
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include <unistd.h>
+
+#include "GUIControl.h"
+#include "GUIModule.h"
+#include "GUIScript.h"
+
+namespace {
+
+std::string scratchDir;
+std::string scriptPath;
+FILE *sink = nullptr;
+
+// Stands in for the skin's bitmap initialiser without opening the named file:
+// a script may name any path (a device, a huge file), and the fuzzer must
+// neither hang nor fill its memory on one.
+void SizeLikeAPicture(GUIControl *ctl) {
+    GUIControlSetSize(ctl, 16, 12);
+}
+
+void RemoveScratch() {
+    std::remove(scriptPath.c_str());
+    rmdir(scratchDir.c_str());
+}
+
+bool WriteScript(const uint8_t *data, size_t size) {
+    FILE *file = std::fopen(scriptPath.c_str(), "wb");
+    if (!file)
+        return false;
+    const bool written = std::fwrite(data, 1, size, file) == size;
+    return std::fclose(file) == 0 && written;
+}
+
+void Exercise(GUIControl *root) {
+    GUIControlSaveTree(root, sink, 0);
+    GUIControlDumpToLog(nullptr, 0);
+    GUIControlMouse(root, 10, 10, 1, 1, 1);
+    GUIControlMouse(root, 11, 10, 0, 1, 1);
+    GUIControlMouse(root, -5, 70000, 2, 2, 1);
+    GUIControlUpdate();
+    GUIControlShareKey(root, 13, 0);
+    GUIControlOnTimer(root);
+    GUIControlRedrawThis(root);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int *, char ***) {
+    const char *tmp = std::getenv("TMPDIR");
+    std::string pattern = std::string(tmp && *tmp ? tmp : "/tmp") + "/quelmara-fuzz-XXXXXX";
+    if (!mkdtemp(pattern.data()))
+        std::abort();
+    scratchDir = pattern;
+    scriptPath = scratchDir + "/input.scr";
+    std::atexit(RemoveScratch);
+    sink = std::fopen("/dev/null", "wb");
+    pGUILogFile = sink;
+    GfxAPIInit(nullptr, 64, 48);
+    pGUIBitmapSkinInit = SizeLikeAPicture;
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
+    if (!WriteScript(data, size))
+        std::abort();
+    GUIControl *ctl = GUIControlCreateFromFile(nullptr, scriptPath.c_str());
+    if (ctl)
+        Exercise(ctl);
+    if (GUIControl *root = pGUIControlRoot) {
+        const bool allocated = root->bAllocated;
+        root->Remove(root);
+        if (allocated)
+            __dfree(root);
+    }
+    return 0;
+}

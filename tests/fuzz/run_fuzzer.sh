@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Runs the script fuzzer for a bounded time on a copy of the seed corpus inside
+# a scratch folder, so nothing it writes lands in the source tree. Inputs that
+# fail are kept in the given artifact folder (in the build tree) for the
+# corpus.
+set -euo pipefail
+
+fuzzer=$1
+seeds=$2
+dictionary=$3
+artifacts=$4
+seconds=${5:-30}
+
+# The target writes every input to a file: keep that in memory when possible.
+if [ -d /dev/shm ] && [ -w /dev/shm ]; then
+  export TMPDIR=/dev/shm
+fi
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+mkdir "$work/corpus"
+cp "$seeds"/* "$work/corpus/"
+cd "$work"
+
+status=0
+"$fuzzer" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=8192 \
+  -dict="$dictionary" -close_fd_mask=1 -print_final_stats=1 \
+  -artifact_prefix="$work/" "$work/corpus" || status=$?
+
+if [ "$status" -ne 0 ]; then
+  mkdir -p "$artifacts"
+  find "$work" -maxdepth 1 -type f \( -name 'crash-*' -o -name 'leak-*' -o -name 'timeout-*' \
+    -o -name 'oom-*' -o -name 'slow-unit-*' \) -exec cp {} "$artifacts/" \;
+  echo "Fuzzer failed (status $status); failing inputs copied to $artifacts"
+fi
+exit "$status"
