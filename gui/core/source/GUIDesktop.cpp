@@ -1,10 +1,11 @@
 // The desktop: created without a parent, so it becomes the root.
 #include "GUIDesktop.h"
 
+#include "GUIEdit.h"
 #include "GUIModule.h"
 #include "GUIScript.h"
 
-GUIControlType sGUIDesktopType = {"Desktop", GUIDesktopFromScript, nullptr};
+GUIControlType sGUIDesktopType = {"Desktop", GUIDesktopFromScript, &sGUIEditType};
 
 namespace {
 

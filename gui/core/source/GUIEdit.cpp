@@ -1,0 +1,247 @@
+// One-line text field: a fixed text buffer, editing with an in-text caret
+// marker, and the script constructor of "Edit".
+#include "GUIEdit.h"
+
+#include <cstring>
+#include <utility>
+
+#include "GUIList.h"
+#include "GUIModule.h"
+#include "GUIScript.h"
+
+extern "C" {
+GUIControlType sGUIEditType = {"Edit", GUIEditFromScript, &sGUIListType};
+}
+
+namespace {
+
+constexpr char kMarker = '_';
+constexpr int32_t kMaxLength = GUI_EDIT_TEXT_SIZE - 1;
+
+enum EditKey : int32_t {
+    KEY_BACKSPACE = 8,
+    KEY_ENTER = 13,
+    KEY_LEFT = 37,
+    KEY_RIGHT = 39,
+    KEY_DELETE = 46,
+    KEY_FIRST_CHARACTER = 48,
+    KEY_LAST_CHARACTER = 122,
+};
+
+GUIEdit *asEdit(GUIControl *ctl) {
+    return reinterpret_cast<GUIEdit *>(ctl);
+}
+
+int32_t textLength(const GUIEdit *edit) {
+    return static_cast<int32_t>(strnlen(edit->szText, kMaxLength));
+}
+
+void copyText(GUIEdit *edit, const char *text) {
+    const char *source = text ? text : "";
+    const size_t length = strnlen(source, kMaxLength);
+    std::memcpy(edit->szText, source, length);
+    edit->szText[length] = 0;
+}
+
+// Removes the character at index; the rest, terminator included, moves left.
+void removeAt(GUIEdit *edit, int32_t index) {
+    const int32_t length = textLength(edit);
+    std::memmove(edit->szText + index, edit->szText + index + 1, length - index);
+}
+
+// Inserts a character before index; the caller checks that there is room.
+void insertAt(GUIEdit *edit, int32_t index, char c) {
+    const int32_t length = textLength(edit);
+    std::memmove(edit->szText + index + 1, edit->szText + index, length - index + 1);
+    edit->szText[index] = c;
+}
+
+// Puts the marker back into a text that was replaced while input was active,
+// at the old caret or the text's end, whichever comes first. A full text has
+// no room for it and ends input instead.
+void restoreMarker(GUIEdit *edit) {
+    const int32_t length = textLength(edit);
+    if (length >= kMaxLength) {
+        edit->bInputActive = 0;
+        edit->iCaret = length;
+        return;
+    }
+    if (edit->iCaret < 0 || edit->iCaret > length)
+        edit->iCaret = length;
+    insertAt(edit, edit->iCaret, kMarker);
+}
+
+bool hasCharacterAfterMarker(GUIEdit *edit) {
+    return edit->iCaret < textLength(edit) - 1;
+}
+
+void backspace(GUIEdit *edit) {
+    if (edit->iCaret == 0)
+        return;
+    removeAt(edit, edit->iCaret - 1);
+    --edit->iCaret;
+    GUIControlRedrawThis(&edit->oControl);
+}
+
+void moveLeft(GUIEdit *edit) {
+    if (edit->iCaret <= 0)
+        return;
+    std::swap(edit->szText[edit->iCaret - 1], edit->szText[edit->iCaret]);
+    --edit->iCaret;
+    GUIControlRedrawThis(&edit->oControl);
+}
+
+void moveRight(GUIEdit *edit) {
+    if (!hasCharacterAfterMarker(edit))
+        return;
+    std::swap(edit->szText[edit->iCaret], edit->szText[edit->iCaret + 1]);
+    ++edit->iCaret;
+    GUIControlRedrawThis(&edit->oControl);
+}
+
+void deleteAfterMarker(GUIEdit *edit) {
+    if (!hasCharacterAfterMarker(edit))
+        return;
+    removeAt(edit, edit->iCaret + 1);
+    GUIControlRedrawThis(&edit->oControl);
+}
+
+void typeCharacter(GUIEdit *edit, char c) {
+    if (textLength(edit) >= kMaxLength)
+        return;
+    insertAt(edit, edit->iCaret, c);
+    ++edit->iCaret;
+    GUIControlRedrawThis(&edit->oControl);
+}
+
+} // namespace
+
+extern "C" {
+
+GUIControl *GUIEditFromScript(GUIControl *parent, GUIScriptReader *reader,
+                              GUIControlScriptArgs *args) {
+    if (GUIScriptGetChar(reader) != '(') {
+        GUIScriptError(reader);
+        return nullptr;
+    }
+    char text[GUI_EDIT_TEXT_SIZE];
+    GUIScriptGetWord(reader, text, sizeof text);
+    if (GUIScriptGetChar(reader) != ')') {
+        GUIScriptError(reader);
+        return nullptr;
+    }
+    return GUIEditNew(parent, &args->oRect, text);
+}
+
+GUIControl *GUIEditNew(GUIControl *parent, GUIRect *rect, const char *text) {
+    auto *edit =
+        static_cast<GUIEdit *>(__dalloc(sizeof(GUIEdit), "gui\\core\\source\\GUIEdit", __LINE__));
+    if (!edit)
+        return nullptr;
+    GUIEditInit(&edit->oControl, parent, rect, text);
+    edit->oControl.bAllocated = 1;
+    GUIControlSetEvent(&edit->oControl, GUI_EVENT_CREATED);
+    return &edit->oControl;
+}
+
+void GUIEditInit(GUIControl *ctl, GUIControl *parent, GUIRect *rect, const char *text) {
+    GUIControlInit(ctl, parent, rect);
+    GUIEdit *edit = asEdit(ctl);
+    copyText(edit, text);
+    edit->iCaret = textLength(edit);
+    edit->bFrame = 0;
+    edit->bCentre = 1;
+    edit->bEditable = 0;
+    edit->bInputActive = 0;
+    ctl->Key = GUIEditKey;
+    ctl->Mouse = GUIEditMouse;
+    ctl->pType = &sGUIEditType;
+    GUIControlApplySkin(pGUIEditSkinInit, ctl);
+}
+
+// A text of 127 characters leaves no room for the marker, so input stays off.
+void GUIEditEnableInput(GUIControl *ctl) {
+    GUIEdit *edit = asEdit(ctl);
+    if (edit->bInputActive || !edit->bEditable)
+        return;
+    const int32_t length = textLength(edit);
+    if (length >= kMaxLength)
+        return;
+    edit->bInputActive = 1;
+    edit->iCaret = length;
+    edit->szText[length] = kMarker;
+    edit->szText[length + 1] = 0;
+    GUIControlRedrawThis(ctl);
+}
+
+void GUIEditDisableInput(GUIControl *ctl) {
+    GUIEdit *edit = asEdit(ctl);
+    if (!edit->bInputActive)
+        return;
+    edit->bInputActive = 0;
+    if (edit->iCaret >= 0 && edit->iCaret < textLength(edit))
+        removeAt(edit, edit->iCaret);
+    GUIControlRedrawThis(ctl);
+}
+
+// The caret and the input state stay as they were; while input is active the
+// marker goes back into the new text so that editing can go on safely.
+void GUIEditSet(GUIControl *ctl, const char *text) {
+    GUIEdit *edit = asEdit(ctl);
+    copyText(edit, text);
+    if (edit->bInputActive)
+        restoreMarker(edit);
+    GUIControlSetEvent(ctl, GUI_EVENT_EDIT_CHANGED);
+    GUIControlRedrawThis(ctl);
+}
+
+void GUIEditGet(GUIControl *ctl, char *buffer) {
+    GUIEdit *edit = asEdit(ctl);
+    const int32_t length = textLength(edit);
+    if (!edit->bInputActive || edit->iCaret < 0 || edit->iCaret >= length) {
+        std::memcpy(buffer, edit->szText, length + 1);
+        return;
+    }
+    std::memcpy(buffer, edit->szText, edit->iCaret);
+    std::memcpy(buffer + edit->iCaret, edit->szText + edit->iCaret + 1, length - edit->iCaret);
+}
+
+bool GUIEditKey(GUIControl *ctl, int32_t key, int32_t) {
+    GUIEdit *edit = asEdit(ctl);
+    if (!edit->bInputActive)
+        GUIEditEnableInput(ctl);
+    if (!edit->bInputActive)
+        return false;
+    switch (key) {
+    case KEY_BACKSPACE:
+        backspace(edit);
+        return true;
+    case KEY_ENTER:
+        GUIEditDisableInput(ctl);
+        GUIControlSetEvent(ctl, GUI_EVENT_EDIT_CHANGED);
+        return true;
+    case KEY_LEFT:
+        moveLeft(edit);
+        return true;
+    case KEY_RIGHT:
+        moveRight(edit);
+        return true;
+    case KEY_DELETE:
+        deleteAfterMarker(edit);
+        return true;
+    default:
+        break;
+    }
+    if (key < KEY_FIRST_CHARACTER || key > KEY_LAST_CHARACTER)
+        return false;
+    typeCharacter(edit, static_cast<char>(key));
+    return true;
+}
+
+void GUIEditMouse(GUIControl *ctl, int32_t, int32_t, uint8_t buttons, uint8_t changed,
+                  uint8_t inside) {
+    if (inside && (buttons & changed & 1))
+        GUIEditEnableInput(ctl);
+}
+
+} // extern "C"
