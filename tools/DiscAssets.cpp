@@ -1,6 +1,8 @@
 #include "DiscAssets.h"
 
 #include "Art.h"
+#include "GameScreens.h"
+#include "SampleGames.h"
 #include "ScreenLayout.h"
 
 namespace assets {
@@ -24,6 +26,10 @@ std::vector<DiscFile> GenerateDiscFiles() {
     AddImage(files, screen::kWelcomeFile, WelcomeScreen());
     const std::string script = screen::LayoutScript();
     files.push_back({"_data/layout.scr", std::vector<uint8_t>(script.begin(), script.end())});
+    for (const GameScreen &g : GameScreens())
+        AddImage(files, std::string(g.folder) + "/pic/ss.bmp", g.paint());
+    for (ProgramFile &p : GameProgramFiles())
+        files.push_back({std::move(p.path), std::move(p.bytes)});
     return files;
 }
 

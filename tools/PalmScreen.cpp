@@ -2,11 +2,15 @@
 
 #include "AssetText.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace assets::palm {
 
 void DrawTitle(Image &screen, const std::string &title, const std::string &right) {
     const PixelFont bold{1, true};
     const int tabWidth = PixelTextWidth(title, bold) + 8;
+    screen.FillRect(0, 0, kScreenSize, 11, kWhite);
     screen.FillRect(0, 0, tabWidth, 11, kBlack);
     // Rounded top-right corner of the tab.
     screen.Set(tabWidth - 1, 0, kWhite);
@@ -52,6 +56,56 @@ void Frame(Image &screen, int x, int y, int w, int h, Colour c) {
     screen.FillRect(x, y + h - 1, w, 1, c);
     screen.FillRect(x, y, 1, h, c);
     screen.FillRect(x + w - 1, y, 1, h, c);
+}
+
+void Disc(Image &screen, double cx, double cy, double rx, double ry, Colour c) {
+    for (int y = static_cast<int>(cy - ry) - 1; y <= static_cast<int>(cy + ry) + 1; ++y) {
+        for (int x = static_cast<int>(cx - rx) - 1; x <= static_cast<int>(cx + rx) + 1; ++x) {
+            const double dx = (x + 0.5 - cx) / rx;
+            const double dy = (y + 0.5 - cy) / ry;
+            if (dx * dx + dy * dy <= 1.0)
+                screen.Set(x, y, c);
+        }
+    }
+}
+
+void Ring(Image &screen, double cx, double cy, double rx, double ry, Colour c, bool dotted) {
+    const double band = 0.6 / std::min(rx, ry);
+    for (int y = static_cast<int>(cy - ry) - 2; y <= static_cast<int>(cy + ry) + 2; ++y) {
+        for (int x = static_cast<int>(cx - rx) - 2; x <= static_cast<int>(cx + rx) + 2; ++x) {
+            const double dx = (x + 0.5 - cx) / rx;
+            const double dy = (y + 0.5 - cy) / ry;
+            const double d = std::sqrt(dx * dx + dy * dy);
+            if (std::abs(d - 1.0) > band)
+                continue;
+            if (dotted && ((x + y) / 2) % 2 != 0)
+                continue;
+            screen.Set(x, y, c);
+        }
+    }
+}
+
+void Line(Image &screen, int x0, int y0, int x1, int y1, Colour c, int step) {
+    const int dx = std::abs(x1 - x0);
+    const int dy = -std::abs(y1 - y0);
+    const int sx = x0 < x1 ? 1 : -1;
+    const int sy = y0 < y1 ? 1 : -1;
+    int err = dx + dy;
+    for (int n = 0;; ++n) {
+        if (n % step == 0)
+            screen.Set(x0, y0, c);
+        if (x0 == x1 && y0 == y1)
+            break;
+        const int e2 = 2 * err;
+        if (e2 >= dy) {
+            err += dy;
+            x0 += sx;
+        }
+        if (e2 <= dx) {
+            err += dx;
+            y0 += sy;
+        }
+    }
 }
 
 } // namespace assets::palm

@@ -37,4 +37,13 @@ void ReduceToColourPalette(Image &screen);
 // A one-pixel rectangle outline.
 void Frame(Image &screen, int x, int y, int w, int h, Colour c);
 
+// Hard-edged shapes, as a handheld draws them: every pixel whose centre lies
+// inside is set, nothing is blended.
+void Disc(Image &screen, double cx, double cy, double rx, double ry, Colour c);
+// The outline of an ellipse, about one pixel wide; with dotted set, every other
+// pair of pixels is left out.
+void Ring(Image &screen, double cx, double cy, double rx, double ry, Colour c, bool dotted);
+// A one-pixel line; with step above 1 only every step-th pixel is set.
+void Line(Image &screen, int x0, int y0, int x1, int y1, Colour c, int step = 1);
+
 } // namespace assets::palm
