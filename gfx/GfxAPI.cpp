@@ -78,6 +78,9 @@ void GfxAPIDisplay(GUIRect *rect) {
 void GfxAPIBlit(GfxSurface *surface, GUIRect *rect, uint32_t srcX, uint32_t srcY) {
     if (!surface || !pGfxBackBuffer || surface->iBmpWidth <= 0 || surface->iBmpHeight <= 0)
         return;
+    // An inverted rectangle would wrap the unsigned extents below into billions of tiles.
+    if (rect->iRight < rect->iLeft || rect->iBottom < rect->iTop)
+        return;
     const uint32_t w = static_cast<uint32_t>(surface->iBmpWidth);
     const uint32_t h = static_cast<uint32_t>(surface->iBmpHeight);
     const uint32_t endX = static_cast<uint32_t>(rect->iRight - rect->iLeft) + srcX;
@@ -112,8 +115,11 @@ void GfxAPIBox(GUIRect *rect, uint32_t) {
     GUIRect r = *rect;
     if (!pGfxBackBuffer || !clipToBuffer(r))
         return;
-    for (int32_t y = r.iTop; y < r.iBottom; ++y)
-        std::fill(pixelAt(r.iLeft, y), pixelAt(r.iRight, y), uint32_t{GFX_BOX_COLOUR});
+    // One row filled, the others copied from it: copying runs at memory speed.
+    std::fill(pixelAt(r.iLeft, r.iTop), pixelAt(r.iRight, r.iTop), uint32_t{GFX_BOX_COLOUR});
+    const size_t bytes = static_cast<size_t>(r.iRight - r.iLeft) * sizeof(uint32_t);
+    for (int32_t y = r.iTop + 1; y < r.iBottom; ++y)
+        std::memcpy(pixelAt(r.iLeft, y), pixelAt(r.iLeft, r.iTop), bytes);
 }
 
 // Dotted: the first pixel of the line is set, the next left alone, and so on.

@@ -7,8 +7,8 @@
 #include FT_FREETYPE_H
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
-#include <cstring>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -30,7 +30,8 @@ struct GfxFont {
     FT_Face face = nullptr;
     int32_t ascender = 0;
     int32_t cellHeight = 0;
-    std::unordered_map<uint32_t, Glyph> glyphs;
+    std::unordered_map<uint32_t, Glyph> glyphs; // nodes stay put, so pointers hold
+    std::array<const Glyph *, 256> latin{};     // shortcut into glyphs
 };
 
 namespace {
@@ -96,9 +97,9 @@ FT_Face openFace(const char *family) {
 bool sizeFace(FT_Face face, int32_t height) {
     FT_Size_RequestRec request{};
     request.type = height < 0 ? FT_SIZE_REQUEST_TYPE_NOMINAL : FT_SIZE_REQUEST_TYPE_CELL;
-    int32_t pixels = height == 0 ? kDefaultCellHeight : height;
-    pixels = std::min(pixels < 0 ? -pixels : pixels, kMaxCellHeight);
-    request.height = static_cast<FT_Long>(pixels) * 64;
+    const int64_t asked = height == 0 ? kDefaultCellHeight : height;
+    const int64_t pixels = std::min<int64_t>(asked < 0 ? -asked : asked, kMaxCellHeight);
+    request.height = static_cast<FT_Long>(pixels * 64);
     if (FT_Request_Size(face, &request) == 0)
         return true;
     // Bitmap-only faces come in fixed sizes: take the first one.
@@ -126,27 +127,28 @@ constexpr uint16_t kCp1252High[32] = {
 
 // Decodes one UTF-8 sequence at s; returns its length, or 0 if it is not valid.
 size_t decodeUtf8(const unsigned char *s, uint32_t &cp) {
-    const unsigned char c = s[0];
-    size_t length = 0;
-    uint32_t min = 0;
-    if (c < 0x80) {
-        cp = c;
+    const unsigned char lead = s[0];
+    if (lead < 0x80) {
+        cp = lead;
         return 1;
-    } else if ((c & 0xe0) == 0xc0) {
-        length = 2, cp = c & 0x1f, min = 0x80;
-    } else if ((c & 0xf0) == 0xe0) {
-        length = 3, cp = c & 0x0f, min = 0x800;
-    } else if ((c & 0xf8) == 0xf0) {
-        length = 4, cp = c & 0x07, min = 0x10000;
-    } else {
-        return 0;
     }
+    size_t length = 0;
+    if ((lead & 0xe0) == 0xc0)
+        length = 2;
+    else if ((lead & 0xf0) == 0xe0)
+        length = 3;
+    else if ((lead & 0xf8) == 0xf0)
+        length = 4;
+    else
+        return 0;
+    constexpr uint32_t kShortest[5] = {0, 0, 0x80, 0x800, 0x10000};
+    cp = lead & (0x7fu >> length);
     for (size_t i = 1; i < length; ++i) {
         if ((s[i] & 0xc0) != 0x80) // also stops at the terminating zero
             return 0;
         cp = (cp << 6) | (s[i] & 0x3f);
     }
-    if (cp < min || cp > 0x10ffff || (cp >= 0xd800 && cp <= 0xdfff))
+    if (cp < kShortest[length] || cp > 0x10ffff || (cp >= 0xd800 && cp <= 0xdfff))
         return 0;
     return length;
 }
@@ -162,24 +164,27 @@ bool isValidUtf8(const unsigned char *s) {
     return true;
 }
 
-std::u32string decodeText(const char *text) {
-    std::u32string out;
+bool isControl(uint32_t cp) {
+    return cp < 0x20 || (cp >= 0x7f && cp < 0xa0);
+}
+
+// Calls visit with each character of the text, controls left out.
+template <typename Visit> void forEachCharacter(const char *text, Visit visit) {
     const auto *s = reinterpret_cast<const unsigned char *>(text);
     if (isValidUtf8(s)) {
         uint32_t cp = 0;
         while (*s) {
             s += decodeUtf8(s, cp);
-            out.push_back(cp);
+            if (!isControl(cp) && !visit(cp))
+                return;
         }
     } else {
-        for (; *s; ++s)
-            out.push_back(*s >= 0x80 && *s < 0xa0 ? kCp1252High[*s - 0x80] : *s);
+        for (; *s; ++s) {
+            const uint32_t cp = *s >= 0x80 && *s < 0xa0 ? kCp1252High[*s - 0x80] : *s;
+            if (!isControl(cp) && !visit(cp))
+                return;
+        }
     }
-    return out;
-}
-
-bool isControl(uint32_t cp) {
-    return cp < 0x20 || (cp >= 0x7f && cp < 0xa0);
 }
 
 void copyCoverage(const FT_Bitmap &bitmap, Glyph &glyph) {
@@ -215,10 +220,14 @@ Glyph renderGlyph(FT_Face face, uint32_t cp) {
 }
 
 const Glyph &glyphFor(GfxFont &font, uint32_t cp) {
-    const auto found = font.glyphs.find(cp);
-    if (found != font.glyphs.end())
-        return found->second;
-    return font.glyphs.emplace(cp, renderGlyph(font.face, cp)).first->second;
+    if (cp < font.latin.size() && font.latin[cp])
+        return *font.latin[cp];
+    auto found = font.glyphs.find(cp);
+    if (found == font.glyphs.end())
+        found = font.glyphs.emplace(cp, renderGlyph(font.face, cp)).first;
+    if (cp < font.latin.size())
+        font.latin[cp] = &found->second;
+    return found->second;
 }
 
 // A given font becomes the selected one; none means the one selected last.
@@ -233,15 +242,15 @@ uint32_t toBackBufferColour(uint32_t colour) {
     return ((colour & 0xff) << 16) | (colour & 0xff00) | ((colour >> 16) & 0xff);
 }
 
+// Mixes src over dst with coverage alpha (0..255), red and blue in one go.
 uint32_t blend(uint32_t dst, uint32_t src, uint32_t alpha) {
     const uint32_t inv = 255 - alpha;
-    uint32_t out = 0;
-    for (uint32_t shift = 0; shift <= 16; shift += 8) {
-        const uint32_t d = (dst >> shift) & 0xff;
-        const uint32_t s = (src >> shift) & 0xff;
-        out |= ((s * alpha + d * inv + 127) / 255) << shift;
-    }
-    return out;
+    uint32_t rb = (src & 0xff00ff) * alpha + (dst & 0xff00ff) * inv + 0x800080;
+    uint32_t g = (src & 0xff00) * alpha + (dst & 0xff00) * inv + 0x8000;
+    // x / 255 rounded, as (x + x / 256) / 256 once 128 is added.
+    rb = ((rb + ((rb >> 8) & 0xff00ff)) >> 8) & 0xff00ff;
+    g = ((g + ((g >> 8) & 0xff00)) >> 8) & 0xff00;
+    return rb | g;
 }
 
 struct ClipBox {
@@ -306,15 +315,12 @@ void GfxAPIText(const char *text, GUIRect *rect, int32_t offX, int32_t offY, Gfx
     const uint32_t rgb = toBackBufferColour(colour);
     int64_t penX = int64_t{rect->iLeft} - offX;
     const int64_t baseline = int64_t{rect->iTop} - offY + f->ascender;
-    for (const char32_t cp : decodeText(text)) {
-        if (penX >= clip.right + f->cellHeight) // no glyph reaches back that far
-            break;
-        if (isControl(cp))
-            continue;
+    forEachCharacter(text, [&](uint32_t cp) {
         const Glyph &glyph = glyphFor(*f, cp);
         drawGlyph(glyph, penX + glyph.left, baseline - glyph.top, clip, rgb);
         penX += glyph.advance;
-    }
+        return penX < clip.right + f->cellHeight; // no glyph reaches back further
+    });
 }
 
 int32_t GfxAPITextGetWidth(const char *text, GfxFont *font) {
@@ -322,9 +328,10 @@ int32_t GfxAPITextGetWidth(const char *text, GfxFont *font) {
     if (!f || !text)
         return 0;
     int64_t width = 0;
-    for (const char32_t cp : decodeText(text))
-        if (!isControl(cp))
-            width += glyphFor(*f, cp).advance;
+    forEachCharacter(text, [&](uint32_t cp) {
+        width += glyphFor(*f, cp).advance;
+        return true;
+    });
     return static_cast<int32_t>(std::min<int64_t>(width, INT32_MAX));
 }
 
@@ -334,3 +341,9 @@ int32_t GfxAPITextGetHeight(const char *, GfxFont *font) {
 }
 
 } // extern "C"
+
+// LeakSanitizer asks for this in sanitizer builds. fontconfig loses a few bytes
+// while parsing its own configuration files; they are not ours to free.
+extern "C" const char *__lsan_default_suppressions() {
+    return "leak:libfontconfig.so\n";
+}

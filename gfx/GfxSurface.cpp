@@ -4,10 +4,9 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
+#include <filesystem>
 #include <memory>
 #include <optional>
-#include <string>
 #include <vector>
 
 namespace {
@@ -39,6 +38,11 @@ void reportFailure(const char *path, const char *reason) {
 
 // The whole file, or nothing after a message.
 std::optional<std::vector<uint8_t>> readWholeFile(const char *path) {
+    std::error_code error;
+    if (std::filesystem::exists(path, error) && !std::filesystem::is_regular_file(path, error)) {
+        reportFailure(path, "not a regular file");
+        return std::nullopt;
+    }
     std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path, "rb"));
     if (!file) {
         reportFailure(path, "cannot open the file");
@@ -63,24 +67,29 @@ std::optional<std::vector<uint8_t>> readWholeFile(const char *path) {
     return bytes;
 }
 
-// One colour channel of a packed pixel: its mask's position and width, scaled to 8 bits.
+// One colour channel of a packed pixel: its mask's position and width. Narrow
+// channels are widened to 8 bits by repeating their bits, so full stays full.
 struct Channel {
     uint32_t mask = 0;
     uint32_t shift = 0;
-    uint32_t max = 0;
+    int32_t bits = 0;
 
     explicit Channel(uint32_t m) : mask(m) {
         if (!mask)
             return;
         while (!((mask >> shift) & 1u))
             ++shift;
-        max = mask >> shift;
+        for (uint32_t v = mask >> shift; v; v >>= 1)
+            ++bits;
     }
     uint32_t to8(uint32_t pixel) const {
-        if (!max)
-            return 0;
-        const uint64_t v = (pixel & mask) >> shift;
-        return static_cast<uint32_t>((v * 255 + max / 2) / max);
+        const uint32_t v = (pixel & mask) >> shift;
+        if (bits >= 8)
+            return v >> (bits - 8);
+        uint32_t out = 0;
+        for (int32_t pos = 8 - bits; pos > -bits; pos -= bits)
+            out |= pos >= 0 ? v << pos : v >> -pos;
+        return out;
     }
 };
 

@@ -78,6 +78,8 @@ TEST_F(BackBuffer, RowByRowBlitJoinsSeamlessly) {
 TEST_F(BackBuffer, EmptyOrOutsideRectanglesDrawNothing) {
     CoordSurface tex(28, 28);
     GUIRect noWidth{10, 10, 0, 28}, noHeight{0, 28, 7, 7}, outside{-50, -10, 500, 600};
+    GUIRect inverted{30, 10, 0, 28};
+    GfxAPIBlit(&tex.surface, &inverted, 0, 0);
     GfxAPIBlit(&tex.surface, &noWidth, 0, 0);
     GfxAPIBlit(&tex.surface, &noHeight, 0, 0);
     GfxAPIBlit(&tex.surface, &outside, 3, 3);

@@ -1,0 +1,93 @@
+// Drawing into the back buffer, each beside a plain memcpy of the same number of
+// bytes: the most any drawing of that many pixels could hope for.
+#include <benchmark/benchmark.h>
+
+#include <cstring>
+#include <vector>
+
+#include "GfxAPI.h"
+
+namespace {
+
+constexpr int32_t kScreenWidth = 800;
+constexpr int32_t kScreenHeight = 620;
+constexpr int64_t kScreenBytes = int64_t{kScreenWidth} * kScreenHeight * sizeof(uint32_t);
+constexpr char kTextLine[] = "Quelmara lists the games found on a disc"; // 40 characters
+static_assert(sizeof(kTextLine) == 41);
+
+GfxFont *benchFont() {
+    static GfxFont *font = GfxAPICreateFont("DejaVu Sans", 16);
+    return font;
+}
+
+int64_t textLineBytes() {
+    return int64_t{GfxAPITextGetWidth(kTextLine, benchFont())} *
+           GfxAPITextGetHeight(kTextLine, benchFont()) * int64_t{sizeof(uint32_t)};
+}
+
+void memcpyOf(benchmark::State &state, int64_t bytes) {
+    std::vector<char> from(static_cast<size_t>(bytes), 1);
+    std::vector<char> to(static_cast<size_t>(bytes));
+    for (auto _ : state) {
+        std::memcpy(to.data(), from.data(), from.size());
+        benchmark::DoNotOptimize(to.data());
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(state.iterations() * bytes);
+}
+
+void BM_TiledBlit28x28Over800x620(benchmark::State &state) {
+    GfxAPIInit(nullptr, kScreenWidth, kScreenHeight);
+    std::vector<uint32_t> pixels(28 * 28, 0x123456);
+    GfxSurface tile{pixels.data(), 28, 28, nullptr, 0, 0};
+    GUIRect screen{0, kScreenWidth, 0, kScreenHeight};
+    for (auto _ : state) {
+        GfxAPIBlit(&tile, &screen, 0, 0);
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(state.iterations() * kScreenBytes);
+}
+BENCHMARK(BM_TiledBlit28x28Over800x620);
+
+void BM_BoxFill800x620(benchmark::State &state) {
+    GfxAPIInit(nullptr, kScreenWidth, kScreenHeight);
+    GUIRect screen{0, kScreenWidth, 0, kScreenHeight};
+    for (auto _ : state) {
+        GfxAPIBox(&screen, 0);
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(state.iterations() * kScreenBytes);
+}
+BENCHMARK(BM_BoxFill800x620);
+
+void BM_MemcpyOf800x620(benchmark::State &state) {
+    memcpyOf(state, kScreenBytes);
+}
+BENCHMARK(BM_MemcpyOf800x620);
+
+// Bytes processed: the pixels of the line's cell (measured width by cell height).
+void BM_TextLine40Characters(benchmark::State &state) {
+    GfxAPIInit(nullptr, kScreenWidth, kScreenHeight);
+    GUIRect line{10, kScreenWidth, 100, 130};
+    GfxAPIText(kTextLine, &line, 0, 0, benchFont(), GFX_WHITE); // fills the glyph cache
+    for (auto _ : state) {
+        GfxAPIText(kTextLine, &line, 0, 0, benchFont(), GFX_WHITE);
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(state.iterations() * textLineBytes());
+}
+BENCHMARK(BM_TextLine40Characters);
+
+void BM_TextLine40CharactersMeasured(benchmark::State &state) {
+    for (auto _ : state)
+        benchmark::DoNotOptimize(GfxAPITextGetWidth(kTextLine, benchFont()));
+    state.SetBytesProcessed(state.iterations() * textLineBytes());
+}
+BENCHMARK(BM_TextLine40CharactersMeasured);
+
+void BM_MemcpyOfTextLine(benchmark::State &state) {
+    memcpyOf(state, textLineBytes());
+}
+BENCHMARK(BM_MemcpyOfTextLine);
+
+} // namespace
