@@ -39,14 +39,16 @@ Image SkinButton(bool pushed) {
     return b;
 }
 
+// The box sits at the top of its 28 x 28 area, level with the caption that the
+// skin draws from the top edge at x 32.
 Image CheckBox(bool on) {
     Image c(28, 28, kWindowBase);
     if (on) {
-        PaintRaised(c, 4, 4, 20, 20, 5, Rgb(76, 190, 172), Rgb(34, 124, 112), false);
-        c.StrokeLine({9, 14.5}, {12.5, 18}, 2.6, kLabel);
-        c.StrokeLine({12.5, 18}, {19, 10}, 2.6, kLabel);
+        PaintRaised(c, 4, 0, 20, 20, 5, Rgb(76, 190, 172), Rgb(34, 124, 112), false);
+        c.StrokeLine({9, 10.5}, {12.5, 14}, 2.6, kLabel);
+        c.StrokeLine({12.5, 14}, {19, 6}, 2.6, kLabel);
     } else {
-        PaintSunken(c, 4, 4, 20, 20, 5, kWell);
+        PaintSunken(c, 4, 0, 20, 20, 5, kWell);
     }
     return c;
 }
