@@ -129,20 +129,25 @@ void Image::VLine(int x, int y0, int y1, Colour c, double alpha) {
 
 template <typename Inside>
 void Image::FillShape(int x0, int y0, int x1, int y1, Inside inside, const Paint &paint,
-                      double alpha) {
+                      double alpha, bool convex) {
     x0 = std::max(x0, 0);
     y0 = std::max(y0, 0);
     x1 = std::min(x1, width_);
     y1 = std::min(y1, height_);
+    constexpr int kAll = kSamples * kSamples;
     for (int py = y0; py < y1; ++py) {
         for (int px = x0; px < x1; ++px) {
             int hits = 0;
-            for (int sy = 0; sy < kSamples; ++sy)
-                for (int sx = 0; sx < kSamples; ++sx)
-                    hits += inside(px + (sx + 0.5) / kSamples, py + (sy + 0.5) / kSamples) ? 1 : 0;
+            if (convex && inside(px, py) && inside(px + 1.0, py) && inside(px, py + 1.0) &&
+                inside(px + 1.0, py + 1.0)) {
+                hits = kAll;
+            } else {
+                for (int sy = 0; sy < kSamples; ++sy)
+                    for (int sx = 0; sx < kSamples; ++sx)
+                        hits += inside(px + (sx + 0.5) / kSamples, py + (sy + 0.5) / kSamples);
+            }
             if (hits)
-                Blend(px, py, paint(px + 0.5, py + 0.5),
-                      alpha * hits / static_cast<double>(kSamples * kSamples));
+                Blend(px, py, paint(px + 0.5, py + 0.5), alpha * hits / static_cast<double>(kAll));
         }
     }
 }
@@ -227,7 +232,7 @@ void Image::BevelRim(double x, double y, double w, double h, double radius, Colo
             return InsideRoundRect(px, py, x, y, w, h, r) &&
                    !InsideRoundRect(px, py, x + 1, y + 1, w - 2, h - 2, ri);
         },
-        VGradient(y, y + h, light, dark), alpha);
+        VGradient(y, y + h, light, dark), alpha, false);
 }
 
 void Image::Brush(uint32_t seed, int amplitude) {

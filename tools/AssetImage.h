@@ -108,8 +108,12 @@ class Image {
     Image Crop(int x, int y, int w, int h) const;
 
   private:
+    // Blends paint over the pixels of the box (x0, y0)-(x1, y1) in proportion to the
+    // samples for which inside holds. For a convex shape a pixel whose four
+    // corners are inside is wholly inside, which saves sampling it.
     template <typename Inside>
-    void FillShape(int x0, int y0, int x1, int y1, Inside inside, const Paint &paint, double alpha);
+    void FillShape(int x0, int y0, int x1, int y1, Inside inside, const Paint &paint, double alpha,
+                   bool convex = true);
 
     int width_ = 0;
     int height_ = 0;

@@ -13,11 +13,13 @@ namespace {
 
 constexpr char kFace[] = "DejaVu Sans";
 
+// Fonts live for the whole run, like the graphics layer's own: the cache is
+// never destroyed, so they stay reachable.
 GfxFont *FontFor(int cellHeight) {
-    static std::map<int, GfxFont *> fonts;
-    auto found = fonts.find(cellHeight);
-    if (found == fonts.end())
-        found = fonts.emplace(cellHeight, GfxAPICreateFont(kFace, cellHeight)).first;
+    static auto *fonts = new std::map<int, GfxFont *>;
+    auto found = fonts->find(cellHeight);
+    if (found == fonts->end())
+        found = fonts->emplace(cellHeight, GfxAPICreateFont(kFace, cellHeight)).first;
     return found->second;
 }
 

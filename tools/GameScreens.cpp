@@ -19,11 +19,15 @@ void Text(Image &s, const std::string &text, int x, int y, Colour c) {
     DrawPixelText(s, text, x, y, c);
 }
 
-// Scattered single pixels.
+// Scattered single pixels. Each draw of the generator is its own statement, so the
+// sequence does not depend on the order in which a compiler evaluates arguments.
 void Speckle(Image &s, uint32_t seed, int count, int top, Colour c) {
     Rng rng(seed);
-    for (int i = 0; i < count; ++i)
-        s.Set(rng.Below(S), top + rng.Below(S - top), c);
+    for (int i = 0; i < count; ++i) {
+        const int x = rng.Below(S);
+        const int y = top + rng.Below(S - top);
+        s.Set(x, y, c);
+    }
 }
 
 // ---- Beetle Derby: top-down racing round an oval track -------------------
@@ -564,8 +568,11 @@ void Asteroid(Image &s, int cx, int cy, int r) {
 Image StarfieldMiner() {
     Image s(S, S, kBlack);
     Rng rng(51);
-    for (int i = 0; i < 80; ++i)
-        s.Set(rng.Below(S), 13 + rng.Below(S - 13), rng.Below(2) ? kWhite : kDark);
+    for (int i = 0; i < 80; ++i) {
+        const int x = rng.Below(S);
+        const int y = 13 + rng.Below(S - 13);
+        s.Set(x, y, rng.Below(2) ? kWhite : kDark);
+    }
     Asteroid(s, 40, 40, 14);
     Asteroid(s, 118, 34, 9);
     Asteroid(s, 96, 76, 16);

@@ -83,44 +83,26 @@ std::vector<std::string> BmpFilesUnder(const fs::path &root) {
     return out;
 }
 
-class DiscAssetsTest : public ::testing::Test {
-  protected:
-    static void SetUpTestSuite() {
-        files_ = new std::vector<assets::DiscFile>(assets::GenerateDiscFiles());
-    }
-    static void TearDownTestSuite() {
-        delete files_;
-        files_ = nullptr;
-    }
-    static const std::vector<assets::DiscFile> &Files() { return *files_; }
-
-  private:
-    static std::vector<assets::DiscFile> *files_;
-};
-
-std::vector<assets::DiscFile> *DiscAssetsTest::files_ = nullptr;
-
-TEST_F(DiscAssetsTest, CommittedFilesAreWhatTheGeneratorWrites) {
+// One test generates the disc (slow in the sanitizer build), so the others
+// read only the committed files.
+TEST(DiscAssetsTest, CommittedFilesAreWhatTheGeneratorWrites) {
+    const std::vector<assets::DiscFile> files = assets::GenerateDiscFiles();
     const fs::path out = fs::path(testsupport::OutputDir()) / "generated-disc";
     fs::remove_all(out);
     std::string failed;
-    ASSERT_TRUE(assets::WriteDiscFiles(out, Files(), failed)) << failed;
-    for (const assets::DiscFile &f : Files()) {
+    ASSERT_TRUE(assets::WriteDiscFiles(out, files, failed)) << failed;
+    std::set<std::string> generated;
+    for (const assets::DiscFile &f : files) {
+        generated.insert(f.path);
         ASSERT_TRUE(fs::exists(Disc() / f.path)) << f.path << " is not committed: run make assets";
         EXPECT_TRUE(ReadBytes(out / f.path) == ReadBytes(Disc() / f.path))
             << f.path << " differs from the generator's output: run make assets";
     }
-}
-
-TEST_F(DiscAssetsTest, EveryCommittedBitmapIsGenerated) {
-    std::set<std::string> generated;
-    for (const assets::DiscFile &f : Files())
-        generated.insert(f.path);
     for (const std::string &bmp : BmpFilesUnder(Disc()))
         EXPECT_TRUE(generated.count(bmp)) << bmp << " is left over from an older generator";
 }
 
-TEST_F(DiscAssetsTest, BitmapsHaveTheFormatAndSizesTheProgramDrawsThemAt) {
+TEST(DiscAssetsTest, BitmapsHaveTheFormatAndSizesTheProgramDrawsThemAt) {
     const std::map<std::string, BmpSize> expected = {
         {"button_on", {114, 28}},
         {"button_off", {114, 28}},
@@ -186,7 +168,7 @@ TEST_F(DiscAssetsTest, BitmapsHaveTheFormatAndSizesTheProgramDrawsThemAt) {
     }
 }
 
-TEST_F(DiscAssetsTest, GraphicsLayerLoadsEveryBitmapWithItsPixels) {
+TEST(DiscAssetsTest, GraphicsLayerLoadsEveryBitmapWithItsPixels) {
     for (const std::string &bmp : BmpFilesUnder(Disc())) {
         const std::vector<uint8_t> bytes = ReadBytes(Disc() / bmp);
         GfxSurface *s = GfxAPILoadNewSurface((Disc() / bmp).string().c_str(), nullptr);
@@ -212,7 +194,7 @@ std::map<std::string, std::string> LayoutTypesById(const std::string &script) {
     return types;
 }
 
-TEST_F(DiscAssetsTest, LayoutDefinesEveryControlTheProgramLooksUp) {
+TEST(DiscAssetsTest, LayoutDefinesEveryControlTheProgramLooksUp) {
     const std::string script = ReadText(Disc() / "_data/layout.scr");
     const auto types = LayoutTypesById(script);
     const std::map<std::string, std::string> required = {
@@ -232,7 +214,7 @@ TEST_F(DiscAssetsTest, LayoutDefinesEveryControlTheProgramLooksUp) {
 
 // A list fills its view less the scroll bar's 20 pixels, so that a vertical bar
 // never forces a horizontal one.
-TEST_F(DiscAssetsTest, ListsLieInViewsThatLeaveRoomForTheBar) {
+TEST(DiscAssetsTest, ListsLieInViewsThatLeaveRoomForTheBar) {
     const std::string script = ReadText(Disc() / "_data/layout.scr");
     for (const char *id : {"gamelist", "details"}) {
         const std::regex nested(
@@ -244,7 +226,7 @@ TEST_F(DiscAssetsTest, ListsLieInViewsThatLeaveRoomForTheBar) {
     }
 }
 
-TEST_F(DiscAssetsTest, ImageButtonsAndFieldsStayInTheVisiblePartOfTheScreen) {
+TEST(DiscAssetsTest, ImageButtonsAndFieldsStayInTheVisiblePartOfTheScreen) {
     const std::string script = ReadText(Disc() / "_data/layout.scr");
     const std::regex placed(R"re(\[([0-9]+),([0-9]+),([0-9]+),([0-9]+)\])re");
     int count = 0;
@@ -268,7 +250,7 @@ TEST_F(DiscAssetsTest, ImageButtonsAndFieldsStayInTheVisiblePartOfTheScreen) {
 
 // Comments in a script end at a CR, so a script with bare LF line ends would
 // lose everything after its first comment.
-TEST_F(DiscAssetsTest, ScriptsUseCrLfLineEndsAndNameTheirControls) {
+TEST(DiscAssetsTest, ScriptsUseCrLfLineEndsAndNameTheirControls) {
     for (const char *name : {"_data/layout.scr", "ablak", "__editor_save.scr"}) {
         const std::string text = ReadText(Disc() / name);
         ASSERT_FALSE(text.empty()) << name;
@@ -297,7 +279,7 @@ std::vector<std::string> Lines(const std::string &text) {
     return lines;
 }
 
-TEST_F(DiscAssetsTest, GameFoldersHoldTextsScreenshotAndProgram) {
+TEST(DiscAssetsTest, GameFoldersHoldTextsScreenshotAndProgram) {
     int games = 0;
     for (const auto &entry : fs::directory_iterator(Disc())) {
         if (!entry.is_directory() || entry.path().filename() == "_data")
@@ -324,7 +306,7 @@ TEST_F(DiscAssetsTest, GameFoldersHoldTextsScreenshotAndProgram) {
     EXPECT_EQ(games, 12);
 }
 
-TEST_F(DiscAssetsTest, ProgramsArePalmResourceDatabases) {
+TEST(DiscAssetsTest, ProgramsArePalmResourceDatabases) {
     for (const assets::ProgramFile &p : assets::GameProgramFiles()) {
         const std::vector<uint8_t> &b = p.bytes;
         ASSERT_GT(b.size(), assets::kPalmHeaderSize) << p.path;
