@@ -587,6 +587,7 @@ Image StarfieldMiner() {
     const Sprite ore = {"..W..", ".WLW.", "WLLLW", ".WLW.", "..W.."};
     DrawSprite(s, ore, {{'W', kWhite}, {'L', kLight}}, 60, 104);
     DrawSprite(s, ore, {{'W', kWhite}, {'L', kLight}}, 128, 60);
+    s.FillRect(0, 147, S, S - 147, kBlack);
     s.FillRect(0, 147, S, 1, kDark);
     Text(s, "SHIELD", 4, 151, kLight);
     Frame(s, 44, 150, 50, 9, kLight);
