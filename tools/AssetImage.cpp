@@ -221,8 +221,8 @@ void Image::StrokeLine(Point a, Point b, double thickness, Colour c, double alph
         Solid(c), alpha);
 }
 
-void Image::BevelRim(double x, double y, double w, double h, double radius, Colour light,
-                     Colour dark, double alpha) {
+void Image::Rim(double x, double y, double w, double h, double radius, const Paint &paint,
+                double alpha) {
     const double r = std::min({radius, w / 2, h / 2});
     const double ri = std::max(r - 1, 0.0);
     FillShape(
@@ -232,7 +232,7 @@ void Image::BevelRim(double x, double y, double w, double h, double radius, Colo
             return InsideRoundRect(px, py, x, y, w, h, r) &&
                    !InsideRoundRect(px, py, x + 1, y + 1, w - 2, h - 2, ri);
         },
-        VGradient(y, y + h, light, dark), alpha, false);
+        paint, alpha, false);
 }
 
 void Image::Brush(uint32_t seed, int amplitude) {

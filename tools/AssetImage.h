@@ -92,10 +92,14 @@ class Image {
     // Thick line with round ends.
     void StrokeLine(Point a, Point b, double thickness, Colour c, double alpha = 1.0);
 
-    // A rounded rectangle's one-pixel rim, lit from above: light at the top, dark at the
-    // bottom, blended with the given strength.
+    // A rounded rectangle's one-pixel rim, painted and blended with the given strength.
+    void Rim(double x, double y, double w, double h, double radius, const Paint &paint,
+             double alpha = 1.0);
+    // A rim lit from above: light at the top, dark at the bottom.
     void BevelRim(double x, double y, double w, double h, double radius, Colour light, Colour dark,
-                  double alpha = 1.0);
+                  double alpha = 1.0) {
+        Rim(x, y, w, h, radius, VGradient(y, y + h, light, dark), alpha);
+    }
 
     // Adds horizontally streaked noise ("brushed metal") of the given amplitude in colour
     // levels. The streaks wrap around at the image's width, so the result tiles.

@@ -55,7 +55,7 @@ constexpr Box kAuthorWell{494, 234, 284, 78};
 constexpr Box kDescriptionView{300, 362, 476, 160};
 constexpr Box kInstallButton{296, 549, 147, 27};
 constexpr Box kMessage0{453, 543, 323, 20};
-constexpr Box kMessage1{453, 562, 323, 20};
+constexpr Box kMessage1{453, 563, 323, 20};
 
 constexpr int kInfoLines = 5;
 constexpr int kAuthorLines = 3;

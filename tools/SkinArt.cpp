@@ -139,7 +139,8 @@ Image VerticalThumb() {
     Image t = VerticalGroove(screen::kBarSize, 27).Crop(0, 0, 19, 27);
     t.FillRoundRect(1, 1, 18, 25, 8, Solid(kOutline));
     t.FillRoundRect(2, 2, 16, 23, 7, [](double x, double) { return CylinderShade((x - 2) / 16); });
-    t.BevelRim(2, 2, 16, 23, 7, Rgb(206, 232, 232), Rgb(40, 64, 70), 0.45);
+    // Lit from the left, so that every row of the straight part is the same.
+    t.Rim(2, 2, 16, 23, 7, HGradient(2, 18, Rgb(206, 232, 232), Rgb(40, 64, 70)), 0.45);
     return t;
 }
 

@@ -15,7 +15,7 @@ void PaintRaised(Image &image, double x, double y, double w, double h, double ra
     image.FillRoundRect(x + 1, y + 1, w - 2, h - 2, radius - 1, VGradient(y, y + h, top, bottom));
     image.BevelRim(x + 1, y + 1, w - 2, h - 2, radius - 1, Shade(top, 52), Shade(bottom, -12), 0.7);
     image.FillRoundRect(x + 2, y + 2, w - 4, (h - 4) / 2, radius - 2, Solid(Rgb(255, 255, 255)),
-                        0.07);
+                        0.05);
 }
 
 void PaintSunken(Image &image, double x, double y, double w, double h, double radius, Colour fill) {
