@@ -43,22 +43,21 @@ Image HorizontalTrack(int width) {
 }
 
 void PaintArrow(Image &image, double cx, double cy, double size, Direction d, Colour c) {
-    const double half = size;   // half the base
-    const double depth = size;  // base to tip
-    const double b = depth / 2; // centre to base and to tip
+    const double w = size;     // half the base
+    const double h = size / 2; // half the height, base to tip
     std::vector<Point> points;
     switch (d) {
     case Direction::Up:
-        points = {{cx, cy - b}, {cx + half, cy + b}, {cx - half, cy + b}};
+        points = {{cx, cy - h}, {cx + w, cy + h}, {cx - w, cy + h}};
         break;
     case Direction::Down:
-        points = {{cx - half, cy - b}, {cx + half, cy - b}, {cx, cy + b}};
+        points = {{cx - w, cy - h}, {cx + w, cy - h}, {cx, cy + h}};
         break;
     case Direction::Left:
-        points = {{cx - b, cy}, {cx + b, cy - half}, {cx + b, cy + half}};
+        points = {{cx - h, cy}, {cx + h, cy - w}, {cx + h, cy + w}};
         break;
     case Direction::Right:
-        points = {{cx - b, cy - half}, {cx + b, cy}, {cx - b, cy + half}};
+        points = {{cx - h, cy - w}, {cx + h, cy}, {cx - h, cy + w}};
         break;
     }
     image.FillPolygon(points, Solid(c));

@@ -43,7 +43,7 @@ Image VerticalGroove(int width, int height);
 Image HorizontalTrack(int width);
 
 enum class Direction { Up, Down, Left, Right };
-// A solid arrow head centred on (cx, cy), size pixels from base to tip.
+// A solid arrow head centred on (cx, cy): its base is 2 * size wide, base to tip size.
 void PaintArrow(Image &image, double cx, double cy, double size, Direction d, Colour c);
 
 } // namespace assets::theme
