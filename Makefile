@@ -1,6 +1,7 @@
 # make run   - build and start the program on the sample disc
 # make test  - build and run every test, in a normal and a sanitizer build
 # make bench - build and run the benchmarks
+# make assets - regenerate the sample disc's bitmaps, layout and game programs
 
 BUILD      := build
 ASAN_BUILD := build-asan
@@ -9,7 +10,7 @@ WERROR     := $(if $(CI),ON,OFF)
 
 CMAKE_COMMON := -G Ninja -DQUELMARA_WERROR=$(WERROR)
 
-.PHONY: all deps build build-asan test run bench clean
+.PHONY: all deps build build-asan test run bench assets clean
 
 all: build
 
@@ -44,6 +45,10 @@ run: build
 
 bench: build
 	$(BUILD)/bench/quelmara_bench
+
+assets: deps $(BUILD)/build.ninja
+	cmake --build $(BUILD) --target make_assets -j $(JOBS)
+	$(BUILD)/tools/make_assets disc
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)
