@@ -1,0 +1,62 @@
+// Choosing the HotSync folder, and the folder browser drawn with the toolkit
+// that stands in for the desktop's chooser where none is installed.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "GUIControl.h"
+
+class CGameDiscDlg;
+
+inline constexpr const char *kFolderBrowserTitle = "Select your Hotsync folder.";
+
+// Shows the folder browser. A chosen folder gets "/" appended, goes to the
+// settings file and the catalogue, and is shown in "sfolder". False when the
+// user cancelled; nothing changes then.
+bool ChooseHotSyncFolder();
+
+// Where the toolkit's browser opens: the HotSync folder, or the nearest folder
+// above it that exists; $HOME for a relative one; "/" when nothing else is left.
+std::string FolderBrowserStart(const std::string &strHotSyncFolder);
+
+// The toolkit browser's geometry: a panel centred over the 800 × 620 screen,
+// in the root's coordinates, and its parts in the panel's.
+namespace folderbrowser {
+inline constexpr int32_t kPanelLeft = 180;
+inline constexpr int32_t kPanelTop = 100;
+inline constexpr int32_t kPanelWidth = 440;
+inline constexpr int32_t kPanelHeight = 410;
+inline constexpr int32_t kTitleHeight = 32;
+inline constexpr GUIRect kPathField{16, 424, 44, 66};
+inline constexpr GUIRect kFolderWell{16, 424, 76, 348};
+inline constexpr GUIRect kFolderView{18, 422, 78, 346};
+inline constexpr int32_t kRowHeight = 16;
+inline constexpr GUIRect kUpButton{16, 112, 362, 390};
+inline constexpr GUIRect kOkButton{224, 320, 362, 390};
+inline constexpr GUIRect kCancelButton{328, 424, 362, 390};
+} // namespace folderbrowser
+
+// Serves the window once while the browser is open: false when the window
+// has gone and the browser must close.
+using ServeWindow = std::function<bool()>;
+
+// Runs the toolkit's folder browser over the whole screen of the dialog until
+// OK (the folder shown in its path field) or Cancel (nothing). It takes every
+// key of the window meanwhile: Return is OK, Escape Cancel, Backspace and Left
+// go up, Right enters the highlighted folder, the arrows and pages move in the list.
+std::optional<std::string> RunToolkitFolderBrowser(CGameDiscDlg &dialog,
+                                                   const std::string &strTitle,
+                                                   const std::string &strStart,
+                                                   const ServeWindow &serveWindow);
+
+// Makes the toolkit's browser the one the host falls back on, served by the
+// host running the dialog, for as long as this object lives.
+class CToolkitFolderBrowserInstaller {
+  public:
+    explicit CToolkitFolderBrowserInstaller(CGameDiscDlg &dialog);
+    ~CToolkitFolderBrowserInstaller();
+    CToolkitFolderBrowserInstaller(const CToolkitFolderBrowserInstaller &) = delete;
+    CToolkitFolderBrowserInstaller &operator=(const CToolkitFolderBrowserInstaller &) = delete;
+};

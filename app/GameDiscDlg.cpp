@@ -1,0 +1,233 @@
+#include "GameDiscDlg.h"
+
+#include <array>
+#include <chrono>
+#include <iostream>
+
+#include "FolderChooser.h"
+#include "GUIButton.h"
+#include "GUIEdit.h"
+#include "GUIList.h"
+#include "GUIScript.h"
+#include "HostWindow.h"
+#include "MainScreen.h"
+#include "VirtualKeys.h"
+
+namespace {
+
+constexpr std::chrono::milliseconds kTickPeriod{100};
+constexpr int32_t kRowHeight = 16;
+// DoModal's result when the screen could not be built.
+constexpr int kStartFailed = -1;
+
+struct ButtonLook {
+    const char *pszID;
+    const char *pszPushedFile;
+    const char *pszReleasedFile;
+    int32_t iWidth;
+    int32_t iHeight;
+};
+
+constexpr std::array kButtonLooks{
+    ButtonLook{"exitb", "_data/ExitPushed.bmp", "_data/Exit.bmp", 33, 21},
+    ButtonLook{"instb", "_data/SavePushed.bmp", "_data/Save.bmp", 147, 27},
+    ButtonLook{"setupb", "_data/SetupButtonPushed.bmp", "_data/SetupButton.bmp", 142, 22},
+    ButtonLook{"snext", "_data/NextButtonPushed.bmp", "_data/NextButton.bmp", 34, 17},
+    ButtonLook{"sback", "_data/BackButtonPushed.bmp", "_data/BackButton.bmp", 36, 16},
+    ButtonLook{"snew", "_data/SearchButtonPushed.bmp", "_data/SearchButton.bmp", 54, 17},
+};
+
+struct RequiredControl {
+    const char *pszID;
+    // Null: any type that draws through the default Draw.
+    const GUIControlType *pType;
+};
+
+constexpr std::array kRequiredControls{
+    RequiredControl{"exitb", &sGUIButtonType},  RequiredControl{"instb", &sGUIButtonType},
+    RequiredControl{"setupb", &sGUIButtonType}, RequiredControl{"snext", &sGUIButtonType},
+    RequiredControl{"sback", &sGUIButtonType},  RequiredControl{"snew", &sGUIButtonType},
+    RequiredControl{"stext", &sGUIEditType},    RequiredControl{"sfolder", &sGUIEditType},
+    RequiredControl{"gamelist", &sGUIListType}, RequiredControl{"details", &sGUIListType},
+    RequiredControl{"name", &sGUIEditType},     RequiredControl{"msg0", &sGUIEditType},
+    RequiredControl{"msg1", &sGUIEditType},     RequiredControl{"info0", &sGUIEditType},
+    RequiredControl{"info1", &sGUIEditType},    RequiredControl{"info2", &sGUIEditType},
+    RequiredControl{"info3", &sGUIEditType},    RequiredControl{"info4", &sGUIEditType},
+    RequiredControl{"au0", &sGUIEditType},      RequiredControl{"au1", &sGUIEditType},
+    RequiredControl{"au2", &sGUIEditType},      RequiredControl{"ss", nullptr},
+};
+
+GUIControl *Find(const char *pszID) {
+    return GUIControlGetByID(nullptr, pszID);
+}
+
+bool HasRequiredControls() {
+    bool bComplete = true;
+    for (const RequiredControl &required : kRequiredControls) {
+        const GUIControl *pControl = Find(required.pszID);
+        if (pControl && (!required.pType || pControl->pType == required.pType))
+            continue;
+        std::cerr << "quelmara: " << kLayoutFile << " has no "
+                  << (required.pType ? required.pType->pszName : "picture") << " control \""
+                  << required.pszID << "\"\n";
+        bComplete = false;
+    }
+    return bComplete;
+}
+
+void ApplyButtonLooks() {
+    for (const ButtonLook &look : kButtonLooks) {
+        auto *pButton = reinterpret_cast<GUIButton *>(Find(look.pszID));
+        pButton->pPushedImage = GfxAPILoadNewSurface(look.pszPushedFile, nullptr);
+        pButton->pReleasedImage = GfxAPILoadNewSurface(look.pszReleasedFile, nullptr);
+        GUIControlSetSize(&pButton->oControl, look.iWidth, look.iHeight);
+    }
+}
+
+GUIList *FindList(const char *pszID) {
+    return reinterpret_cast<GUIList *>(Find(pszID));
+}
+
+} // namespace
+
+std::optional<int32_t> TranslateKey(uint32_t virtualKey) {
+    if (virtualKey == host::vk::kShift)
+        return std::nullopt;
+    if (virtualKey >= host::vk::kLetterA && virtualKey < host::vk::kLetterA + 26)
+        return static_cast<int32_t>(virtualKey + ('a' - 'A'));
+    return static_cast<int32_t>(virtualKey);
+}
+
+bool CGameDiscDlg::OnInitDialog() {
+    host::CHostWindow *pHost = Host();
+    host::ClientSize client{kMainWindowWidth, kMainWindowHeight};
+    if (pHost) {
+        pHost->SetOuterSize(kMainWindowWidth, kMainWindowHeight);
+        client = pHost->GetClientSize();
+    }
+    GfxAPIInit(pHost ? pHost->NativeHandle() : nullptr, client.width, client.height);
+    if (!BuildScreen()) {
+        EndDialog(kStartFailed);
+        return true;
+    }
+    m_pCatalog = std::make_unique<CGameCatalog>();
+    LoadHotSyncFolder();
+    FillGameList();
+    GUIList *pDetails = FindList("details");
+    pDetails->bRowBackground = 0;
+    pDetails->bSelectable = 0;
+    pDetails->iItemHeight = kRowHeight;
+    GUIEditSet(Find("msg0"), "");
+    GUIEditSet(Find("msg1"), "");
+    for (const char *pszID : {"au0", "au1", "au2"})
+        Find(pszID)->Mouse = OpenLineMouse;
+    if (pHost)
+        pHost->SetTimer(kTickPeriod);
+    return true;
+}
+
+// Everything here reads from _data: it must come before the catalogue walk,
+// which changes the working directory for good.
+bool CGameDiscDlg::BuildScreen() {
+    m_pScreenRoot = GUIControlCreateFromFile(nullptr, kLayoutFile);
+    if (!m_pScreenRoot) {
+        std::cerr << "quelmara: cannot build the screen from " << kLayoutFile << '\n';
+        return false;
+    }
+    GUIControlRedrawThis(m_pScreenRoot);
+    if (!HasRequiredControls())
+        return false;
+    m_pScreenRoot->OnPublicEvent = MainScreenOnEvent;
+    ApplyButtonLooks();
+    reinterpret_cast<GUIEdit *>(Find("stext"))->bEditable = 1;
+    m_bScreenReady = true;
+    return true;
+}
+
+void CGameDiscDlg::LoadHotSyncFolder() {
+    if (m_pCatalog->LoadSettings()) {
+        GUIEditSet(Find("sfolder"), m_pCatalog->m_strHotSyncFolder.c_str());
+        return;
+    }
+    if (!ChooseHotSyncFolder())
+        ScreenServices().m_exitProcess(-1);
+}
+
+void CGameDiscDlg::FillGameList() {
+    GUIList *pGames = FindList("gamelist");
+    pGames->bRowBackground = 0;
+    pGames->iItemHeight = kRowHeight;
+    m_pCatalog->LoadCatalog();
+    if (!m_pCatalog->m_pRoot)
+        return;
+    for (CCatalogEntry *pEntry = m_pCatalog->m_pRoot->GetFirstChild(); pEntry;
+         pEntry = pEntry->GetNext()) {
+        const int32_t iRow = GUIListAdd(&pGames->oControl, pEntry->GetName());
+        GUIListSetData(&pGames->oControl, reinterpret_cast<uintptr_t>(pEntry), iRow);
+    }
+}
+
+void CGameDiscDlg::OnPaint() {
+    if (m_pScreenRoot)
+        GUIControlRedrawThis(m_pScreenRoot);
+}
+
+// The flags are remembered before the toolkit sees the message, so that a
+// nested loop started by it (the folder browser) compares with this message.
+void CGameDiscDlg::PassMouse(uint32_t flags, int32_t x, int32_t y, bool bForward) {
+    const auto buttons = static_cast<uint8_t>(flags);
+    const auto changed = static_cast<uint8_t>(buttons ^ m_nLastMouseFlags);
+    m_nLastMouseFlags = buttons;
+    if (bForward && m_pScreenRoot)
+        GUIControlMouse(m_pScreenRoot, x, y, buttons, changed, 1);
+}
+
+void CGameDiscDlg::OnMouseMove(uint32_t flags, int32_t x, int32_t y) {
+    PassMouse(flags, x, y, pGUIControlRoot != nullptr);
+    GUIControlUpdate();
+}
+
+void CGameDiscDlg::OnLButtonDown(uint32_t flags, int32_t x, int32_t y) {
+    PassMouse(flags, x, y, pGUIControlRoot != nullptr);
+}
+
+void CGameDiscDlg::OnLButtonUp(uint32_t flags, int32_t x, int32_t y) {
+    PassMouse(flags, x, y, m_pScreenRoot != nullptr);
+}
+
+void CGameDiscDlg::OnRButtonDown(uint32_t flags, int32_t x, int32_t y) {
+    PassMouse(flags, x, y, pGUIControlRoot != nullptr);
+}
+
+void CGameDiscDlg::OnRButtonUp(uint32_t flags, int32_t x, int32_t y) {
+    PassMouse(flags, x, y, pGUIControlRoot != nullptr);
+}
+
+void CGameDiscDlg::OnKeyDown(uint32_t virtualKey) {
+    const std::optional<int32_t> key = TranslateKey(virtualKey);
+    if (!key)
+        return;
+    if (m_pKeyGrab)
+        m_pKeyGrab->OnGrabbedKey(*key);
+    else if (m_pScreenRoot)
+        GUIControlShareKey(m_pScreenRoot, *key, 0);
+}
+
+void CGameDiscDlg::OnWindowTimer() {
+    if (pGUIControlRoot)
+        GUIControlOnTimer(pGUIControlRoot);
+}
+
+void CGameDiscDlg::OnSearchCommand() {
+    if (m_pKeyGrab)
+        m_pKeyGrab->OnGrabbedKey(host::vk::kReturn);
+    else if (m_bScreenReady)
+        SearchFromFirstGame();
+}
+
+void CGameDiscDlg::OnCancel() {
+    if (m_pKeyGrab)
+        m_pKeyGrab->OnGrabbedKey(host::vk::kEscape);
+    else
+        EndDialog(host::kDialogCancel);
+}

@@ -1,0 +1,67 @@
+// The main window: builds the screen from the disc's layout, loads the
+// settings and the catalogue, and hands every mouse, key, timer and paint
+// message of the window to the toolkit.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+#include "GUIControl.h"
+#include "GameCatalog.h"
+#include "HostDialog.h"
+
+inline constexpr int32_t kMainWindowWidth = 800;
+inline constexpr int32_t kMainWindowHeight = 620;
+inline constexpr const char *kLayoutFile = "_data/layout.scr";
+
+// The key code that reaches the toolkit for a key-down, or none when the key
+// is dropped: Shift is dropped, letters go in lower case, the rest unchanged.
+std::optional<int32_t> TranslateKey(uint32_t virtualKey);
+
+// Something drawn over the screen that takes every key of the window while it
+// is open, Return and Escape included (the toolkit's own folder browser).
+class CKeyGrab {
+  public:
+    virtual ~CKeyGrab() = default;
+    virtual void OnGrabbedKey(int32_t key) = 0;
+};
+
+class CGameDiscDlg : public host::CHostDialog {
+  public:
+    CGameDiscDlg() = default;
+
+    // The start-up steps. Without a host (tests) the back buffer lives in
+    // memory at the window's full size and no timer runs.
+    bool OnInitDialog() override;
+    void OnPaint() override;
+    void OnMouseMove(uint32_t flags, int32_t x, int32_t y) override;
+    void OnLButtonDown(uint32_t flags, int32_t x, int32_t y) override;
+    void OnLButtonUp(uint32_t flags, int32_t x, int32_t y) override;
+    void OnRButtonDown(uint32_t flags, int32_t x, int32_t y) override;
+    void OnRButtonUp(uint32_t flags, int32_t x, int32_t y) override;
+    void OnKeyDown(uint32_t virtualKey) override;
+    void OnWindowTimer() override;
+    void OnSearchCommand() override;
+    void OnCancel() override;
+
+    // Null ends the grab.
+    void SetKeyGrab(CKeyGrab *pGrab) { m_pKeyGrab = pGrab; }
+    // False when the screen could not be built (no layout, a control missing).
+    bool IsScreenReady() const { return m_bScreenReady; }
+
+    GUIControl *m_pScreenRoot = nullptr;
+    // Low byte of the previous mouse message's flag word.
+    uint8_t m_nLastMouseFlags = 0;
+    std::unique_ptr<CGameCatalog> m_pCatalog;
+
+  private:
+    bool BuildScreen();
+    // Remembers the flags and, when asked to, hands the message to the toolkit.
+    void PassMouse(uint32_t flags, int32_t x, int32_t y, bool bForward);
+    void LoadHotSyncFolder();
+    void FillGameList();
+
+    CKeyGrab *m_pKeyGrab = nullptr;
+    bool m_bScreenReady = false;
+};

@@ -1,0 +1,313 @@
+#include "MainScreen.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <string_view>
+
+#include "FolderChooser.h"
+#include "GUIEdit.h"
+#include "GUIList.h"
+#include "GameCatalog.h"
+#include "PlatformServices.h"
+
+char g_szSearchText[kSearchTextSize] = "";
+
+namespace {
+
+// Each working buffer holds at most this many characters and a terminating zero.
+constexpr std::size_t kBufferSize = 256;
+constexpr std::size_t kMaxBufferText = kBufferSize - 1;
+constexpr uint8_t kLeftButton = 1;
+
+CScreenServices HostServices() {
+    return {host::ShowMessageBox, host::ShellOpen, [](int iStatus) { std::exit(iStatus); }};
+}
+
+// Copies at most kMaxBufferText characters and terminates the copy.
+void CopyBounded(char (&szBuffer)[kBufferSize], std::string_view text) {
+    const std::size_t nLength = std::min(text.size(), kMaxBufferText);
+    std::memcpy(szBuffer, text.data(), nLength);
+    szBuffer[nLength] = '\0';
+}
+
+GUIControl *FindOfType(const char *pszID, const GUIControlType &type) {
+    GUIControl *pControl = GUIControlGetByID(nullptr, pszID);
+    return pControl && pControl->pType == &type ? pControl : nullptr;
+}
+
+GUIControl *FindEdit(const char *pszID) {
+    return FindOfType(pszID, sGUIEditType);
+}
+
+GUIControl *FindList(const char *pszID) {
+    return FindOfType(pszID, sGUIListType);
+}
+
+void SetEditText(const char *pszID, const char *pszText) {
+    if (GUIControl *pEdit = FindEdit(pszID))
+        GUIEditSet(pEdit, pszText ? pszText : "");
+}
+
+GUIList *AsList(GUIControl *pControl) {
+    return reinterpret_cast<GUIList *>(pControl);
+}
+
+int32_t RowCount(GUIControl *pList) {
+    return AsList(pList)->aszText.iCount;
+}
+
+CCatalogEntry *EntryAt(GUIControl *pList, int32_t iRow) {
+    return reinterpret_cast<CCatalogEntry *>(GUIListGetData(pList, iRow));
+}
+
+const char *TextOrEmpty(const char *pszText) {
+    return pszText ? pszText : "";
+}
+
+// Rows break before these characters, which are dropped at the break.
+bool IsBreak(char c) {
+    return c == '\n' || c == '\r' || c == ' ';
+}
+
+bool IsWordBoundary(char next) {
+    return next == '\0' || IsBreak(next);
+}
+
+// The second and later bytes of a UTF-8 character.
+bool IsContinuationByte(char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
+
+// Measured in the font last selected into the back buffer: the skin's text font.
+bool FitsIn(const char *pszRow, int32_t iWidth) {
+    return GfxAPITextGetWidth(pszRow, nullptr) < iWidth;
+}
+
+bool PrefixFits(char *pszRow, std::size_t nLength, int32_t iWidth) {
+    const char saved = pszRow[nLength];
+    pszRow[nLength] = '\0';
+    const bool bFits = FitsIn(pszRow, iWidth);
+    pszRow[nLength] = saved;
+    return bFits;
+}
+
+// A word too wide for the list, or a run too long for the buffer, is cut
+// where it stops fitting, never inside a UTF-8 character; at least one
+// character goes on the row so that wrapping always moves on.
+std::size_t CutToFit(char *pszRow, std::size_t nLength, int32_t iWidth) {
+    std::size_t nFit = 0;
+    for (std::size_t n = 1; n <= nLength; ++n) {
+        if (n < nLength && IsContinuationByte(pszRow[n]))
+            continue;
+        if (!PrefixFits(pszRow, n, iWidth))
+            break;
+        nFit = n;
+    }
+    if (nFit > 0)
+        return nFit;
+    nFit = 1;
+    while (nFit < nLength && IsContinuationByte(pszRow[nFit]))
+        ++nFit;
+    return nFit;
+}
+
+// Builds the longest row that starts at text and ends before a word boundary
+// while staying narrower than width. It is left in szRow; its length is returned.
+std::size_t BuildRow(const char *pszText, int32_t iWidth, char (&szRow)[kBufferSize]) {
+    std::size_t nAccepted = 0;
+    std::size_t nLength = 0;
+    while (pszText[nLength] && nLength < kMaxBufferText) {
+        const char c = pszText[nLength];
+        szRow[nLength++] = c == '\n' ? ' ' : c;
+        szRow[nLength] = '\0';
+        if (!IsWordBoundary(pszText[nLength]))
+            continue;
+        if (!FitsIn(szRow, iWidth))
+            break;
+        nAccepted = nLength;
+    }
+    if (nAccepted == 0)
+        nAccepted = CutToFit(szRow, nLength, iWidth);
+    szRow[nAccepted] = '\0';
+    return nAccepted;
+}
+
+void ShowScreenshot(const char *pszPicFolder) {
+    GUIControl *pScreenshot = GUIControlGetByID(nullptr, "ss");
+    if (!pScreenshot)
+        return;
+    const std::string strPath = std::string(TextOrEmpty(pszPicFolder)) + "/ss.bmp";
+    // A path that does not fit the buffer would name another file: none is shown.
+    GfxSurface *pSurface = strPath.size() <= kMaxBufferText
+                               ? GfxAPILoadNewSurface(strPath.c_str(), nullptr)
+                               : nullptr;
+    // Nothing else refers to the screenshot shown before.
+    GfxAPIDeleteSurface(pScreenshot->pBackground);
+    pScreenshot->pBackground = pSurface;
+    GUIControlRedrawThis(pScreenshot);
+}
+
+void ShowDescription(const char *pszDetails) {
+    GUIControl *pDetails = FindList("details");
+    if (!pDetails)
+        return;
+    GUIListClear(pDetails);
+    // Set directly, without a scroll call: the new text starts at the top.
+    if (pDetails->pParent)
+        pDetails->pParent->iScrollY = 0;
+    WordWrapIntoList(pDetails, TextOrEmpty(pszDetails));
+}
+
+// Selects the first row from first to last (either way round, both included)
+// whose game's description holds the search text, or says that none does.
+void SelectFirstMatch(GUIControl *pList, int32_t iFirst, int32_t iLast) {
+    const int32_t iStep = iFirst <= iLast ? 1 : -1;
+    if (iFirst >= 0 && iLast >= 0 && iFirst < RowCount(pList) && iLast < RowCount(pList)) {
+        for (int32_t iRow = iFirst;; iRow += iStep) {
+            const CCatalogEntry *pEntry = EntryAt(pList, iRow);
+            const char *pszDetails = pEntry ? pEntry->GetDetails() : nullptr;
+            if (pszDetails && std::strstr(pszDetails, g_szSearchText)) {
+                GUIListSetSelection(pList, iRow);
+                return;
+            }
+            if (iRow == iLast)
+                break;
+        }
+    }
+    ScreenServices().m_showMessage(kNoMatchMessage);
+}
+
+void RunButton(const char *pszID) {
+    const std::string_view id = pszID;
+    if (id == "snew")
+        SearchFromFirstGame();
+    else if (id == "snext")
+        SearchForward();
+    else if (id == "sback")
+        SearchBackward();
+    else if (id == "exitb")
+        ScreenServices().m_exitProcess(0);
+    else if (id == "setupb")
+        ChooseHotSyncFolder();
+    else if (id == "instb")
+        InstallSelectedGame();
+}
+
+} // namespace
+
+CScreenServices &ScreenServices() {
+    static CScreenServices services = HostServices();
+    return services;
+}
+
+void ResetScreenServices() {
+    ScreenServices() = HostServices();
+}
+
+int32_t MainScreenOnEvent(GUIControl *, GUIControl *pSender, int32_t iEvent) {
+    if (!pSender || !pSender->pszID)
+        return 0;
+    const std::string_view id = pSender->pszID;
+    if (iEvent == GUI_EVENT_LIST_SELECTED) {
+        if (id == "gamelist")
+            ShowSelectedGame();
+    } else if (iEvent == GUI_EVENT_EDIT_CHANGED && id == "stext") {
+        SearchFromFirstGame();
+    } else if (iEvent == GUI_EVENT_EDIT_CHANGED || iEvent == GUI_EVENT_BUTTON_CLICKED) {
+        RunButton(pSender->pszID);
+    }
+    return 0;
+}
+
+void OpenLineMouse(GUIControl *pSelf, int32_t, int32_t, uint8_t buttons, uint8_t changed,
+                   uint8_t inside) {
+    if (!inside || !(buttons & changed & kLeftButton))
+        return;
+    ScreenServices().m_openText(reinterpret_cast<GUIEdit *>(pSelf)->szText);
+}
+
+const char *ShowTextLine(const char *pszID, const char *pszText) {
+    GUIControl *pEdit = FindEdit(pszID);
+    if (!pszText || !*pszText) {
+        if (pEdit)
+            GUIEditSet(pEdit, "");
+        return TextOrEmpty(pszText);
+    }
+    const std::size_t nLine = std::strcspn(pszText, "\n");
+    char szLine[kBufferSize];
+    CopyBounded(szLine, std::string_view(pszText, nLine));
+    if (pEdit)
+        GUIEditSet(pEdit, szLine);
+    const char *pszRest = pszText + nLine;
+    if (*pszRest == '\n')
+        ++pszRest;
+    if (*pszRest == '\r')
+        ++pszRest;
+    return pszRest;
+}
+
+void WordWrapIntoList(GUIControl *pList, const char *pszText) {
+    if (!pszText)
+        return;
+    const int32_t iWidth = pList->iWidth;
+    const char *pszRest = pszText;
+    while (*pszRest) {
+        char szRow[kBufferSize];
+        pszRest += BuildRow(pszRest, iWidth, szRow);
+        GUIListAdd(pList, szRow);
+        while (IsBreak(*pszRest))
+            ++pszRest;
+    }
+}
+
+void ShowSelectedGame() {
+    GUIControl *pList = FindList("gamelist");
+    if (!pList)
+        return;
+    const CCatalogEntry *pEntry = EntryAt(pList, AsList(pList)->iSelected);
+    if (!pEntry)
+        return;
+    SetEditText("name", pEntry->GetName());
+    SetEditText("msg0", "");
+    SetEditText("msg1", "");
+    const char *pszInfo = TextOrEmpty(pEntry->GetInfo());
+    for (const char *pszID : {"info0", "info1", "info2", "info3", "info4"})
+        pszInfo = ShowTextLine(pszID, pszInfo);
+    ShowDescription(pEntry->GetDetails());
+    ShowScreenshot(pEntry->GetPicFolder());
+    const char *pszAuthor = TextOrEmpty(pEntry->GetAuthor());
+    for (const char *pszID : {"au0", "au1", "au2"})
+        pszAuthor = ShowTextLine(pszID, pszAuthor);
+}
+
+void SearchFromFirstGame() {
+    GUIControl *pList = FindList("gamelist");
+    GUIControl *pField = FindEdit("stext");
+    if (!pList || !pField)
+        return;
+    static_assert(kSearchTextSize >= GUI_EDIT_TEXT_SIZE);
+    GUIEditGet(pField, g_szSearchText);
+    GUIEditDisableInput(pField);
+    SelectFirstMatch(pList, 0, RowCount(pList) - 1);
+}
+
+void SearchForward() {
+    if (GUIControl *pList = FindList("gamelist"))
+        SelectFirstMatch(pList, AsList(pList)->iSelected + 1, RowCount(pList) - 1);
+}
+
+void SearchBackward() {
+    if (GUIControl *pList = FindList("gamelist"))
+        SelectFirstMatch(pList, AsList(pList)->iSelected - 1, 0);
+}
+
+void InstallSelectedGame() {
+    GUIControl *pList = FindList("gamelist");
+    if (!pList || AsList(pList)->iSelected < 0)
+        return;
+    if (CCatalogEntry *pEntry = EntryAt(pList, AsList(pList)->iSelected))
+        pEntry->Install();
+    SetEditText("msg0", kInstalledLine0);
+    SetEditText("msg1", kInstalledLine1);
+}
