@@ -1,5 +1,6 @@
 #include "PngDump.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -59,6 +60,53 @@ bool WriteBackBufferPng(const std::string &path, const GUIRect &rect) {
     png_write_end(png, nullptr);
     png_destroy_write_struct(&png, &info);
     return true;
+}
+
+namespace {
+
+// Larger pictures than any test draws are taken for a damaged file.
+constexpr png_uint_32 kMaxPngSide = 8192;
+
+} // namespace
+
+bool ReadPng(const std::string &path, PngImage &image) {
+    png_image png{};
+    png.version = PNG_IMAGE_VERSION;
+    if (!png_image_begin_read_from_file(&png, path.c_str()))
+        return false;
+    if (png.width == 0 || png.height == 0 || png.width > kMaxPngSide || png.height > kMaxPngSide) {
+        png_image_free(&png);
+        return false;
+    }
+    png.format = PNG_FORMAT_RGB;
+    std::vector<png_byte> rgb(PNG_IMAGE_SIZE(png));
+    if (!png_image_finish_read(&png, nullptr, rgb.data(), 0, nullptr)) {
+        png_image_free(&png);
+        return false;
+    }
+    image.width = static_cast<int32_t>(png.width);
+    image.height = static_cast<int32_t>(png.height);
+    image.pixels.resize(static_cast<size_t>(png.width) * png.height);
+    for (size_t i = 0; i < image.pixels.size(); ++i)
+        image.pixels[i] =
+            (uint32_t{rgb[i * 3]} << 16) | (uint32_t{rgb[i * 3 + 1]} << 8) | rgb[i * 3 + 2];
+    return true;
+}
+
+PngImage BackBufferImage(const GUIRect &rect) {
+    PngImage image;
+    const int32_t left = std::max(rect.iLeft, 0), top = std::max(rect.iTop, 0);
+    const int32_t right = std::min(rect.iRight, iGfxWidth);
+    const int32_t bottom = std::min(rect.iBottom, iGfxHeight);
+    if (left >= right || top >= bottom)
+        return image;
+    image.width = right - left;
+    image.height = bottom - top;
+    image.pixels.reserve(static_cast<size_t>(image.width) * image.height);
+    for (int32_t y = top; y < bottom; ++y)
+        for (int32_t x = left; x < right; ++x)
+            image.pixels.push_back(Pixel(x, y));
+    return image;
 }
 
 uint32_t Pixel(int32_t x, int32_t y) {

@@ -1,0 +1,118 @@
+// The skin loader: what it prints, what it loads, and that missing files leave
+// empty surfaces instead of a crash.
+#include <unistd.h>
+
+#include <sstream>
+#include <vector>
+
+#include "GUIButton.h"
+#include "SkinTestSupport.h"
+
+namespace {
+
+std::vector<std::string> Lines(const std::string &text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+GfxSurface **const kAllSurfaces[] = {
+    &button_on,
+    &button_off,
+    &checkbox_on,
+    &checkbox_off,
+    &popuparrow_on,
+    &popuparrow_off,
+    &progressfill,
+    &windowtexture_list,
+    &selectbar,
+    &size_left,
+    &size_middle,
+    &size_right,
+    &textarea_left,
+    &textarea_middle,
+    &textarea_right,
+    &windowtexture_window,
+    &windowtitle_left,
+    &windowtitle_middle,
+    &windowtitle_right,
+    &horizontal_slider_left,
+    &horizontal_slider_middle,
+    &horizontal_slider_right,
+    &gorgoteteje,
+    &gorgokozepe,
+    &gorgoalja,
+    &down,
+    &downpushed,
+    &up,
+    &uppushed,
+    &arrow_left1,
+    &arrow_left2,
+    &arrow_right1,
+    &arrow_right2,
+    &underhorizontal_slider_middle,
+    &savkeretkozep,
+};
+
+TEST(SkinLoad, PrintsTheNineLinesInOrder) {
+    const std::vector<std::string> expected = {"Loading bitmaps:", " button",  " check", " combo",
+                                               " progress",        " cheader", " edit",  " window",
+                                               " scrollbar"};
+    EXPECT_EQ(Lines(skintest::LoadSkinOnce()), expected);
+}
+
+TEST(SkinLoad, LoadsEverySurfaceAndTheTextureTwice) {
+    skintest::LoadSkinOnce();
+    ASSERT_EQ(std::size(kAllSurfaces), 35u);
+    for (GfxSurface **surface : kAllSurfaces)
+        EXPECT_NE(*surface, nullptr);
+    ASSERT_NE(windowtexture_list, windowtexture_window);
+    ASSERT_EQ(windowtexture_list->iBmpWidth, windowtexture_window->iBmpWidth);
+    ASSERT_EQ(windowtexture_list->iBmpHeight, windowtexture_window->iBmpHeight);
+    EXPECT_NE(windowtexture_list->pPixels, windowtexture_window->pPixels);
+    const size_t count =
+        static_cast<size_t>(windowtexture_list->iBmpWidth) * windowtexture_list->iBmpHeight;
+    EXPECT_TRUE(std::equal(windowtexture_list->pPixels, windowtexture_list->pPixels + count,
+                           windowtexture_window->pPixels));
+    EXPECT_NE(pGUISkinFont, nullptr);
+}
+
+// Only the types that exist are skinned; the others keep an unset hook.
+TEST(SkinLoad, SetsTheHooksOfTheExistingTypes) {
+    skintest::LoadSkinOnce();
+    EXPECT_EQ(pGUIBitmapSkinInit, GUISkinInitBitmap);
+    EXPECT_EQ(pGUIButtonSkinInit, GUISkinInitButton);
+    EXPECT_EQ(pGUIDesktopSkinInit, GUISkinInitDesktop);
+    EXPECT_EQ(pGUIEditSkinInit, GUISkinInitEdit);
+    EXPECT_EQ(pGUIListSkinInit, GUISkinInitList);
+    EXPECT_EQ(pGUIScrollBarSkinInit, GUISkinInitScrollBar);
+    EXPECT_EQ(pGUIViewSkinInit, GUISkinInitView);
+    EXPECT_EQ(pGUIEditorSkinInit, nullptr);
+}
+
+// Run in a child process, which leaves the surfaces it could not load null and
+// ends without tearing anything down.
+void LoadInFolderWithoutData(const std::string &folder) {
+    if (chdir(folder.c_str()) != 0)
+        std::_Exit(2);
+    GUISkinLoad();
+    for (GfxSurface **surface : kAllSurfaces)
+        if (*surface)
+            std::_Exit(1);
+    GfxAPIInit(nullptr, 200, 60);
+    GUIRect rect{10, 10, 10, 10};
+    GUIControl *button = GUIButtonNew(nullptr, &rect, "caption");
+    GUIControlRedrawThis(button);
+    std::_Exit(button->iWidth == GUI_SKIN_BUTTON_WIDTH ? 0 : 3);
+}
+
+TEST(SkinLoadDeathTest, MissingFilesAreNamedAndLeaveNullSurfaces) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    testsupport::ScratchDir empty;
+    EXPECT_EXIT(LoadInFolderWithoutData(empty.Path("")), ::testing::ExitedWithCode(0),
+                "_data/button_on.bmp.*_data/savkeretkozep.bmp");
+}
+
+} // namespace

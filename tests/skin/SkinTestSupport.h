@@ -1,0 +1,126 @@
+// Set-up for the skin tests: the skin loaded once per process from the sample
+// disc, a clean tree per test, and comparisons with committed reference pictures.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "ControlTestSupport.h"
+#include "GUIBitmap.h"
+#include "GUISkin.h"
+#include "PngDump.h"
+
+namespace skintest {
+
+// The working directory is the sample disc's top folder while this lives.
+class InDiscFolder {
+  public:
+    InDiscFolder() : previous_(std::filesystem::current_path()) {
+        std::filesystem::current_path(testsupport::SourcePath("disc"));
+    }
+    ~InDiscFolder() { std::filesystem::current_path(previous_); }
+    InDiscFolder(const InDiscFolder &) = delete;
+    InDiscFolder &operator=(const InDiscFolder &) = delete;
+
+  private:
+    std::filesystem::path previous_;
+};
+
+// Skin surfaces and the font live until the process ends, so the skin is
+// loaded once; returns what the loader printed on standard output.
+inline const std::string &LoadSkinOnce() {
+    static const std::string printed = [] {
+        InDiscFolder disc;
+        ::testing::internal::CaptureStdout();
+        GUISkinLoad();
+        return ::testing::internal::GetCapturedStdout();
+    }();
+    return printed;
+}
+
+// Bitmap controls own the picture they loaded for the rest of the run; tests
+// release them before the tree goes.
+inline void FreeBitmapPictures(GUIControl *ctl) {
+    for (; ctl; ctl = ctl->pNext) {
+        if (ctl->pType == &sGUIBitmapType) {
+            GfxAPIDeleteSurface(ctl->pBackground);
+            ctl->pBackground = nullptr;
+        }
+        FreeBitmapPictures(ctl->pFirstChild);
+    }
+}
+
+class SkinTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        LoadSkinOnce();
+        GfxAPIInit(nullptr, 320, 240);
+        pGUIControlRoot = nullptr;
+        pGUIControlMarked = nullptr;
+    }
+    void TearDown() override {
+        if (HasFailure()) {
+            const auto *info = ::testing::UnitTest::GetInstance()->current_test_info();
+            testsupport::WriteBackBufferPng(testsupport::OutputDir() + "/skin_" + info->name() +
+                                            ".png");
+        }
+        if (pGUIControlRoot) {
+            FreeBitmapPictures(pGUIControlRoot);
+            testsupport::RemoveAndFree(pGUIControlRoot);
+        }
+        pGUIControlMarked = nullptr;
+    }
+};
+
+inline std::string Hex(uint32_t colour) {
+    char text[16];
+    std::snprintf(text, sizeof text, "0x%06x", colour);
+    return text;
+}
+
+// Compares a rectangle of the back buffer with tests/skin/references/<name>.png.
+// On a difference it names the first differing pixel and writes <name>_err.png
+// beside the reference. A missing reference is written only when
+// QUELMARA_UPDATE_REFERENCES=1.
+inline ::testing::AssertionResult MatchesReference(const std::string &name, const GUIRect &rect) {
+    const std::string folder = testsupport::SourcePath("tests/skin/references/");
+    const std::string reference = folder + name + ".png";
+    const std::string error = folder + name + "_err.png";
+    const testsupport::PngImage actual = testsupport::BackBufferImage(rect);
+    if (!std::filesystem::exists(reference)) {
+        const char *update = std::getenv("QUELMARA_UPDATE_REFERENCES");
+        if (update && std::string(update) == "1" &&
+            testsupport::WriteBackBufferPng(reference, rect))
+            return ::testing::AssertionSuccess() << "created " << reference;
+        return ::testing::AssertionFailure()
+               << "no reference " << reference
+               << " (QUELMARA_UPDATE_REFERENCES=1 creates missing references)";
+    }
+    testsupport::PngImage expected;
+    if (!testsupport::ReadPng(reference, expected))
+        return ::testing::AssertionFailure() << "cannot read " << reference;
+    std::string difference;
+    if (expected.width != actual.width || expected.height != actual.height) {
+        difference = "size " + std::to_string(actual.width) + "x" + std::to_string(actual.height) +
+                     ", reference " + std::to_string(expected.width) + "x" +
+                     std::to_string(expected.height);
+    } else {
+        for (int32_t y = 0; y < actual.height && difference.empty(); ++y)
+            for (int32_t x = 0; x < actual.width && difference.empty(); ++x)
+                if (actual.At(x, y) != expected.At(x, y))
+                    difference = "first difference at (" + std::to_string(x) + ", " +
+                                 std::to_string(y) + "): " + Hex(actual.At(x, y)) + ", reference " +
+                                 Hex(expected.At(x, y));
+    }
+    if (difference.empty()) {
+        std::filesystem::remove(error);
+        return ::testing::AssertionSuccess();
+    }
+    testsupport::WriteBackBufferPng(error, rect);
+    return ::testing::AssertionFailure() << name << ": " << difference << "; drawn into " << error;
+}
+
+} // namespace skintest
