@@ -11,6 +11,7 @@
 #include "GUIButton.h"
 #include "GUIEdit.h"
 #include "GUIList.h"
+#include "GUISkin.h"
 #include "GUIView.h"
 #include "GameCatalog.h"
 #include "GameDiscDlg.h"
@@ -86,10 +87,6 @@ class COwnedSurface {
     GfxSurface m_surface{};
 };
 
-GUIRect Offset(GUIRect rect, int32_t dx, int32_t dy) {
-    return {rect.iLeft + dx, rect.iRight + dx, rect.iTop + dy, rect.iBottom + dy};
-}
-
 int32_t WidthOf(const GUIRect &rect) {
     return rect.iRight - rect.iLeft;
 }
@@ -122,7 +119,7 @@ bool IsFolder(const std::string &strPath) {
 std::string TailThatFits(const std::string &strPath, int32_t iWidth) {
     const auto fits = [iWidth](const std::string &strText) {
         return strText.size() < GUI_EDIT_TEXT_SIZE &&
-               GfxAPITextGetWidth(strText.c_str(), nullptr) < iWidth;
+               GfxAPITextGetWidth(strText.c_str(), pGUISkinFont) < iWidth;
     };
     if (fits(strPath))
         return strPath;
@@ -268,10 +265,10 @@ class CToolkitFolderBrowser final : public CKeyGrab {
     static void DrawPanel(GUIControl *pSelf, GUIRect *pRect) {
         GUIControlDefaultDraw(pSelf, pRect);
         const std::string &strTitle = OwnerOf(pSelf).m_strTitle;
-        const int32_t iTextHeight = GfxAPITextGetHeight(strTitle.c_str(), nullptr);
+        const int32_t iTextHeight = GfxAPITextGetHeight(strTitle.c_str(), pGUISkinFont);
         const int32_t iTop = std::max((fb::kTitleHeight - iTextHeight) / 2, 0);
         GUIRect title{kTitleIndent, pSelf->iWidth - kTitleIndent, iTop, fb::kTitleHeight};
-        GUIControlText(pSelf, strTitle.c_str(), &title, 0, 0, nullptr, kTitleTextColour);
+        GUIControlText(pSelf, strTitle.c_str(), &title, 0, 0, pGUISkinFont, kTitleTextColour);
     }
 
     // The panel keeps its parts' events: nothing of the browser reaches the screen's handler.

@@ -139,9 +139,8 @@ void ShowScreenshot(const char *pszPicFolder) {
         return;
     const std::string strPath = std::string(TextOrEmpty(pszPicFolder)) + "/ss.bmp";
     // A path that does not fit the buffer would name another file: none is shown.
-    GfxSurface *pSurface = strPath.size() <= kMaxBufferText
-                               ? GfxAPILoadNewSurface(strPath.c_str(), nullptr)
-                               : nullptr;
+    GfxSurface *pSurface =
+        strPath.size() <= kMaxBufferText ? GfxAPILoadNewSurface(strPath.c_str(), nullptr) : nullptr;
     // Nothing else refers to the screenshot shown before.
     GfxAPIDeleteSurface(pScreenshot->pBackground);
     pScreenshot->pBackground = pSurface;

@@ -1,0 +1,77 @@
+// The application object and the program's entry: quelmara [disc folder].
+#include <cerrno>
+#include <cstring>
+#include <iostream>
+#include <string>
+#include <string_view>
+
+#include "FileServices.h"
+#include "FolderChooser.h"
+#include "GUISkin.h"
+#include "GameDiscDlg.h"
+#include "HostWindow.h"
+#include "PlatformServices.h"
+
+namespace {
+
+constexpr int kExitFailure = 1;
+constexpr int kExitUsage = 2;
+
+constexpr const char *kUsage =
+    "usage: quelmara [disc folder]\n"
+    "Shows the games of a Palm game disc and installs them into the\n"
+    "HotSync folder. Without a folder the working directory is the disc.\n";
+
+bool IsHelpRequest(std::string_view argument) {
+    return argument == "--help" || argument == "-h";
+}
+
+} // namespace
+
+class CGameDiscApp {
+  public:
+    // Loads the skin, then opens the main window and runs it until it ends.
+    // Returns the process's exit status.
+    int InitInstance();
+
+    CGameDiscDlg *m_pMainWnd = nullptr;
+};
+
+int CGameDiscApp::InitInstance() {
+    if (const auto missing = host::MissingDisplayMessage()) {
+        std::cerr << *missing << '\n';
+        return kExitFailure;
+    }
+    CGameDiscDlg dialog;
+    m_pMainWnd = &dialog;
+    GUISkinLoad();
+    host::CHostWindow window;
+    std::string strError;
+    if (!window.Open(strError)) {
+        std::cerr << strError << '\n';
+        return kExitFailure;
+    }
+    const CToolkitFolderBrowserInstaller folderBrowser(dialog);
+    window.DoModal(dialog);
+    m_pMainWnd = nullptr;
+    return dialog.IsScreenReady() ? 0 : kExitFailure;
+}
+
+CGameDiscApp theApp;
+
+int main(int argc, char **argv) {
+    if (argc == 2 && IsHelpRequest(argv[1])) {
+        std::cout << kUsage;
+        return 0;
+    }
+    if (argc > 2) {
+        std::cerr << kUsage;
+        return kExitUsage;
+    }
+    if (argc == 2 && !FileServices::ChangeDirectory(argv[1])) {
+        std::cerr << "quelmara: cannot open the disc folder \"" << argv[1]
+                  << "\": " << std::strerror(errno) << '\n';
+        return kExitFailure;
+    }
+    return theApp.InitInstance();
+}
