@@ -2,15 +2,21 @@
 # make test  - build and run every test, in a normal and a sanitizer build
 # make bench - build and run the benchmarks
 # make assets - regenerate the sample disc's bitmaps, layout and game programs
+# make install - install the program, the disc and a desktop entry below
+#                $(PREFIX) (default /usr/local); DESTDIR is honoured
 
 BUILD      := build
 ASAN_BUILD := build-asan
 JOBS       ?= $(shell nproc)
 WERROR     := $(if $(CI),ON,OFF)
+PREFIX     ?= /usr/local
+
+# The window tests need an X display; without one they get a virtual one.
+CTEST := $(if $(DISPLAY),,xvfb-run -a -s "-screen 0 1024x768x24") ctest
 
 CMAKE_COMMON := -G Ninja -DQUELMARA_WERROR=$(WERROR)
 
-.PHONY: all deps build build-asan test run bench assets clean
+.PHONY: all deps build build-asan test run bench assets install clean
 
 all: build
 
@@ -32,16 +38,15 @@ build-asan: deps $(ASAN_BUILD)/build.ninja
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 
 test: build build-asan
-	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	cd $(BUILD) && $(CTEST) --output-on-failure -j $(JOBS)
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp ctest --output-on-failure -j $(JOBS)
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp $(CTEST) --output-on-failure -j $(JOBS)
 
 run: build
-	@if [ -x $(BUILD)/quelmara ]; then \
-	  $(BUILD)/quelmara disc; \
-	else \
-	  echo "The program is not built yet: the libraries and tests are; 'make test' runs them."; \
-	fi
+	$(BUILD)/quelmara disc
+
+install: build
+	DESTDIR=$(DESTDIR) cmake --install $(BUILD) --prefix $(PREFIX)
 
 bench: build
 	$(BUILD)/bench/quelmara_bench

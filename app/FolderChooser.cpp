@@ -224,7 +224,9 @@ class CToolkitFolderBrowser final : public CKeyGrab {
         pView->bAllowH = 0;
         GUIRect list{0, WidthOf(view) - pView->iBarSize, 0, 0};
         m_pList = GUIListNew(&pView->oPane, &list);
-        reinterpret_cast<GUIList *>(m_pList)->iItemHeight = fb::kRowHeight;
+        auto *pList = reinterpret_cast<GUIList *>(m_pList);
+        pList->iItemHeight = fb::kRowHeight;
+        pList->bRowBackground = 0;
         m_pUp = MakeButton(fb::kUpButton, "Up");
         m_pOk = MakeButton(fb::kOkButton, "OK");
         m_pCancel = MakeButton(fb::kCancelButton, "Cancel");
@@ -233,7 +235,23 @@ class CToolkitFolderBrowser final : public CKeyGrab {
     GUIControl *MakeButton(GUIRect rect, const char *pszCaption) {
         GUIControl *pButton = GUIButtonNew(&m_panel.oControl, &rect, pszCaption);
         GUIControlSetSize(pButton, WidthOf(rect), HeightOf(rect));
+        pButton->Draw = DrawButton;
         return pButton;
+    }
+
+    // The skin's button look with the caption centred, one pixel lower and
+    // to the right while pushed.
+    static void DrawButton(GUIControl *pSelf, GUIRect *) {
+        const auto *pButton = reinterpret_cast<GUIButton *>(pSelf);
+        GUIRect whole{0, pSelf->iWidth, 0, pSelf->iHeight};
+        GUIControlBlit(pSelf, pButton->bPushed ? pButton->pPushedImage : pButton->pReleasedImage,
+                       &whole, 0, 0);
+        const int32_t iShift = pButton->bPushed ? 1 : 0;
+        const int32_t iTextWidth = GfxAPITextGetWidth(pButton->szCaption, pGUISkinFont);
+        const int32_t iTextHeight = GfxAPITextGetHeight(pButton->szCaption, pGUISkinFont);
+        GUIRect caption{(pSelf->iWidth - iTextWidth) / 2 + iShift, pSelf->iWidth,
+                        (pSelf->iHeight - iTextHeight) / 2 + iShift, pSelf->iHeight};
+        GUIControlText(pSelf, pButton->szCaption, &caption, 0, 0, pGUISkinFont, GFX_WHITE);
     }
 
     // The screen as it was, at half brightness, behind the panel.
@@ -385,12 +403,11 @@ bool ChooseHotSyncFolder() {
 std::string FolderBrowserStart(const std::string &strHotSyncFolder) {
     std::filesystem::path folder(strHotSyncFolder);
     if (folder.is_absolute()) {
-        for (folder = folder.lexically_normal(); folder.has_relative_path();
-             folder = folder.parent_path()) {
+        for (folder = folder.lexically_normal();; folder = folder.parent_path()) {
             std::string strFolder = folder.string();
             while (strFolder.size() > 1 && strFolder.ends_with('/'))
                 strFolder.pop_back();
-            if (IsFolder(strFolder))
+            if (IsFolder(strFolder) || !folder.has_relative_path())
                 return strFolder;
         }
     }

@@ -1,0 +1,250 @@
+// The main window driven directly, without a window: a small disc of three
+// games in a temporary folder (its _data is the sample disc's), HOME,
+// XDG_CONFIG_HOME and PATH pointed into the folder, the desktop services and
+// the folder browser replaced by recorders, and the back buffer in memory.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "../controls/BmpFile.h"
+#include "ControlTestSupport.h"
+#include "FolderBrowser.h"
+#include "GUIBitmap.h"
+#include "GUIButton.h"
+#include "GUIEdit.h"
+#include "GUIList.h"
+#include "GUISkin.h"
+#include "GameDiscDlg.h"
+#include "MainScreen.h"
+#include "PngDump.h"
+
+namespace screentest {
+
+namespace fs = std::filesystem;
+
+inline void WriteFile(const fs::path &path, const std::string &bytes) {
+    fs::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+inline std::string ReadFile(const fs::path &path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream content;
+    content << in.rdbuf();
+    return content.str();
+}
+
+// Skin surfaces and the font live until the process ends: loaded once, from
+// the sample disc.
+inline void LoadSkinOnce() {
+    static const bool loaded = [] {
+        const fs::path previous = fs::current_path();
+        fs::current_path(testsupport::SourcePath("disc"));
+        ::testing::internal::CaptureStdout();
+        GUISkinLoad();
+        ::testing::internal::GetCapturedStdout();
+        fs::current_path(previous);
+        return true;
+    }();
+    (void)loaded;
+}
+
+// Where the game list's rows and the screen's controls are, in root coordinates.
+inline constexpr int32_t kGameListLeft = 28;
+inline constexpr int32_t kGameListTop = 90;
+inline constexpr int32_t kRowHeight = 16;
+
+class ScreenTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        static std::atomic<int> counter{0};
+        m_root = fs::temp_directory_path() /
+                 ("quelmara-screen-" + std::to_string(getpid()) + "-" + std::to_string(++counter));
+        fs::remove_all(m_root);
+        m_disc = m_root / "disc";
+        m_hotsync = m_root / "hotsync";
+        fs::create_directories(m_disc);
+        fs::create_directories(m_root / "bin");
+        fs::create_directories(m_root / "home");
+        fs::create_symlink(testsupport::SourcePath("disc/_data"), m_disc / "_data");
+        MakeGames();
+        m_savedCwd = fs::current_path();
+        SaveAndSet("HOME", (m_root / "home").string());
+        SaveAndSet("XDG_CONFIG_HOME", (m_root / "config").string());
+        // No desktop chooser is found: the browser is the test's recorder.
+        SaveAndSet("PATH", (m_root / "bin").string());
+        g_szSearchText[0] = '\0';
+        LoadSkinOnce();
+        ScreenServices() = {[this](const std::string &text) { m_messages.push_back(text); },
+                            [this](const std::string &text) {
+                                m_opened.push_back(text);
+                                return true;
+                            },
+                            [this](int status) { m_exits.push_back(status); }};
+        host::SetFolderBrowserFallback([this](const std::string &title) {
+            m_browserTitles.push_back(title);
+            return m_browserAnswer;
+        });
+    }
+
+    void TearDown() override {
+        m_pDialog.reset();
+        FreeScreen();
+        GfxAPIInit(nullptr, 0, 0);
+        ResetScreenServices();
+        host::SetFolderBrowserFallback({});
+        fs::current_path(m_savedCwd);
+        for (const auto &[name, value] : m_savedVariables) {
+            if (value)
+                setenv(name.c_str(), value->c_str(), 1);
+            else
+                unsetenv(name.c_str());
+        }
+        std::error_code error;
+        fs::remove_all(m_root, error);
+    }
+
+    // Three games, listed as Alpha Game, Beta, Gamma. Alpha has two info lines,
+    // three author lines, a screenshot and a program file.
+    virtual void MakeGames() {
+        const fs::path alpha = m_disc / "Alpha";
+        WriteFile(alpha / "_name", "Alpha Game");
+        WriteFile(alpha / "_details", "A goat in the garden.\r\nThe first game.");
+        WriteFile(alpha / "_info", "Puzzle\r\nOne player\r\n");
+        WriteFile(alpha / "_author", "Ann Author\r\nwww.alpha.example\r\nann@alpha.example");
+        WriteFile(alpha / "pic" / "ss.bmp",
+                  testsupport::Bmp24(8, 6, [](int32_t, int32_t) { return 0x00ff00u; }));
+        WriteFile(alpha / "Alpha.prc", "alpha program");
+        WriteFile(m_disc / "Beta" / "_details", "Racing beetles in the garden.");
+        WriteFile(m_disc / "Gamma" / "_details", "Another goat story.");
+    }
+
+    void WriteSettings(const std::string &folder) {
+        WriteFile(m_root / "config" / "quelmara.ini", folder);
+    }
+
+    // Runs the start-up steps in the disc folder, as the program does.
+    void Start() {
+        NewDialog();
+        ::testing::internal::CaptureStdout();
+        m_pDialog->OnInitDialog();
+        ::testing::internal::GetCapturedStdout();
+    }
+
+    void StartWithSettings() {
+        WriteSettings(m_hotsync.string() + "/");
+        Start();
+    }
+
+    // A dialog not started yet, in the disc folder.
+    CGameDiscDlg &NewDialog() {
+        fs::current_path(m_disc);
+        m_pDialog = std::make_unique<CGameDiscDlg>();
+        return *m_pDialog;
+    }
+
+    CGameDiscDlg &Dialog() { return *m_pDialog; }
+
+    static GUIControl *Find(const char *id) { return GUIControlGetByID(nullptr, id); }
+    static std::string Text(const char *id) {
+        return reinterpret_cast<GUIEdit *>(Find(id))->szText;
+    }
+    static GUIList *List(const char *id) { return reinterpret_cast<GUIList *>(Find(id)); }
+    static int32_t Selected() { return List("gamelist")->iSelected; }
+    static std::vector<std::string> Rows(GUIControl *list) {
+        std::vector<std::string> rows;
+        const int32_t count = reinterpret_cast<GUIList *>(list)->aszText.iCount;
+        for (int32_t row = 0; row < count; ++row)
+            rows.emplace_back(GUIListGet(list, row));
+        return rows;
+    }
+
+    // A left click at a point of the screen, as the host delivers it.
+    void Click(int32_t x, int32_t y) {
+        m_pDialog->OnMouseMove(0, x, y);
+        m_pDialog->OnLButtonDown(host::kMouseLeft, x, y);
+        m_pDialog->OnLButtonUp(0, x, y);
+    }
+
+    void ClickGameRow(int32_t row) {
+        Click(kGameListLeft + 40, kGameListTop + row * kRowHeight + kRowHeight / 2);
+    }
+
+    void ClickControl(const char *id) {
+        GUIControl *control = Find(id);
+        GUIRect rect{0, control->iWidth, 0, control->iHeight};
+        GUIControlToRoot(control, &rect);
+        Click((rect.iLeft + rect.iRight) / 2, (rect.iTop + rect.iBottom) / 2);
+    }
+
+    void Type(const std::string &keys) {
+        for (const char c : keys)
+            m_pDialog->OnKeyDown(static_cast<uint32_t>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c));
+    }
+
+    void SavePicture(const std::string &name) {
+        testsupport::WriteBackBufferPng(testsupport::OutputDir() + "/appwin_" + name + ".png");
+    }
+
+    fs::path m_root;
+    fs::path m_disc;
+    fs::path m_hotsync;
+    std::vector<std::string> m_messages;
+    std::vector<std::string> m_opened;
+    std::vector<int> m_exits;
+    std::vector<std::string> m_browserTitles;
+    std::optional<std::string> m_browserAnswer;
+
+  private:
+    // The pictures the screen loaded (bitmaps, the six buttons' images) live
+    // for the rest of the run in the program; tests release them with the tree.
+    static void FreePictures(GUIControl *control) {
+        for (; control; control = control->pNext) {
+            if (control->pType == &sGUIBitmapType) {
+                GfxAPIDeleteSurface(control->pBackground);
+                control->pBackground = nullptr;
+            }
+            FreePictures(control->pFirstChild);
+        }
+    }
+
+    static void FreeScreen() {
+        if (!pGUIControlRoot)
+            return;
+        FreePictures(pGUIControlRoot);
+        for (const char *id : {"exitb", "instb", "setupb", "snext", "sback", "snew"}) {
+            auto *button = reinterpret_cast<GUIButton *>(Find(id));
+            if (!button)
+                continue;
+            GfxAPIDeleteSurface(button->pPushedImage);
+            GfxAPIDeleteSurface(button->pReleasedImage);
+            button->pPushedImage = button->pReleasedImage = nullptr;
+        }
+        testsupport::RemoveAndFree(pGUIControlRoot);
+    }
+
+    void SaveAndSet(const char *name, const std::string &value) {
+        const char *old = std::getenv(name);
+        m_savedVariables.emplace_back(name, old ? std::optional<std::string>(old) : std::nullopt);
+        setenv(name, value.c_str(), 1);
+    }
+
+    std::unique_ptr<CGameDiscDlg> m_pDialog;
+    fs::path m_savedCwd;
+    std::vector<std::pair<std::string, std::optional<std::string>>> m_savedVariables;
+};
+
+} // namespace screentest

@@ -1,0 +1,105 @@
+// The main window's start-up: settings or the folder browser, the game list,
+// the values written into the screen, and a layout that lacks a control.
+#include "ScreenFixture.h"
+
+using namespace screentest;
+
+namespace {
+
+TEST_F(ScreenTest, StartsWithTheSettingsFileAndListsTheGames) {
+    WriteSettings("/media/palm/hotsync/\r\n");
+    Start();
+    ASSERT_TRUE(Dialog().IsScreenReady());
+    EXPECT_TRUE(m_browserTitles.empty());
+    // The file's text exactly, line end included.
+    EXPECT_EQ(Text("sfolder"), "/media/palm/hotsync/\r\n");
+    EXPECT_EQ(Rows(Find("gamelist")), (std::vector<std::string>{"Alpha Game", "Beta", "Gamma"}));
+    const CCatalogEntry *first =
+        reinterpret_cast<const CCatalogEntry *>(GUIListGetData(Find("gamelist"), 0));
+    ASSERT_NE(first, nullptr);
+    EXPECT_STREQ(first->GetName(), "Alpha Game");
+    EXPECT_EQ(Selected(), -1);
+    EXPECT_EQ(Text("name"), "Choose a game from the list");
+    EXPECT_EQ(Text("msg0"), "");
+    EXPECT_EQ(Text("msg1"), "");
+    EXPECT_EQ(iGfxWidth, kMainWindowWidth);
+    EXPECT_EQ(iGfxHeight, kMainWindowHeight);
+    SavePicture("start");
+}
+
+TEST_F(ScreenTest, StartUpSetsTheScreensHandlersAndButtons) {
+    StartWithSettings();
+    EXPECT_EQ(Dialog().m_pScreenRoot, pGUIControlRoot);
+    EXPECT_EQ(pGUIControlRoot->OnPublicEvent, &MainScreenOnEvent);
+    for (const char *id : {"au0", "au1", "au2"})
+        EXPECT_EQ(Find(id)->Mouse, &OpenLineMouse) << id;
+    EXPECT_TRUE(reinterpret_cast<GUIEdit *>(Find("stext"))->bEditable);
+    EXPECT_EQ(List("gamelist")->bRowBackground, 0);
+    EXPECT_EQ(List("details")->bSelectable, 0);
+    const std::vector<std::pair<const char *, GUIRect>> sizes{
+        {"exitb", {0, 33, 0, 21}}, {"instb", {0, 147, 0, 27}}, {"setupb", {0, 142, 0, 22}},
+        {"snext", {0, 34, 0, 17}}, {"sback", {0, 36, 0, 16}},  {"snew", {0, 54, 0, 17}}};
+    for (const auto &[id, size] : sizes) {
+        auto *button = reinterpret_cast<GUIButton *>(Find(id));
+        EXPECT_EQ(button->oControl.iWidth, size.iRight) << id;
+        EXPECT_EQ(button->oControl.iHeight, size.iBottom) << id;
+        // The disc's own images, not the skin's.
+        EXPECT_NE(button->pReleasedImage, button_off) << id;
+        EXPECT_NE(button->pReleasedImage, nullptr) << id;
+        EXPECT_NE(button->pPushedImage, nullptr) << id;
+    }
+}
+
+TEST_F(ScreenTest, FirstStartAsksForTheFolderAndStoresItWithASlash) {
+    m_browserAnswer = (m_root / "chosen").string();
+    Start();
+    EXPECT_EQ(m_browserTitles, std::vector<std::string>{"Select your Hotsync folder."});
+    EXPECT_TRUE(m_exits.empty());
+    const std::string expected = (m_root / "chosen").string() + "/";
+    EXPECT_EQ(ReadFile(m_root / "config" / "quelmara.ini"), expected);
+    EXPECT_EQ(Text("sfolder"), expected);
+    EXPECT_EQ(g_pCatalog->m_strHotSyncFolder, expected);
+    EXPECT_EQ(Rows(Find("gamelist")).size(), 3u);
+}
+
+TEST_F(ScreenTest, CancellingTheFirstChoiceEndsWithMinusOne) {
+    Start();
+    EXPECT_EQ(m_exits, std::vector<int>{-1});
+    EXPECT_FALSE(fs::exists(m_root / "config" / "quelmara.ini"));
+}
+
+class BrokenLayoutTest : public ScreenTest {
+  protected:
+    void MakeGames() override {
+        ScreenTest::MakeGames();
+        fs::remove(m_disc / "_data");
+        WriteFile(m_disc / "_data" / "layout.scr",
+                  "Desktop(800,620)\n{\n\tEdit[0,0,100,20]() \"gamelist\";\n};\n");
+    }
+};
+
+TEST_F(BrokenLayoutTest, AControlOfTheWrongTypeStopsTheStartUp) {
+    WriteSettings("/x/");
+    testing::internal::CaptureStderr();
+    Start();
+    const std::string errors = testing::internal::GetCapturedStderr();
+    EXPECT_FALSE(Dialog().IsScreenReady());
+    EXPECT_NE(errors.find("no List control \"gamelist\""), std::string::npos) << errors;
+    EXPECT_NE(errors.find("no Button control \"exitb\""), std::string::npos) << errors;
+    // The screen takes no input it cannot handle.
+    Dialog().OnSearchCommand();
+    Click(10, 10);
+    EXPECT_TRUE(m_messages.empty());
+}
+
+TEST_F(BrokenLayoutTest, NoLayoutAtAllStopsTheStartUp) {
+    fs::remove_all(m_disc / "_data");
+    WriteSettings("/x/");
+    testing::internal::CaptureStderr();
+    Start();
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("_data/layout.scr"), std::string::npos);
+    EXPECT_FALSE(Dialog().IsScreenReady());
+    EXPECT_EQ(Dialog().m_pScreenRoot, nullptr);
+}
+
+} // namespace

@@ -1,0 +1,228 @@
+#!/usr/bin/env bash
+# End-to-end checks of the real program. Each case starts an X server of its
+# own (so cases may run side by side), starts quelmara on a copy-free disc with
+# HOME and XDG_CONFIG_HOME in a scratch folder, drives it with xdotool and
+# looks at what it left on disk. Every step leaves a screenshot in the output
+# folder. Exit 77 tells ctest the case was skipped.
+#
+#   e2e.sh CASE PROGRAM DISC OUTPUT_DIR BUILD_DIR
+set -euo pipefail
+
+case_name=$1
+program=$2
+disc=$3
+output=$4
+build_dir=$5
+
+mkdir -p "$output"
+work=$(mktemp -d "${TMPDIR:-/tmp}/quelmara-e2e-XXXXXX")
+xvfb_pid=
+app_pid=
+shot_count=0
+
+cleanup() {
+  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
+  wait 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAILED ($case_name): $*"
+  [ -f "$work/app.log" ] && { echo "--- program output"; tail -n 40 "$work/app.log"; }
+  exit 1
+}
+
+need() {
+  for tool in "$@"; do
+    command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
+  done
+}
+
+# Positions in the window, from the disc's layout (disc/_data/layout.scr) and
+# the toolkit folder browser's geometry (app/FolderChooser.h).
+game_row_x=80
+game_row_y() { echo $((90 + 16 * $1 + 8)); }
+search_field=(144 423)
+install_button=(369 562)
+exit_button=(767 25)
+browser_row_x=260
+browser_row_y() { echo $((100 + 82 + 16 * $1 + 8)); }
+browser_ok=(425 478)
+browser_cancel=(547 478)
+
+start_display() {
+  need Xvfb xdotool import
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+  xvfb_pid=$!
+  for _ in $(seq 100); do
+    [ -s "$work/display" ] && break
+    sleep 0.1
+  done
+  [ -s "$work/display" ] || fail "the X server did not start: $(cat "$work/xvfb.log")"
+  export DISPLAY=":$(head -n 1 "$work/display")"
+}
+
+start_program() {
+  export HOME="$work/home" XDG_CONFIG_HOME="$work/config"
+  mkdir -p "$HOME"
+  "$program" "$disc" >"$work/app.log" 2>&1 &
+  app_pid=$!
+  window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Quelmara$' | head -n 1) ||
+    fail "no window appeared"
+  [ -n "$window" ] || fail "no window appeared"
+}
+
+# The screen is drawn once the program takes input again; a short pause lets
+# the last clicks' paints reach the X server before the picture is taken.
+shot() {
+  shot_count=$((shot_count + 1))
+  sleep 0.5
+  import -window root "$output/$case_name-$shot_count-$1.png"
+}
+
+click() {
+  xdotool mousemove --window "$window" "$1" "$2" click 1
+}
+
+wait_for_file() {
+  for _ in $(seq 300); do
+    [ -e "$1" ] && return 0
+    sleep 0.1
+  done
+  fail "timed out waiting for $1"
+}
+
+# Waits for the program to end by itself and checks its exit status.
+expect_exit_status() {
+  for _ in $(seq 300); do
+    kill -0 "$app_pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  kill -0 "$app_pid" 2>/dev/null && fail "the program did not end"
+  local status=0
+  wait "$app_pid" || status=$?
+  app_pid=
+  [ "$status" = "$1" ] || fail "exit status $status, not $1"
+}
+
+write_settings() {
+  mkdir -p "$work/config"
+  printf '%s' "$1" >"$work/config/quelmara.ini"
+}
+
+expect_same_file() {
+  wait_for_file "$2"
+  cmp -s "$1" "$2" || fail "$2 differs from $1"
+}
+
+case "$case_name" in
+exports)
+  need nm
+  names=$(nm -D --defined-only "$program")
+  for name in GUIControlMouse GUIControlCreateFromFile GUIListAdd GUIEditSet GfxAPIInit \
+              GfxAPITextGetWidth GUISkinLoad pGUIControlRoot pGUISkinFont sGUIButtonType \
+              pGUIListSkinInit __dalloc; do
+    grep -qE " $name\$" <<<"$names" || fail "$name is not exported"
+  done
+  ;;
+install)
+  dest="$work/dest"
+  DESTDIR="$dest" cmake --install "$build_dir" --prefix /opt/quelmara >"$work/install.log"
+  root="$dest/opt/quelmara"
+  [ -x "$root/bin/quelmara" ] || fail "no program installed"
+  [ -f "$root/share/quelmara/_data/layout.scr" ] || fail "no disc installed"
+  [ -f "$root/share/quelmara/OrbitCourier/OrbitCourier.prc" ] || fail "no games installed"
+  entry="$root/share/applications/quelmara.desktop"
+  [ -f "$entry" ] || fail "no desktop entry"
+  grep -qx 'Exec="/opt/quelmara/bin/quelmara" "/opt/quelmara/share/quelmara"' "$entry" ||
+    fail "the launcher does not start the installed disc: $(grep ^Exec "$entry")"
+  grep -qx 'Icon=quelmara' "$entry" || fail "the launcher has no icon"
+  [ -f "$root/share/icons/hicolor/scalable/apps/quelmara.svg" ] || fail "no icon installed"
+  ;;
+click_install)
+  start_display
+  write_settings "$work/hotsync/"
+  start_program
+  shot started
+  click "$game_row_x" "$(game_row_y 2)"
+  shot selected
+  click "${install_button[@]}"
+  expect_same_file "$disc/CopperRails/CopperRails.prc" "$work/hotsync/Copper Rails/CopperRails.prc"
+  shot installed
+  [ ! -e "$work/hotsync/Copper Rails/_details" ] || fail "the game's own texts were copied"
+  ;;
+search_install)
+  start_display
+  write_settings "$work/hotsync/"
+  start_program
+  click "${search_field[@]}"
+  xdotool type --delay 40 goat
+  shot typed
+  xdotool key Return
+  shot searched
+  click "${install_button[@]}"
+  expect_same_file "$disc/OrbitCourier/OrbitCourier.prc" "$work/hotsync/Orbit Courier/OrbitCourier.prc"
+  shot installed
+  ;;
+exit_button)
+  start_display
+  write_settings "$work/hotsync/"
+  start_program
+  shot started
+  click "${exit_button[@]}"
+  expect_exit_status 0
+  ;;
+first_start_browser)
+  start_display
+  mkdir -p "$work/home/Documents" "$work/home/Palm Desktop/install"
+  start_program
+  shot browser
+  click "$browser_row_x" "$(browser_row_y 1)"
+  shot entered
+  click "${browser_ok[@]}"
+  wait_for_file "$work/config/quelmara.ini"
+  settings=$(cat "$work/config/quelmara.ini")
+  [ "$settings" = "$work/home/Palm Desktop/" ] || fail "settings hold \"$settings\""
+  shot chosen
+  click "$game_row_x" "$(game_row_y 0)"
+  click "${install_button[@]}"
+  expect_same_file "$disc/BeetleDerby/BeetleDerby.prc" \
+    "$work/home/Palm Desktop/Beetle Derby/BeetleDerby.prc"
+  click "${exit_button[@]}"
+  expect_exit_status 0
+  ;;
+first_start_cancel)
+  start_display
+  start_program
+  shot browser
+  click "${browser_cancel[@]}"
+  expect_exit_status 255
+  [ ! -e "$work/config/quelmara.ini" ] || fail "a cancelled choice wrote the settings"
+  ;;
+first_start_zenity)
+  # A stand-in for the desktop's chooser: it notes its arguments and answers.
+  mkdir -p "$work/bin" "$work/chosen"
+  cat >"$work/bin/zenity" <<EOF
+#!/bin/sh
+printf '%s\n' "\$@" > "$work/zenity-arguments"
+echo "$work/chosen"
+EOF
+  chmod +x "$work/bin/zenity"
+  export PATH="$work/bin:$PATH"
+  start_display
+  start_program
+  wait_for_file "$work/config/quelmara.ini"
+  settings=$(cat "$work/config/quelmara.ini")
+  [ "$settings" = "$work/chosen/" ] || fail "settings hold \"$settings\""
+  grep -qx -- '--directory' "$work/zenity-arguments" || fail "zenity was not asked for a folder"
+  grep -qx -- '--title=Select your Hotsync folder.' "$work/zenity-arguments" ||
+    fail "zenity got no title"
+  shot chosen
+  ;;
+*)
+  fail "unknown case"
+  ;;
+esac
+echo "passed: $case_name"
