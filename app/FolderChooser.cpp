@@ -1,91 +1,25 @@
 #include "FolderChooser.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <vector>
 
 #include "FileServices.h"
 #include "FolderBrowser.h"
-#include "GUIButton.h"
 #include "GUIEdit.h"
 #include "GUIList.h"
 #include "GUISkin.h"
 #include "GUIView.h"
 #include "GameCatalog.h"
-#include "GameDiscDlg.h"
-#include "HostWindow.h"
 #include "VirtualKeys.h"
 
 namespace {
 
 namespace fb = folderbrowser;
 
-// How long one wait for the window's events lasts while the browser is open.
-constexpr std::chrono::milliseconds kServeWait{50};
-
-// Colours as the back buffer holds them (0x00RRGGBB) and as text takes them (0x00BBGGRR).
-constexpr uint32_t kPanelTopColour = 0x27373E;
-constexpr uint32_t kPanelBottomColour = 0x202E35;
-constexpr uint32_t kTitleTopColour = 0x356267;
-constexpr uint32_t kTitleBottomColour = 0x204248;
-constexpr uint32_t kOutlineColour = 0x070C0F;
-constexpr uint32_t kRimColour = 0x5C7880;
-constexpr uint32_t kWellColour = 0x111A1F;
-constexpr uint32_t kTitleTextColour = 0xFFFFFF;
-constexpr int32_t kTitleIndent = 14;
+constexpr int32_t kPathIndent = 14;
 constexpr const char *kEllipsis = "...";
-
-// A surface whose pixels this module owns, made in memory rather than loaded.
-class COwnedSurface {
-  public:
-    COwnedSurface(int32_t iWidth, int32_t iHeight)
-        : m_pixels(static_cast<std::size_t>(std::max(iWidth, 0)) * std::max(iHeight, 0)) {
-        m_surface.pPixels = m_pixels.data();
-        m_surface.iBmpWidth = std::max(iWidth, 0);
-        m_surface.iBmpHeight = std::max(iHeight, 0);
-    }
-    COwnedSurface(const COwnedSurface &) = delete;
-    COwnedSurface &operator=(const COwnedSurface &) = delete;
-
-    GfxSurface *Get() { return &m_surface; }
-    uint32_t &At(int32_t x, int32_t y) {
-        return m_pixels[static_cast<std::size_t>(y) * m_surface.iBmpWidth + x];
-    }
-    void Fill(const GUIRect &rect, uint32_t colour) {
-        for (int32_t y = std::max(rect.iTop, 0); y < std::min(rect.iBottom, Height()); ++y)
-            for (int32_t x = std::max(rect.iLeft, 0); x < std::min(rect.iRight, Width()); ++x)
-                At(x, y) = colour;
-    }
-    void Frame(const GUIRect &rect, uint32_t colour) {
-        Fill({rect.iLeft, rect.iRight, rect.iTop, rect.iTop + 1}, colour);
-        Fill({rect.iLeft, rect.iRight, rect.iBottom - 1, rect.iBottom}, colour);
-        Fill({rect.iLeft, rect.iLeft + 1, rect.iTop, rect.iBottom}, colour);
-        Fill({rect.iRight - 1, rect.iRight, rect.iTop, rect.iBottom}, colour);
-    }
-    void VerticalGradient(const GUIRect &rect, uint32_t top, uint32_t bottom) {
-        const int32_t iRows = std::max(rect.iBottom - rect.iTop - 1, 1);
-        for (int32_t y = rect.iTop; y < rect.iBottom; ++y)
-            Fill({rect.iLeft, rect.iRight, y, y + 1}, Mix(top, bottom, y - rect.iTop, iRows));
-    }
-    int32_t Width() const { return m_surface.iBmpWidth; }
-    int32_t Height() const { return m_surface.iBmpHeight; }
-
-  private:
-    static uint32_t Mix(uint32_t first, uint32_t second, int32_t iStep, int32_t iSteps) {
-        uint32_t mixed = 0;
-        for (int shift = 0; shift <= 16; shift += 8) {
-            const int32_t a = static_cast<int32_t>((first >> shift) & 0xFF);
-            const int32_t b = static_cast<int32_t>((second >> shift) & 0xFF);
-            mixed |= static_cast<uint32_t>(a + (b - a) * iStep / iSteps) << shift;
-        }
-        return mixed;
-    }
-
-    std::vector<uint32_t> m_pixels;
-    GfxSurface m_surface{};
-};
 
 int32_t WidthOf(const GUIRect &rect) {
     return rect.iRight - rect.iLeft;
@@ -99,6 +33,7 @@ std::string JoinPath(const std::string &strFolder, const std::string &strName) {
     return strFolder == "/" ? "/" + strName : strFolder + "/" + strName;
 }
 
+// The folders inside one, hidden ones left out, in the disc listing's order.
 std::vector<std::string> SubFolders(const std::string &strFolder) {
     std::vector<std::string> names;
     if (const auto listing = FileServices::ListDirectory(strFolder)) {
@@ -133,33 +68,55 @@ std::string TailThatFits(const std::string &strPath, int32_t iWidth) {
     return kEllipsis;
 }
 
-class CToolkitFolderBrowser;
+// The select bar's rounded ends, kept whole when the bar is stretched.
+constexpr int32_t kSelectBarCap = 8;
 
-// The browser's own controls: the record the toolkit sees, and who owns it.
-struct BrowserControl {
-    GUIControl oControl;
-    CToolkitFolderBrowser *pOwner;
-};
-
-class CToolkitFolderBrowser final : public CKeyGrab {
-  public:
-    CToolkitFolderBrowser(CGameDiscDlg &dialog, std::string strTitle)
-        : m_dialog(dialog), m_strTitle(std::move(strTitle)),
-          m_panelLook(fb::kPanelWidth, fb::kPanelHeight) {}
-    ~CToolkitFolderBrowser() override { Close(); }
-    CToolkitFolderBrowser(const CToolkitFolderBrowser &) = delete;
-    CToolkitFolderBrowser &operator=(const CToolkitFolderBrowser &) = delete;
-
-    std::optional<std::string> Run(const std::string &strStart, const ServeWindow &serveWindow) {
-        if (!Open(strStart))
-            return std::nullopt;
-        m_dialog.SetKeyGrab(this);
-        while (!m_bDone && serveWindow()) {
-        }
-        m_dialog.SetKeyGrab(nullptr);
-        Close();
-        return m_chosen;
+// The skin's select bar over a row of any width: its two ends, and its middle
+// repeated between them, so that no seam shows on a list wider than the bar.
+void DrawSelectBar(GUIControl *pList, const GUIRect &row) {
+    GfxSurface *pBar = selectbar;
+    if (!pBar || pBar->iBmpWidth <= 2 * kSelectBarCap)
+        return;
+    const int32_t iCap = std::min(kSelectBarCap, WidthOf(row) / 2);
+    const int32_t iMiddle = pBar->iBmpWidth - 2 * kSelectBarCap;
+    GUIRect left{row.iLeft, row.iLeft + iCap, row.iTop, row.iBottom};
+    GUIControlBlit(pList, pBar, &left, 0, 0);
+    for (int32_t x = row.iLeft + iCap; x < row.iRight - iCap; x += iMiddle) {
+        GUIRect middle{x, std::min(x + iMiddle, row.iRight - iCap), row.iTop, row.iBottom};
+        GUIControlBlit(pList, pBar, &middle, kSelectBarCap, 0);
     }
+    GUIRect right{row.iRight - iCap, row.iRight, row.iTop, row.iBottom};
+    GUIControlBlit(pList, pBar, &right, static_cast<uint32_t>(pBar->iBmpWidth - iCap), 0);
+}
+
+// The folder list: the skin's list look on the panel's well, with a select
+// bar as wide as the list.
+void DrawFolderList(GUIControl *pSelf, GUIRect *pRect) {
+    const auto *pList = reinterpret_cast<GUIList *>(pSelf);
+    const int32_t iHeight = pList->iItemHeight;
+    if (iHeight <= 0)
+        return;
+    for (int32_t iRow = pRect->iTop / iHeight; iRow <= (pRect->iBottom - 1) / iHeight; ++iRow) {
+        GUIRect row{0, pSelf->iWidth, iRow * iHeight, (iRow + 1) * iHeight};
+        const bool bSelected = iRow == pList->iSelected;
+        if (bSelected)
+            DrawSelectBar(pSelf, row);
+        GUIControlText(pSelf, GUIListGet(pSelf, iRow), &row, 0, 0, pGUISkinFont,
+                       bSelected ? GFX_BLACK : GFX_WHITE);
+    }
+}
+
+constexpr GUIRect kPanelRect{fb::kPanelLeft, fb::kPanelLeft + fb::kPanelWidth, fb::kPanelTop,
+                             fb::kPanelTop + fb::kPanelHeight};
+
+// A path field showing what OK takes, the folders inside the one shown, and
+// Up, OK and Cancel. A click on a folder enters it; keys only highlight one.
+class CToolkitFolderBrowser final : public CToolkitPanel {
+  public:
+    CToolkitFolderBrowser(const std::string &strTitle, std::string strStart)
+        : CToolkitPanel(strTitle, kPanelRect), m_strFolder(std::move(strStart)) {}
+
+    const std::optional<std::string> &Chosen() const { return m_chosen; }
 
     void OnGrabbedKey(int32_t key) override {
         switch (key) {
@@ -167,7 +124,7 @@ class CToolkitFolderBrowser final : public CKeyGrab {
             Choose();
             break;
         case host::vk::kEscape:
-            Cancel();
+            Finish();
             break;
         case host::vk::kBack:
         case host::vk::kLeft:
@@ -183,142 +140,54 @@ class CToolkitFolderBrowser final : public CKeyGrab {
     }
 
   private:
-    bool Open(const std::string &strStart) {
-        GUIControl *pRoot = pGUIControlRoot;
-        if (!pRoot)
-            return false;
-        MakeDimmedScreen(pRoot->iWidth, pRoot->iHeight);
-        GUIRect whole{0, pRoot->iWidth, 0, pRoot->iHeight};
-        InitOwnControl(m_blocker, pRoot, whole);
-        m_blocker.oControl.pBackground = m_dimmedScreen->Get();
-        PaintPanelLook();
-        GUIRect panel{fb::kPanelLeft, fb::kPanelLeft + fb::kPanelWidth, fb::kPanelTop,
-                      fb::kPanelTop + fb::kPanelHeight};
-        InitOwnControl(m_panel, &m_blocker.oControl, panel);
-        m_panel.oControl.pBackground = m_panelLook.Get();
-        m_panel.oControl.Draw = DrawPanel;
-        m_panel.oControl.OnPublicEvent = OnPanelEvent;
-        MakeParts();
-        m_bOpen = true;
-        ShowFolder(strStart);
-        GUIControlRedrawThis(&m_blocker.oControl);
-        return true;
-    }
-
-    void InitOwnControl(BrowserControl &control, GUIControl *pParent, GUIRect rect) {
-        control.pOwner = this;
-        GUIControlInit(&control.oControl, pParent, &rect);
-    }
-
-    void MakeParts() {
-        GUIControl *pPanel = &m_panel.oControl;
+    void MakeParts(GUIControl *pPanel) override {
         GUIRect path = fb::kPathField;
         m_pPath = GUIEditNew(pPanel, &path, "");
         auto *pPathEdit = reinterpret_cast<GUIEdit *>(m_pPath);
         pPathEdit->bFrame = 1;
         pPathEdit->bCentre = 0;
         GUIControlSetSize(m_pPath, WidthOf(path), HeightOf(path));
+        AddWell(fb::kFolderWell);
         GUIRect view = fb::kFolderView;
-        m_pView = GUIViewNew(pPanel, &view);
-        auto *pView = reinterpret_cast<GUIView *>(m_pView);
-        pView->bAllowH = 0;
-        GUIRect list{0, WidthOf(view) - pView->iBarSize, 0, 0};
-        m_pList = GUIListNew(&pView->oPane, &list);
+        m_pView = reinterpret_cast<GUIView *>(GUIViewNew(pPanel, &view));
+        m_pView->bAllowH = 0;
+        GUIRect list{0, WidthOf(view) - m_pView->iBarSize, 0, 0};
+        m_pList = GUIListNew(&m_pView->oPane, &list);
         auto *pList = reinterpret_cast<GUIList *>(m_pList);
         pList->iItemHeight = fb::kRowHeight;
         pList->bRowBackground = 0;
-        m_pUp = MakeButton(fb::kUpButton, "Up");
-        m_pOk = MakeButton(fb::kOkButton, "OK");
-        m_pCancel = MakeButton(fb::kCancelButton, "Cancel");
+        m_pList->Draw = DrawFolderList;
+        m_pUp = MakeButton(pPanel, fb::kUpButton, "Up");
+        m_pOk = MakeButton(pPanel, fb::kOkButton, "OK");
+        m_pCancel = MakeButton(pPanel, fb::kCancelButton, "Cancel");
+        ShowFolder(m_strFolder);
     }
 
-    GUIControl *MakeButton(GUIRect rect, const char *pszCaption) {
-        GUIControl *pButton = GUIButtonNew(&m_panel.oControl, &rect, pszCaption);
-        GUIControlSetSize(pButton, WidthOf(rect), HeightOf(rect));
-        pButton->Draw = DrawButton;
-        return pButton;
-    }
-
-    // The skin's button look with the caption centred, one pixel lower and
-    // to the right while pushed.
-    static void DrawButton(GUIControl *pSelf, GUIRect *) {
-        const auto *pButton = reinterpret_cast<GUIButton *>(pSelf);
-        GUIRect whole{0, pSelf->iWidth, 0, pSelf->iHeight};
-        GUIControlBlit(pSelf, pButton->bPushed ? pButton->pPushedImage : pButton->pReleasedImage,
-                       &whole, 0, 0);
-        const int32_t iShift = pButton->bPushed ? 1 : 0;
-        const int32_t iTextWidth = GfxAPITextGetWidth(pButton->szCaption, pGUISkinFont);
-        const int32_t iTextHeight = GfxAPITextGetHeight(pButton->szCaption, pGUISkinFont);
-        GUIRect caption{(pSelf->iWidth - iTextWidth) / 2 + iShift, pSelf->iWidth,
-                        (pSelf->iHeight - iTextHeight) / 2 + iShift, pSelf->iHeight};
-        GUIControlText(pSelf, pButton->szCaption, &caption, 0, 0, pGUISkinFont, GFX_WHITE);
-    }
-
-    // The screen as it was, at half brightness, behind the panel.
-    void MakeDimmedScreen(int32_t iWidth, int32_t iHeight) {
-        m_dimmedScreen = std::make_unique<COwnedSurface>(std::min(iWidth, iGfxWidth),
-                                                         std::min(iHeight, iGfxHeight));
-        for (int32_t y = 0; y < m_dimmedScreen->Height(); ++y)
-            for (int32_t x = 0; x < m_dimmedScreen->Width(); ++x)
-                m_dimmedScreen->At(x, y) = (pGfxBackBuffer[y * iGfxWidth + x] >> 1) & 0x7F7F7F;
-    }
-
-    void PaintPanelLook() {
-        GUIRect whole{0, fb::kPanelWidth, 0, fb::kPanelHeight};
-        m_panelLook.VerticalGradient(whole, kPanelTopColour, kPanelBottomColour);
-        m_panelLook.VerticalGradient({0, fb::kPanelWidth, 0, fb::kTitleHeight}, kTitleTopColour,
-                                     kTitleBottomColour);
-        m_panelLook.Fill({1, fb::kPanelWidth - 1, 1, 2}, kRimColour);
-        m_panelLook.Fill({0, fb::kPanelWidth, fb::kTitleHeight, fb::kTitleHeight + 1},
-                         kOutlineColour);
-        m_panelLook.Frame(whole, kOutlineColour);
-        m_panelLook.Fill(fb::kFolderWell, kWellColour);
-        m_panelLook.Frame(fb::kFolderWell, kOutlineColour);
-    }
-
-    static CToolkitFolderBrowser &OwnerOf(GUIControl *pControl) {
-        return *reinterpret_cast<BrowserControl *>(pControl)->pOwner;
-    }
-
-    static void DrawPanel(GUIControl *pSelf, GUIRect *pRect) {
-        GUIControlDefaultDraw(pSelf, pRect);
-        const std::string &strTitle = OwnerOf(pSelf).m_strTitle;
-        const int32_t iTextHeight = GfxAPITextGetHeight(strTitle.c_str(), pGUISkinFont);
-        const int32_t iTop = std::max((fb::kTitleHeight - iTextHeight) / 2, 0);
-        GUIRect title{kTitleIndent, pSelf->iWidth - kTitleIndent, iTop, fb::kTitleHeight};
-        GUIControlText(pSelf, strTitle.c_str(), &title, 0, 0, pGUISkinFont, kTitleTextColour);
-    }
-
-    // The panel keeps its parts' events: nothing of the browser reaches the screen's handler.
-    static int32_t OnPanelEvent(GUIControl *pSelf, GUIControl *pSender, int32_t iEvent) {
-        CToolkitFolderBrowser &browser = OwnerOf(pSelf);
+    void OnPartEvent(GUIControl *pSender, int32_t iEvent) override {
         if (iEvent == GUI_EVENT_BUTTON_CLICKED) {
-            if (pSender == browser.m_pUp)
-                browser.GoUp();
-            else if (pSender == browser.m_pOk)
-                browser.Choose();
-            else if (pSender == browser.m_pCancel)
-                browser.Cancel();
-        } else if (pSender == browser.m_pList && iEvent == GUI_EVENT_LIST_SELECTED) {
-            browser.ShowPath();
-        } else if (pSender == browser.m_pList && iEvent == GUI_EVENT_LIST_CHOSEN) {
-            browser.EnterHighlighted();
+            if (pSender == m_pUp)
+                GoUp();
+            else if (pSender == m_pOk)
+                Choose();
+            else if (pSender == m_pCancel)
+                Finish();
+        } else if (pSender == m_pList && iEvent == GUI_EVENT_LIST_SELECTED) {
+            ShowPath();
+        } else if (pSender == m_pList && iEvent == GUI_EVENT_LIST_CHOSEN) {
+            EnterHighlighted();
         }
-        return 0;
     }
 
-    int32_t Highlighted() const { return reinterpret_cast<GUIList *>(m_pList)->iSelected; }
-
-    // What OK takes: the highlighted sub-folder, or the folder shown.
+    // What OK takes: the highlighted folder, or the one shown.
     std::string ShownPath() const {
-        const int32_t iRow = Highlighted();
+        const int32_t iRow = reinterpret_cast<const GUIList *>(m_pList)->iSelected;
         if (iRow < 0 || iRow >= static_cast<int32_t>(m_subFolders.size()))
             return m_strFolder;
         return JoinPath(m_strFolder, m_subFolders[static_cast<std::size_t>(iRow)]);
     }
 
     void ShowPath() {
-        const int32_t iRoom = m_pPath->iWidth - 2 * kTitleIndent;
+        const int32_t iRoom = m_pPath->iWidth - 2 * kPathIndent;
         GUIEditSet(m_pPath, TailThatFits(ShownPath(), iRoom).c_str());
     }
 
@@ -326,7 +195,7 @@ class CToolkitFolderBrowser final : public CKeyGrab {
         m_strFolder = strFolder;
         m_subFolders = SubFolders(strFolder);
         GUIListClear(m_pList);
-        GUIControlSetWindowPos(&reinterpret_cast<GUIView *>(m_pView)->oPane, 0, 0);
+        GUIControlSetWindowPos(&m_pView->oPane, 0, 0);
         for (const std::string &strName : m_subFolders)
             GUIListAdd(m_pList, strName.c_str());
         ShowPath();
@@ -347,43 +216,19 @@ class CToolkitFolderBrowser final : public CKeyGrab {
 
     void Choose() {
         m_chosen = ShownPath();
-        m_bDone = true;
+        Finish();
     }
 
-    void Cancel() { m_bDone = true; }
-
-    void Close() {
-        if (!m_bOpen)
-            return;
-        m_bOpen = false;
-        m_blocker.oControl.Remove(&m_blocker.oControl);
-    }
-
-    CGameDiscDlg &m_dialog;
-    std::string m_strTitle;
     std::string m_strFolder;
     std::vector<std::string> m_subFolders;
     std::optional<std::string> m_chosen;
-    bool m_bDone = false;
-    bool m_bOpen = false;
-    BrowserControl m_blocker{};
-    BrowserControl m_panel{};
     GUIControl *m_pPath = nullptr;
-    GUIControl *m_pView = nullptr;
+    GUIView *m_pView = nullptr;
     GUIControl *m_pList = nullptr;
     GUIControl *m_pUp = nullptr;
     GUIControl *m_pOk = nullptr;
     GUIControl *m_pCancel = nullptr;
-    std::unique_ptr<COwnedSurface> m_dimmedScreen;
-    COwnedSurface m_panelLook;
 };
-
-ServeWindow ServeHost(host::CHostWindow &window) {
-    return [&window] {
-        window.WaitAndPumpEvents(kServeWait);
-        return !window.IsModalEnded();
-    };
-}
 
 } // namespace
 
@@ -417,26 +262,15 @@ std::string FolderBrowserStart(const std::string &strHotSyncFolder) {
     return "/";
 }
 
-std::optional<std::string> RunToolkitFolderBrowser(CGameDiscDlg &dialog,
-                                                   const std::string &strTitle,
+std::optional<std::string> RunToolkitFolderBrowser(const std::string &strTitle,
                                                    const std::string &strStart,
                                                    const ServeWindow &serveWindow) {
-    CToolkitFolderBrowser browser(dialog, strTitle);
-    return browser.Run(strStart, serveWindow);
+    CToolkitFolderBrowser browser(strTitle, strStart);
+    browser.Run(serveWindow);
+    return browser.Chosen();
 }
 
-CToolkitFolderBrowserInstaller::CToolkitFolderBrowserInstaller(CGameDiscDlg &dialog) {
-    host::SetFolderBrowserFallback(
-        [&dialog](const std::string &strTitle) -> std::optional<std::string> {
-            host::CHostWindow *pWindow = host::CHostWindow::Active();
-            if (!pWindow)
-                return std::nullopt;
-            const std::string strHotSync = g_pCatalog ? g_pCatalog->m_strHotSyncFolder : "";
-            return RunToolkitFolderBrowser(dialog, strTitle, FolderBrowserStart(strHotSync),
-                                           ServeHost(*pWindow));
-        });
-}
-
-CToolkitFolderBrowserInstaller::~CToolkitFolderBrowserInstaller() {
-    host::SetFolderBrowserFallback({});
+std::optional<std::string> ToolkitFolderBrowser(const std::string &strTitle) {
+    const std::string strHotSync = g_pCatalog ? g_pCatalog->m_strHotSyncFolder : "";
+    return RunToolkitFolderBrowser(strTitle, FolderBrowserStart(strHotSync), ServeActiveHost());
 }

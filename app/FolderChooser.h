@@ -7,8 +7,7 @@
 #include <string>
 
 #include "GUIControl.h"
-
-class CGameDiscDlg;
+#include "ToolkitPanel.h"
 
 inline constexpr const char *kFolderBrowserTitle = "Select your Hotsync folder.";
 
@@ -28,7 +27,6 @@ inline constexpr int32_t kPanelLeft = 180;
 inline constexpr int32_t kPanelTop = 100;
 inline constexpr int32_t kPanelWidth = 440;
 inline constexpr int32_t kPanelHeight = 410;
-inline constexpr int32_t kTitleHeight = 32;
 inline constexpr GUIRect kPathField{16, 424, 42, 70};
 inline constexpr GUIRect kFolderWell{16, 424, 80, 350};
 inline constexpr GUIRect kFolderView{18, 422, 82, 348};
@@ -38,25 +36,14 @@ inline constexpr GUIRect kOkButton{188, 302, 364, 392};
 inline constexpr GUIRect kCancelButton{310, 424, 364, 392};
 } // namespace folderbrowser
 
-// Serves the window once while the browser is open: false when the window
-// has gone and the browser must close.
-using ServeWindow = std::function<bool()>;
-
-// Runs the toolkit's folder browser over the whole screen of the dialog until
-// OK (the folder shown in its path field) or Cancel (nothing). It takes every
-// key of the window meanwhile: Return is OK, Escape Cancel, Backspace and Left
-// go up, Right enters the highlighted folder, the arrows and pages move in the list.
-std::optional<std::string> RunToolkitFolderBrowser(CGameDiscDlg &dialog,
-                                                   const std::string &strTitle,
+// Runs the toolkit's folder browser over the whole screen until OK (the folder
+// shown in its path field) or Cancel (nothing). It takes every key of the
+// window meanwhile: Return is OK, Escape Cancel, Backspace and Left go up,
+// Right enters the highlighted folder, the arrows and pages move in the list.
+std::optional<std::string> RunToolkitFolderBrowser(const std::string &strTitle,
                                                    const std::string &strStart,
                                                    const ServeWindow &serveWindow);
 
-// Makes the toolkit's browser the one the host falls back on, served by the
-// host running the dialog, for as long as this object lives.
-class CToolkitFolderBrowserInstaller {
-  public:
-    explicit CToolkitFolderBrowserInstaller(CGameDiscDlg &dialog);
-    ~CToolkitFolderBrowserInstaller();
-    CToolkitFolderBrowserInstaller(const CToolkitFolderBrowserInstaller &) = delete;
-    CToolkitFolderBrowserInstaller &operator=(const CToolkitFolderBrowserInstaller &) = delete;
-};
+// The browser the host falls back on: opens at FolderBrowserStart of the
+// current HotSync folder, served by the running host.
+std::optional<std::string> ToolkitFolderBrowser(const std::string &strTitle);

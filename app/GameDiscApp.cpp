@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "FileServices.h"
+#include "FolderBrowser.h"
 #include "FolderChooser.h"
 #include "GUISkin.h"
 #include "GameDiscDlg.h"
@@ -51,7 +52,7 @@ int CGameDiscApp::InitInstance() {
         std::cerr << strError << '\n';
         return kExitFailure;
     }
-    const CToolkitFolderBrowserInstaller folderBrowser(dialog);
+    host::SetFolderBrowserFallback(ToolkitFolderBrowser);
     window.DoModal(dialog);
     m_pMainWnd = nullptr;
     return dialog.IsScreenReady() ? 0 : kExitFailure;

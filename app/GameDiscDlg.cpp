@@ -88,7 +88,17 @@ GUIList *FindList(const char *pszID) {
     return reinterpret_cast<GUIList *>(Find(pszID));
 }
 
+CKeyGrab *pActiveKeyGrab = nullptr;
+
 } // namespace
+
+void SetKeyGrab(CKeyGrab *pGrab) {
+    pActiveKeyGrab = pGrab;
+}
+
+CKeyGrab *KeyGrab() {
+    return pActiveKeyGrab;
+}
 
 std::optional<int32_t> TranslateKey(uint32_t virtualKey) {
     if (virtualKey == host::vk::kShift)
@@ -207,8 +217,8 @@ void CGameDiscDlg::OnKeyDown(uint32_t virtualKey) {
     const std::optional<int32_t> key = TranslateKey(virtualKey);
     if (!key)
         return;
-    if (m_pKeyGrab)
-        m_pKeyGrab->OnGrabbedKey(*key);
+    if (CKeyGrab *pGrab = KeyGrab())
+        pGrab->OnGrabbedKey(*key);
     else if (m_pScreenRoot)
         GUIControlShareKey(m_pScreenRoot, *key, 0);
 }
@@ -219,15 +229,15 @@ void CGameDiscDlg::OnWindowTimer() {
 }
 
 void CGameDiscDlg::OnSearchCommand() {
-    if (m_pKeyGrab)
-        m_pKeyGrab->OnGrabbedKey(host::vk::kReturn);
+    if (CKeyGrab *pGrab = KeyGrab())
+        pGrab->OnGrabbedKey(host::vk::kReturn);
     else if (m_bScreenReady)
         SearchFromFirstGame();
 }
 
 void CGameDiscDlg::OnCancel() {
-    if (m_pKeyGrab)
-        m_pKeyGrab->OnGrabbedKey(host::vk::kEscape);
+    if (CKeyGrab *pGrab = KeyGrab())
+        pGrab->OnGrabbedKey(host::vk::kEscape);
     else
         EndDialog(host::kDialogCancel);
 }

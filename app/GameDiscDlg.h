@@ -20,12 +20,17 @@ inline constexpr const char *kLayoutFile = "_data/layout.scr";
 std::optional<int32_t> TranslateKey(uint32_t virtualKey);
 
 // Something drawn over the screen that takes every key of the window while it
-// is open, Return and Escape included (the toolkit's own folder browser).
+// is open, Return and Escape included (the toolkit's own folder browser and
+// message box).
 class CKeyGrab {
   public:
     virtual ~CKeyGrab() = default;
     virtual void OnGrabbedKey(int32_t key) = 0;
 };
+
+// The main window gives every key to the grab in force; null ends it.
+void SetKeyGrab(CKeyGrab *pGrab);
+CKeyGrab *KeyGrab();
 
 class CGameDiscDlg : public host::CHostDialog {
   public:
@@ -45,8 +50,6 @@ class CGameDiscDlg : public host::CHostDialog {
     void OnSearchCommand() override;
     void OnCancel() override;
 
-    // Null ends the grab.
-    void SetKeyGrab(CKeyGrab *pGrab) { m_pKeyGrab = pGrab; }
     // False when the screen could not be built (no layout, a control missing).
     bool IsScreenReady() const { return m_bScreenReady; }
 
@@ -62,6 +65,5 @@ class CGameDiscDlg : public host::CHostDialog {
     void LoadHotSyncFolder();
     void FillGameList();
 
-    CKeyGrab *m_pKeyGrab = nullptr;
     bool m_bScreenReady = false;
 };

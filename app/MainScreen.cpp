@@ -3,13 +3,16 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <iostream>
 #include <string_view>
 
 #include "FolderChooser.h"
 #include "GUIEdit.h"
 #include "GUIList.h"
 #include "GameCatalog.h"
+#include "HostWindow.h"
 #include "PlatformServices.h"
+#include "ToolkitPanel.h"
 
 char g_szSearchText[kSearchTextSize] = "";
 
@@ -20,8 +23,18 @@ constexpr std::size_t kBufferSize = 256;
 constexpr std::size_t kMaxBufferText = kBufferSize - 1;
 constexpr uint8_t kLeftButton = 1;
 
+// The desktop's message box, else one drawn with the toolkit, else the text
+// on standard error.
+void ShowMessage(const std::string &strText) {
+    if (host::ShowMessageBox(strText))
+        return;
+    if (host::CHostWindow::Active() && ShowToolkitMessageBox(strText, ServeActiveHost()))
+        return;
+    std::cerr << "quelmara: " << strText << '\n';
+}
+
 CScreenServices HostServices() {
-    return {host::ShowMessageBox, host::ShellOpen, [](int iStatus) { std::exit(iStatus); }};
+    return {ShowMessage, host::ShellOpen, [](int iStatus) { std::exit(iStatus); }};
 }
 
 // Copies at most kMaxBufferText characters and terminates the copy.

@@ -49,11 +49,10 @@ std::optional<std::string> MissingDisplayMessage() {
     return MissingDisplayMessage(std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY"));
 }
 
-void ShowMessageBox(const std::string &text) {
+bool ShowMessageBox(const std::string &text) {
     CHostWindow *owner = CHostWindow::Active();
     auto *window = owner ? static_cast<SDL_Window *>(owner->NativeHandle()) : nullptr;
-    if (SDL_ShowSimpleMessageBox(kPlainMessageBox, kMessageBoxTitle, text.c_str(), window) != 0)
-        std::cerr << "quelmara: " << text << '\n';
+    return SDL_ShowSimpleMessageBox(kPlainMessageBox, kMessageBoxTitle, text.c_str(), window) == 0;
 }
 
 std::string ShellUrlFor(const std::string &text) {

@@ -15,9 +15,10 @@ std::optional<std::string> MissingDisplayMessage(const char *display, const char
 std::optional<std::string> MissingDisplayMessage();
 
 // A message box titled "Quelmara" with the text and an OK button, owned by
-// the running main window; returns when the user closes it. Without a display
-// the text goes to standard error instead.
-void ShowMessageBox(const std::string &text);
+// the running main window; returns when the user closes it. False, with
+// nothing shown, when the desktop offers none (SDL's needs a display and the
+// X server's core fonts).
+bool ShowMessageBox(const std::string &text);
 
 // What opening a text means: "www." texts are web addresses ("http://" is put
 // in front), texts with "@" and no scheme mail addresses ("mailto:"), anything

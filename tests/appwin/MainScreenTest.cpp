@@ -211,7 +211,7 @@ TEST_F(ScreenTest, EscapeEndsTheDialogUnlessABrowserHoldsTheKeys) {
         std::vector<int32_t> keys;
         void OnGrabbedKey(int32_t key) override { keys.push_back(key); }
     } grab;
-    Dialog().SetKeyGrab(&grab);
+    SetKeyGrab(&grab);
     Dialog().OnCancel();
     Dialog().OnSearchCommand();
     Dialog().OnKeyDown('Q');
@@ -219,7 +219,7 @@ TEST_F(ScreenTest, EscapeEndsTheDialogUnlessABrowserHoldsTheKeys) {
     EXPECT_EQ(grab.keys, (std::vector<int32_t>{host::vk::kEscape, host::vk::kReturn, 'q'}));
     EXPECT_TRUE(m_messages.empty());
     EXPECT_EQ(Text("stext"), "");
-    Dialog().SetKeyGrab(nullptr);
+    SetKeyGrab(nullptr);
 }
 
 // Records what a control's Mouse receives.

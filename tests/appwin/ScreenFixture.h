@@ -183,8 +183,9 @@ class ScreenTest : public ::testing::Test {
         Click(kGameListLeft + 40, kGameListTop + row * kRowHeight + kRowHeight / 2);
     }
 
-    void ClickControl(const char *id) {
-        GUIControl *control = Find(id);
+    void ClickControl(const char *id) { ClickControl(Find(id)); }
+
+    void ClickControl(GUIControl *control) {
         GUIRect rect{0, control->iWidth, 0, control->iHeight};
         GUIControlToRoot(control, &rect);
         Click((rect.iLeft + rect.iRight) / 2, (rect.iTop + rect.iBottom) / 2);

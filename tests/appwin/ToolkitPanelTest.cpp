@@ -1,5 +1,6 @@
-// The folder browser drawn with the toolkit, driven through the main window's
-// handlers one step per turn of its loop; and where it starts.
+// The folder browser and the message box drawn with the toolkit, driven
+// through the main window's handlers one step per turn of their loop; and
+// where the browser starts.
 #include "ScreenFixture.h"
 
 #include <functional>
@@ -28,7 +29,7 @@ class ToolkitBrowserTest : public ScreenTest {
     std::optional<std::string> Browse(const std::string &start,
                                       const std::vector<std::function<void()>> &steps) {
         std::size_t next = 0;
-        return RunToolkitFolderBrowser(Dialog(), kFolderBrowserTitle, start, [&] {
+        return RunToolkitFolderBrowser(kFolderBrowserTitle, start, [&] {
             if (next == steps.size())
                 return false;
             steps[next++]();
@@ -146,6 +147,42 @@ TEST_F(ToolkitBrowserTest, ALongPathShowsItsEnd) {
     EXPECT_TRUE(shown.starts_with("...")) << shown;
     EXPECT_TRUE(shown.ends_with("folder-name-11")) << shown;
     EXPECT_LT(shown.size(), std::size_t{GUI_EDIT_TEXT_SIZE});
+}
+
+TEST_F(ToolkitBrowserTest, TheMessageBoxWaitsForOkReturnOrEscape) {
+    int turns = 0;
+    std::string shown;
+    const auto steps = [&] {
+        if (++turns == 1) {
+            GUIControl *text = Panel()->pFirstChild;
+            shown = reinterpret_cast<GUIEdit *>(text)->szText;
+            SavePicture("message");
+            // The screen behind takes neither clicks nor keys.
+            ClickGameRow(0);
+            Dialog().OnKeyDown('A');
+        } else {
+            ClickControl(Panel()->pFirstChild->pNext);
+        }
+        return turns < 5;
+    };
+    EXPECT_TRUE(ShowToolkitMessageBox("No matches found.", steps));
+    EXPECT_EQ(turns, 2);
+    EXPECT_EQ(shown, "No matches found.");
+    EXPECT_EQ(Selected(), -1);
+    EXPECT_EQ(Text("stext"), "");
+
+    for (const uint32_t key : {host::vk::kReturn, host::vk::kEscape}) {
+        turns = 0;
+        EXPECT_TRUE(ShowToolkitMessageBox("Again.", [&] {
+            if (key == host::vk::kReturn)
+                Dialog().OnSearchCommand();
+            else
+                Dialog().OnCancel();
+            return ++turns < 5;
+        }));
+        EXPECT_EQ(turns, 1);
+    }
+    EXPECT_TRUE(m_messages.empty());
 }
 
 TEST_F(ToolkitBrowserTest, StartsAtTheNearestExistingFolder) {
