@@ -12,6 +12,7 @@
 #include "GUISkin.h"
 #include "GUIView.h"
 #include "GameCatalog.h"
+#include "MainScreen.h"
 #include "VirtualKeys.h"
 
 namespace {
@@ -19,7 +20,6 @@ namespace {
 namespace fb = folderbrowser;
 
 constexpr int32_t kPathIndent = 14;
-constexpr const char *kEllipsis = "...";
 
 int32_t WidthOf(const GUIRect &rect) {
     return rect.iRight - rect.iLeft;
@@ -48,24 +48,6 @@ std::vector<std::string> SubFolders(const std::string &strFolder) {
 bool IsFolder(const std::string &strPath) {
     std::error_code error;
     return std::filesystem::is_directory(strPath, error);
-}
-
-// The end of a path that fits the width and an edit's text, "..." in front when cut.
-std::string TailThatFits(const std::string &strPath, int32_t iWidth) {
-    const auto fits = [iWidth](const std::string &strText) {
-        return strText.size() < GUI_EDIT_TEXT_SIZE &&
-               GfxAPITextGetWidth(strText.c_str(), pGUISkinFont) < iWidth;
-    };
-    if (fits(strPath))
-        return strPath;
-    for (std::size_t nCut = 1; nCut < strPath.size(); ++nCut) {
-        if ((static_cast<unsigned char>(strPath[nCut]) & 0xC0) == 0x80)
-            continue;
-        const std::string strTail = kEllipsis + strPath.substr(nCut);
-        if (fits(strTail))
-            return strTail;
-    }
-    return kEllipsis;
 }
 
 // The select bar's rounded ends, kept whole when the bar is stretched.

@@ -150,6 +150,7 @@ bool CGameDiscDlg::BuildScreen() {
     m_pScreenRoot->OnPublicEvent = MainScreenOnEvent;
     ApplyButtonLooks();
     reinterpret_cast<GUIEdit *>(Find("stext"))->bEditable = 1;
+    Find("sfolder")->Draw = DrawTextTail;
     m_bScreenReady = true;
     return true;
 }

@@ -27,6 +27,20 @@ TEST_F(ScreenTest, StartsWithTheSettingsFileAndListsTheGames) {
     SavePicture("start");
 }
 
+TEST_F(ScreenTest, ALongHotSyncFolderIsKeptWholeAndShownByItsEnd) {
+    const std::string folder = "/media/" + std::string(100, 'd') + "/hotsync/";
+    WriteSettings(folder);
+    Start();
+    EXPECT_EQ(Find("sfolder")->Draw, &DrawTextTail);
+    GUIControlRedrawThis(Find("sfolder"));
+    EXPECT_EQ(Text("sfolder"), folder);
+    const std::string shown = TailThatFits(folder, 200);
+    EXPECT_TRUE(shown.starts_with("...")) << shown;
+    EXPECT_TRUE(shown.ends_with("d/hotsync/")) << shown;
+    EXPECT_LT(GfxAPITextGetWidth(shown.c_str(), pGUISkinFont), 200);
+    SavePicture("long_folder");
+}
+
 TEST_F(ScreenTest, StartUpSetsTheScreensHandlersAndButtons) {
     StartWithSettings();
     EXPECT_EQ(Dialog().m_pScreenRoot, pGUIControlRoot);
