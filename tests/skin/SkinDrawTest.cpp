@@ -233,13 +233,6 @@ TEST_F(SkinList, OtherRowsShowWhiteTextOnTheTextureRunningOnFromRowToRow) {
         }
     }
     EXPECT_TRUE(white);
-
-    AsList(list)->bRowBackground = 0;
-    FillUntouched();
-    GUIControlRedrawThis(list);
-    EXPECT_TRUE(AllUntouched({50, 110, 10, 42}));
-    EXPECT_TRUE(AllUntouched({50, 110, 58, 90}));
-    EXPECT_EQ(Pixel(100, 50), At(selectbar, 90, 8));
 }
 
 class SkinScrollBar : public SkinDraw {
@@ -289,14 +282,6 @@ TEST_F(SkinScrollBar, VerticalBarHasNoTrack) {
     EXPECT_TRUE(ShowsSurface(gorgoteteje, {260, 279, 78, 87}));
     EXPECT_TRUE(AllUntouched({279, 280, 78, 126}));
     EXPECT_TRUE(AllUntouched({260, 280, 126, 190}));
-}
-
-TEST_F(SkinScrollBar, PushedArrowShowsItsPushedImage) {
-    GUIScrollBar *bar = MakeBar({260, 280, 10, 210}, true, 30, 60);
-    bar->oForwardArrow.bPushed = 1;
-    GUIControlRedrawThis(&bar->oControl);
-    EXPECT_TRUE(ShowsSurface(downpushed, {260, 280, 190, 210}));
-    EXPECT_TRUE(ShowsSurface(up, {260, 280, 10, 30}));
 }
 
 } // namespace

@@ -79,19 +79,6 @@ TEST(SkinLoad, LoadsEverySurfaceAndTheTextureTwice) {
     EXPECT_NE(pGUISkinFont, nullptr);
 }
 
-// Only the types that exist are skinned; the others keep an unset hook.
-TEST(SkinLoad, SetsTheHooksOfTheExistingTypes) {
-    skintest::LoadSkinOnce();
-    EXPECT_EQ(pGUIBitmapSkinInit, GUISkinInitBitmap);
-    EXPECT_EQ(pGUIButtonSkinInit, GUISkinInitButton);
-    EXPECT_EQ(pGUIDesktopSkinInit, GUISkinInitDesktop);
-    EXPECT_EQ(pGUIEditSkinInit, GUISkinInitEdit);
-    EXPECT_EQ(pGUIListSkinInit, GUISkinInitList);
-    EXPECT_EQ(pGUIScrollBarSkinInit, GUISkinInitScrollBar);
-    EXPECT_EQ(pGUIViewSkinInit, GUISkinInitView);
-    EXPECT_EQ(pGUIEditorSkinInit, nullptr);
-}
-
 // Run in a child process, which leaves the surfaces it could not load null and
 // ends without tearing anything down.
 void LoadInFolderWithoutData(const std::string &folder) {

@@ -92,9 +92,11 @@ inline ::testing::AssertionResult MatchesReference(const std::string &name, cons
     const testsupport::PngImage actual = testsupport::BackBufferImage(rect);
     if (!std::filesystem::exists(reference)) {
         const char *update = std::getenv("QUELMARA_UPDATE_REFERENCES");
-        if (update && std::string(update) == "1" &&
-            testsupport::WriteBackBufferPng(reference, rect))
-            return ::testing::AssertionSuccess() << "created " << reference;
+        if (update && std::string(update) == "1") {
+            std::filesystem::create_directories(folder);
+            if (testsupport::WriteBackBufferPng(reference, rect))
+                return ::testing::AssertionSuccess() << "created " << reference;
+        }
         return ::testing::AssertionFailure()
                << "no reference " << reference
                << " (QUELMARA_UPDATE_REFERENCES=1 creates missing references)";

@@ -1,0 +1,131 @@
+// Each skinned type drawn in a fixed scene on a desktop and compared with its
+// committed reference picture (tests/skin/references/<scene>.png).
+#include "GUIButton.h"
+#include "GUIDesktop.h"
+#include "GUIEdit.h"
+#include "GUIList.h"
+#include "GUIScrollBar.h"
+#include "GUIView.h"
+#include "SkinTestSupport.h"
+
+namespace {
+
+class SkinReference : public skintest::SkinTest {
+  protected:
+    GUIControl *Desktop(int32_t w, int32_t h) {
+        desktop_ = GUIDesktopNew(w, h);
+        return desktop_;
+    }
+    void ExpectMatches(const char *scene) {
+        GUIControlRedrawThis(desktop_);
+        EXPECT_TRUE(skintest::MatchesReference(scene, {0, desktop_->iWidth, 0, desktop_->iHeight}));
+    }
+    GUIControl *desktop_ = nullptr;
+};
+
+GUIRect At(int32_t x, int32_t y, int32_t w, int32_t h) {
+    return {x, x + w, y, y + h};
+}
+
+TEST_F(SkinReference, Desktop) {
+    GUIControl *desktop = Desktop(120, 60);
+    GUIControlMark(desktop);
+    ExpectMatches("desktop");
+}
+
+TEST_F(SkinReference, Button) {
+    GUIControl *desktop = Desktop(252, 80);
+    GUIRect place = At(8, 8, 0, 0);
+    GUIButtonNew(desktop, &place, "Released");
+    place = At(130, 8, 0, 0);
+    reinterpret_cast<GUIButton *>(GUIButtonNew(desktop, &place, "Pushed"))->bPushed = 1;
+    place = At(8, 44, 0, 0);
+    GUIControlMark(GUIButtonNew(desktop, &place, "Marked"));
+    place = At(130, 44, 0, 0);
+    GUIControl *narrow = GUIButtonNew(desktop, &place, "Narrow and cut");
+    GUIControlSetSize(narrow, 60, 20);
+    ExpectMatches("button");
+}
+
+TEST_F(SkinReference, Edit) {
+    GUIControl *desktop = Desktop(240, 136);
+    GUIRect place = At(8, 8, 224, 28);
+    reinterpret_cast<GUIEdit *>(GUIEditNew(desktop, &place, "Framed, centred"))->bFrame = 1;
+    place = At(8, 40, 224, 28);
+    auto *left = reinterpret_cast<GUIEdit *>(GUIEditNew(desktop, &place, "Framed, left"));
+    left->bFrame = 1;
+    left->bCentre = 0;
+    place = At(8, 72, 224, 22);
+    GUIControl *typing = GUIEditNew(desktop, &place, "typing");
+    reinterpret_cast<GUIEdit *>(typing)->bEditable = 1;
+    GUIEditEnableInput(typing);
+    place = At(8, 102, 100, 28);
+    auto *narrow =
+        reinterpret_cast<GUIEdit *>(GUIEditNew(desktop, &place, "A text wider than its field"));
+    narrow->bFrame = 1;
+    ExpectMatches("edit");
+}
+
+TEST_F(SkinReference, List) {
+    GUIControl *desktop = Desktop(240, 100);
+    GUIRect place = At(4, 4, 112, 0);
+    GUIControl *textured = GUIListNew(desktop, &place);
+    place = At(124, 4, 112, 0);
+    GUIControl *plain = GUIListNew(desktop, &place);
+    reinterpret_cast<GUIList *>(plain)->bRowBackground = 0;
+    for (GUIControl *list : {textured, plain}) {
+        for (const char *row : {"Alpha", "Bravo", "Charlie", "Delta", "Echo"})
+            GUIListAdd(list, row);
+        reinterpret_cast<GUIList *>(list)->iSelected = 1;
+    }
+    ExpectMatches("list");
+}
+
+TEST_F(SkinReference, ScrollBar) {
+    GUIControl *desktop = Desktop(240, 160);
+    GUIRect place = At(8, 8, 200, 20);
+    GUIControl *horizontal = GUIScrollBarNew(desktop, &place, 0, 100, 0);
+    GUIScrollBarSetPos(horizontal, 20, 55);
+    place = At(8, 36, 200, 20);
+    GUIControl *pushed = GUIScrollBarNew(desktop, &place, 0, 100, 0);
+    GUIScrollBarSetPos(pushed, 60, 100);
+    reinterpret_cast<GUIScrollBar *>(pushed)->oBackArrow.bPushed = 1;
+    place = At(216, 8, 20, 144);
+    GUIControl *vertical = GUIScrollBarNew(desktop, &place, 0, 100, 1);
+    GUIScrollBarSetPos(vertical, 30, 70);
+    reinterpret_cast<GUIScrollBar *>(vertical)->oForwardArrow.bPushed = 1;
+    place = At(8, 64, 200, 20);
+    GUIScrollBarNew(desktop, &place, 0, 100, 0);
+    ExpectMatches("scrollbar");
+}
+
+TEST_F(SkinReference, View) {
+    GUIControl *desktop = Desktop(240, 120);
+    GUIRect place = At(8, 8, 160, 104);
+    GUIControl *view = GUIViewNew(desktop, &place);
+    EXPECT_EQ(reinterpret_cast<GUIView *>(view)->iBarSize, 20);
+    place = At(0, 0, 140, 0);
+    GUIControl *list = GUIListNew(view->pChildHost, &place);
+    for (int i = 0; i < 12; ++i)
+        GUIListAdd(list, ("Row " + std::to_string(i)).c_str());
+    GUIListSetSelection(list, 7);
+    place = At(176, 8, 56, 56);
+    GUIControlMark(GUIViewNew(desktop, &place));
+    ExpectMatches("view");
+}
+
+TEST_F(SkinReference, Bitmap) {
+    GUIControl *desktop = Desktop(120, 60);
+    skintest::InDiscFolder disc;
+    GUIRect place = At(8, 8, 4, 4);
+    GUIControl *picture = GUIBitmapNew(desktop, &place, "_data/popuparrow_off.bmp");
+    EXPECT_EQ(picture->iWidth, 28);
+    EXPECT_EQ(picture->iHeight, 28);
+    place = At(44, 8, 40, 20);
+    GUIControl *missing = GUIBitmapNew(desktop, &place, "_data/no such picture.bmp");
+    EXPECT_EQ(missing->pBackground, nullptr);
+    EXPECT_EQ(missing->iWidth, 40);
+    ExpectMatches("bitmap");
+}
+
+} // namespace
