@@ -34,8 +34,6 @@ class CGameDiscApp {
     // Loads the skin, then opens the main window and runs it until it ends.
     // Returns the process's exit status.
     int InitInstance();
-
-    CGameDiscDlg *m_pMainWnd = nullptr;
 };
 
 int CGameDiscApp::InitInstance() {
@@ -44,7 +42,6 @@ int CGameDiscApp::InitInstance() {
         return kExitFailure;
     }
     CGameDiscDlg dialog;
-    m_pMainWnd = &dialog;
     GUISkinLoad();
     host::CHostWindow window;
     std::string strError;
@@ -54,7 +51,6 @@ int CGameDiscApp::InitInstance() {
     }
     host::SetFolderBrowserFallback(ToolkitFolderBrowser);
     window.DoModal(dialog);
-    m_pMainWnd = nullptr;
     return dialog.IsScreenReady() ? 0 : kExitFailure;
 }
 

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # End-to-end checks of the real program. Each case starts an X server of its
-# own (so cases may run side by side), starts quelmara on a copy-free disc with
+# own (so cases may run side by side), starts quelmara on the sample disc with
 # HOME and XDG_CONFIG_HOME in a scratch folder, drives it with xdotool and
 # looks at what it left on disk. Every step leaves a screenshot in the output
 # folder. Exit 77 tells ctest the case was skipped.
@@ -126,6 +126,16 @@ exports)
               pGUIListSkinInit __dalloc; do
     grep -qE " $name\$" <<<"$names" || fail "$name is not exported"
   done
+  ;;
+no_display)
+  status=0
+  env -u DISPLAY -u WAYLAND_DISPLAY "$program" "$disc" >"$work/app.log" 2>&1 || status=$?
+  [ "$status" = 1 ] || fail "exit status $status without a display, not 1"
+  grep -q "no display found" "$work/app.log" || fail "no plain message: $(cat "$work/app.log")"
+  status=0
+  "$program" "$work/no such disc" >"$work/app.log" 2>&1 || status=$?
+  [ "$status" = 1 ] || fail "exit status $status for a missing disc folder, not 1"
+  grep -q "cannot open the disc folder" "$work/app.log" || fail "no plain message: $(cat "$work/app.log")"
   ;;
 install)
   dest="$work/dest"
