@@ -205,23 +205,6 @@ TEST_F(ScreenTest, KeysReachTheToolkitTranslated) {
     EXPECT_EQ(Text("name"), "Beta");
 }
 
-TEST_F(ScreenTest, EscapeEndsTheDialogUnlessABrowserHoldsTheKeys) {
-    StartWithSettings();
-    struct CRecordingGrab : CKeyGrab {
-        std::vector<int32_t> keys;
-        void OnGrabbedKey(int32_t key) override { keys.push_back(key); }
-    } grab;
-    SetKeyGrab(&grab);
-    Dialog().OnCancel();
-    Dialog().OnSearchCommand();
-    Dialog().OnKeyDown('Q');
-    Dialog().OnKeyDown(host::vk::kShift);
-    EXPECT_EQ(grab.keys, (std::vector<int32_t>{host::vk::kEscape, host::vk::kReturn, 'q'}));
-    EXPECT_TRUE(m_messages.empty());
-    EXPECT_EQ(Text("stext"), "");
-    SetKeyGrab(nullptr);
-}
-
 // Records what a control's Mouse receives.
 struct MouseReport {
     uint8_t buttons;

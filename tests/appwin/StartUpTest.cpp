@@ -41,29 +41,6 @@ TEST_F(ScreenTest, ALongHotSyncFolderIsKeptWholeAndShownByItsEnd) {
     SavePicture("long_folder");
 }
 
-TEST_F(ScreenTest, StartUpSetsTheScreensHandlersAndButtons) {
-    StartWithSettings();
-    EXPECT_EQ(Dialog().m_pScreenRoot, pGUIControlRoot);
-    EXPECT_EQ(pGUIControlRoot->OnPublicEvent, &MainScreenOnEvent);
-    for (const char *id : {"au0", "au1", "au2"})
-        EXPECT_EQ(Find(id)->Mouse, &OpenLineMouse) << id;
-    EXPECT_TRUE(reinterpret_cast<GUIEdit *>(Find("stext"))->bEditable);
-    EXPECT_EQ(List("gamelist")->bRowBackground, 0);
-    EXPECT_EQ(List("details")->bSelectable, 0);
-    const std::vector<std::pair<const char *, GUIRect>> sizes{
-        {"exitb", {0, 33, 0, 21}}, {"instb", {0, 147, 0, 27}}, {"setupb", {0, 142, 0, 22}},
-        {"snext", {0, 34, 0, 17}}, {"sback", {0, 36, 0, 16}},  {"snew", {0, 54, 0, 17}}};
-    for (const auto &[id, size] : sizes) {
-        auto *button = reinterpret_cast<GUIButton *>(Find(id));
-        EXPECT_EQ(button->oControl.iWidth, size.iRight) << id;
-        EXPECT_EQ(button->oControl.iHeight, size.iBottom) << id;
-        // The disc's own images, not the skin's.
-        EXPECT_NE(button->pReleasedImage, button_off) << id;
-        EXPECT_NE(button->pReleasedImage, nullptr) << id;
-        EXPECT_NE(button->pPushedImage, nullptr) << id;
-    }
-}
-
 TEST_F(ScreenTest, FirstStartAsksForTheFolderAndStoresItWithASlash) {
     m_browserAnswer = (m_root / "chosen").string();
     Start();

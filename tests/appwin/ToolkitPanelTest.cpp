@@ -137,18 +137,6 @@ TEST_F(ToolkitBrowserTest, UpStopsAtTheTopAndTheScreenBehindIsOutOfReach) {
     EXPECT_TRUE(m_exits.empty());
 }
 
-TEST_F(ToolkitBrowserTest, ALongPathShowsItsEnd) {
-    std::string deep = m_home;
-    for (int i = 0; i < 12; ++i)
-        deep += "/a-rather-long-folder-name-" + std::to_string(i);
-    fs::create_directories(deep);
-    std::string shown;
-    Browse(deep, {[&] { shown = Path(); }});
-    EXPECT_TRUE(shown.starts_with("...")) << shown;
-    EXPECT_TRUE(shown.ends_with("folder-name-11")) << shown;
-    EXPECT_LT(shown.size(), std::size_t{GUI_EDIT_TEXT_SIZE});
-}
-
 TEST_F(ToolkitBrowserTest, TheMessageBoxWaitsForOkReturnOrEscape) {
     int turns = 0;
     std::string shown;

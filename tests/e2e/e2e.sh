@@ -184,6 +184,14 @@ exit_button)
   click "${exit_button[@]}"
   expect_exit_status 0
   ;;
+escape)
+  start_display
+  write_settings "$work/hotsync/"
+  start_program
+  click "$game_row_x" "$(game_row_y 1)"
+  xdotool key Escape
+  expect_exit_status 0
+  ;;
 first_start_browser)
   start_display
   mkdir -p "$work/home/Documents" "$work/home/Palm Desktop/install"
