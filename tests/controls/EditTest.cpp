@@ -2,9 +2,9 @@
 // read-only fields, full fields and bounded texts.
 #include <string>
 
-#include "ControlFixture.h"
 #include "GUIEdit.h"
 #include "GUIList.h"
+#include "ScrollViewFixture.h"
 
 using controltest::eventsOf;
 

@@ -4,12 +4,12 @@
 #include <fstream>
 #include <string>
 
-#include "ControlFixture.h"
 #include "GUIEdit.h"
 #include "GUIList.h"
 #include "GUIModule.h"
 #include "GUIScript.h"
 #include "GUIView.h"
+#include "ScrollViewFixture.h"
 
 using controltest::eventsOf;
 using controltest::raisedEvents;

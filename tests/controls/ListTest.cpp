@@ -5,8 +5,8 @@
 #include <string>
 #include <utility>
 
-#include "ControlFixture.h"
 #include "GUIList.h"
+#include "ScrollViewFixture.h"
 
 using controltest::eventsOf;
 using controltest::raisedEvents;
