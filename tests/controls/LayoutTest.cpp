@@ -1,15 +1,16 @@
-// A whole layout: loaded from a script, drawn into the back buffer with simple
-// stand-in looks, and clicked through the root as the host does.
+// A whole layout: loaded from a script with a picture whose size comes from its
+// file, drawn into the back buffer with simple stand-in looks, clicked through
+// the root as the host does, and its picture replaced by a smaller one.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <string>
 #include <vector>
 
-#include "BmpFile.h"
 #include "ControlTestSupport.h"
 #include "GUIBitmap.h"
 #include "GUIButton.h"
 #include "GUIDesktop.h"
-#include "PngDump.h"
 
 using testsupport::Pixel;
 
@@ -17,6 +18,31 @@ namespace {
 
 constexpr uint32_t kReleased = 0x2060c0;
 constexpr uint32_t kPushed = 0xc04020;
+constexpr uint32_t kLight = 0xf0e0a0;
+constexpr uint32_t kDark = 0x208040;
+
+// A bottom-up 24-bit file of w x h pixels in 8 x 8 squares of the two colours.
+std::string CheckeredBmp(int32_t w, int32_t h) {
+    const int32_t stride = (w * 3 + 3) & ~3;
+    std::string file;
+    auto put = [&file](uint32_t value, int bytes) {
+        for (int i = 0; i < bytes; ++i)
+            file.push_back(static_cast<char>((value >> (8 * i)) & 0xff));
+    };
+    file += "BM";
+    for (uint32_t field : {54u + stride * h, 0u, 54u, 40u, uint32_t(w), uint32_t(h)})
+        put(field, 4);
+    put(1, 2);
+    put(24, 2);
+    for (int i = 0; i < 6; ++i)
+        put(0, 4);
+    for (int32_t y = h - 1; y >= 0; --y) {
+        for (int32_t x = 0; x < w; ++x)
+            put((x / 8 + y / 8) % 2 ? kLight : kDark, 3);
+        put(0, stride - w * 3);
+    }
+    return file;
+}
 
 uint32_t releasedPixels[4] = {kReleased, kReleased, kReleased, kReleased};
 uint32_t pushedPixels[4] = {kPushed, kPushed, kPushed, kPushed};
@@ -51,13 +77,14 @@ void LookOfButton(GUIControl *ctl) {
     button->pReleasedImage = &releasedImage;
     GUIControlSetSize(ctl, 114, 28);
 }
+// What the skin's bitmap initialiser does: load szFile and take its size.
 std::vector<GfxSurface *> pictures;
 void LookOfBitmap(GUIControl *ctl) {
     GfxSurface *s = GfxAPILoadNewSurface(reinterpret_cast<GUIBitmap *>(ctl)->szFile, nullptr);
+    ASSERT_NE(s, nullptr);
     pictures.push_back(s);
     ctl->pBackground = s;
-    if (s)
-        GUIControlSetSize(ctl, s->iBmpWidth, s->iBmpHeight);
+    GUIControlSetSize(ctl, s->iBmpWidth, s->iBmpHeight);
 }
 
 std::vector<const char *> clicked;
@@ -75,6 +102,22 @@ class Layout : public testsupport::ToolkitTest {
         pGUIButtonSkinInit = LookOfButton;
         pGUIBitmapSkinInit = LookOfBitmap;
         clicked.clear();
+        const std::string script = "# main screen\r\n"
+                                   "Desktop(320,240)\r\n"
+                                   "{\r\n"
+                                   "  Button[10,10](\"Install\") \"install\";\r\n"
+                                   "  Button[10,50](Setup) \"setup\";\r\n"
+                                   "  Bitmap[150,20](\"" +
+                                   dir.Write("pic.bmp", CheckeredBmp(96, 64)) +
+                                   "\") \"ss\"\r\n"
+                                   "  {\r\n"
+                                   "    Button[4,30](Exit) \"exit\";\r\n"
+                                   "  };\r\n"
+                                   "};\r\n";
+        auto r = testsupport::LoadScriptFile(dir.Write("layout.scr", script));
+        ASSERT_NE(r.ctl, nullptr) << r.out;
+        r.ctl->OnPublicEvent = RecordClicks;
+        GUIControlRedrawThis(r.ctl); // the host's first paint
     }
     void TearDown() override {
         ToolkitTest::TearDown();
@@ -93,30 +136,11 @@ class Layout : public testsupport::ToolkitTest {
 };
 
 TEST_F(Layout, LoadsDrawsAndAnswersTheMouse) {
-    const std::string picture = dir.Write("pic.bmp", testsupport::Bmp24(96, 64, [](int x, int y) {
-                                              return ((x / 8 + y / 8) % 2) ? 0xf0e0a0u : 0x208040u;
-                                          }));
-    const std::string script = "# main screen\r\n"
-                               "Desktop(320,240)\r\n"
-                               "{\r\n"
-                               "  Button[10,10](\"Install\") \"install\";\r\n"
-                               "  Button[10,50](Setup) \"setup\";\r\n"
-                               "  Bitmap[150,20](\"" +
-                               picture +
-                               "\") \"ss\"\r\n"
-                               "  {\r\n"
-                               "    Button[4,30](Exit) \"exit\";\r\n"
-                               "  };\r\n"
-                               "};\r\n";
-    auto r = testsupport::LoadScriptFile(dir.Write("layout.scr", script));
-    ASSERT_NE(r.ctl, nullptr) << r.out;
-    r.ctl->OnPublicEvent = RecordClicks;
-    GUIControlRedrawThis(r.ctl); // the host's first paint
-
+    EXPECT_EQ(testsupport::rectOf(*GUIControlGetByID(nullptr, "ss")), (GUIRect{150, 246, 20, 84}));
     EXPECT_EQ(Pixel(300, 200), 0x404040u) << "desktop box";
     EXPECT_EQ(Pixel(120, 12), kReleased) << "install button, right part";
-    EXPECT_EQ(Pixel(150, 20), 0x208040u) << "picture's first square";
-    EXPECT_EQ(Pixel(158, 20), 0xf0e0a0u) << "picture's second square";
+    EXPECT_EQ(Pixel(150, 20), kDark) << "picture's first square";
+    EXPECT_EQ(Pixel(158, 20), kLight) << "picture's second square";
     EXPECT_EQ(Pixel(240, 62), kReleased) << "exit button over the picture";
     EXPECT_EQ(Pixel(250, 62), 0x404040u) << "exit button is cut at the picture's edge";
 
@@ -134,21 +158,17 @@ TEST_F(Layout, LoadsDrawsAndAnswersTheMouse) {
     EXPECT_TRUE(testsupport::WriteBackBufferPng(testsupport::OutputDir() + "/Layout.png"));
 }
 
-TEST_F(Layout, DesktopIsTheRootWhateverRectangleIsWritten) {
-    auto r = testsupport::LoadScriptFile(dir.Write("d.scr", "Desktop[5,6,7,8](640,480);"));
-    ASSERT_NE(r.ctl, nullptr);
-    EXPECT_EQ(r.ctl, pGUIControlRoot);
-    EXPECT_EQ(r.ctl->pType, &sGUIDesktopType);
-    EXPECT_EQ(r.ctl->pChildHost, r.ctl);
-    EXPECT_EQ(r.ctl->iLeft, 0);
-    EXPECT_EQ(r.ctl->iRight, 640);
-    EXPECT_EQ(r.ctl->iTop, 0);
-    EXPECT_EQ(r.ctl->iBottom, 480);
-
-    GUIControl *second = GUIDesktopNew(20, 10);
-    EXPECT_EQ(pGUIControlRoot, second);
-    EXPECT_TRUE(second->bAllocated);
-    testsupport::RemoveAndFree(r.ctl);
+TEST_F(Layout, ReplacedSmallerPictureTilesOverTheUnchangedArea) {
+    GUIControl *pic = GUIControlGetByID(nullptr, "ss");
+    uint32_t small[] = {0xff0000, 0x00ff00, 0x0000ff, 0xffff00, 0x00ffff, 0xff00ff};
+    GfxSurface replacement{small, 3, 2, nullptr, 0, 0};
+    pic->pBackground = &replacement;
+    GUIControlRedrawThis(pic);
+    EXPECT_EQ(pic->iWidth, 96);
+    for (int32_t y = 0; y < 30; ++y) // the exit button covers the rows below
+        for (int32_t x = 0; x < 96; ++x)
+            ASSERT_EQ(Pixel(150 + x, 20 + y), small[(y % 2) * 3 + x % 3]) << x << "," << y;
+    EXPECT_EQ(Pixel(246, 20), 0x404040u);
 }
 
 } // namespace
