@@ -5,7 +5,6 @@
 #include "AssetImage.h"
 #include "GfxAPI.h"
 #include "PngDump.h"
-#include "SampleGames.h"
 
 #include <gtest/gtest.h>
 
@@ -36,13 +35,6 @@ std::string ReadText(const fs::path &path) {
 uint32_t Le(const std::vector<uint8_t> &b, size_t at, int size) {
     uint32_t v = 0;
     for (int i = size - 1; i >= 0; --i)
-        v = (v << 8) | b[at + static_cast<size_t>(i)];
-    return v;
-}
-
-uint32_t Be(const std::vector<uint8_t> &b, size_t at, int size) {
-    uint32_t v = 0;
-    for (int i = 0; i < size; ++i)
         v = (v << 8) | b[at + static_cast<size_t>(i)];
     return v;
 }
@@ -157,29 +149,6 @@ TEST(DiscAssetsTest, ScriptsUseCrLfLineEndsAndNameTheirControls) {
     const auto about = TypesById(ReadText(Disc() / "ablak"));
     EXPECT_EQ(about.at("about"), "Window");
     EXPECT_EQ(about.at("__window_close"), "Button");
-}
-
-// Programs are Palm databases whose entries point inside the file, in order.
-TEST(DiscAssetsTest, ProgramsArePalmDatabases) {
-    for (const assets::ProgramFile &p : assets::GameProgramFiles()) {
-        const std::vector<uint8_t> &b = p.bytes;
-        ASSERT_GT(b.size(), assets::kPalmHeaderSize) << p.path;
-        EXPECT_LT(std::string(reinterpret_cast<const char *>(b.data())).size(), 32u) << p.path;
-        const bool resource = (Be(b, 32, 2) & 1) != 0;
-        EXPECT_EQ(std::string(b.begin() + 60, b.begin() + 64), resource ? "appl" : "DATA");
-        EXPECT_EQ(resource, p.path.ends_with(".prc")) << p.path;
-        const size_t entry = resource ? 10 : 8;
-        const uint32_t count = Be(b, 76, 2);
-        uint32_t previous = static_cast<uint32_t>(assets::kPalmHeaderSize + entry * count + 2);
-        ASSERT_LE(previous, b.size()) << p.path;
-        for (uint32_t i = 0; i < count; ++i) {
-            const uint32_t offset =
-                Be(b, assets::kPalmHeaderSize + entry * i + (resource ? 6 : 0), 4);
-            EXPECT_GE(offset, previous) << p.path << " entry " << i;
-            EXPECT_LT(offset, b.size()) << p.path << " entry " << i;
-            previous = offset;
-        }
-    }
 }
 
 } // namespace
