@@ -49,11 +49,6 @@ uint32_t pushedPixels[4] = {kPushed, kPushed, kPushed, kPushed};
 GfxSurface releasedImage{releasedPixels, 2, 2, nullptr, 0, 0};
 GfxSurface pushedImage{pushedPixels, 2, 2, nullptr, 0, 0};
 
-GfxFont *Font() {
-    static GfxFont *font = GfxAPICreateFont("DejaVu Sans", 14);
-    return font;
-}
-
 void DrawDesktop(GUIControl *self, GUIRect *rect) {
     GUIControlBox(self, rect, 0);
 }
@@ -63,8 +58,6 @@ void DrawButton(GUIControl *self, GUIRect *) {
     GUIRect whole{0, self->iWidth, 0, self->iHeight};
     GUIControlBlit(self, button->bPushed ? button->pPushedImage : button->pReleasedImage, &whole, 0,
                    0);
-    const int32_t shift = button->bPushed ? 0 : -2;
-    GUIControlText(self, button->szCaption, &whole, shift - 6, shift - 5, Font(), 0xffffff);
 }
 
 void LookOfDesktop(GUIControl *ctl) {

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "HostEvents.h"
-#include "RecordingDialog.h"
+#include "HostTestSupport.h"
 
 namespace {
 

@@ -15,7 +15,6 @@
 #include "HostWindow.h"
 #include "PlatformServices.h"
 #include "PngDump.h"
-#include "RecordingDialog.h"
 
 namespace {
 
