@@ -153,8 +153,9 @@ TEST_F(Layout, LoadsDrawsAndAnswersTheMouse) {
 
 TEST_F(Layout, ReplacedSmallerPictureTilesOverTheUnchangedArea) {
     GUIControl *pic = GUIControlGetByID(nullptr, "ss");
-    uint32_t small[] = {0xff0000, 0x00ff00, 0x0000ff, 0xffff00, 0x00ffff, 0xff00ff};
-    GfxSurface replacement{small, 3, 2, nullptr, 0, 0};
+    // It outlives the test: removing the tree at the end repaints the picture.
+    static uint32_t small[] = {0xff0000, 0x00ff00, 0x0000ff, 0xffff00, 0x00ffff, 0xff00ff};
+    static GfxSurface replacement{small, 3, 2, nullptr, 0, 0};
     pic->pBackground = &replacement;
     GUIControlRedrawThis(pic);
     EXPECT_EQ(pic->iWidth, 96);
