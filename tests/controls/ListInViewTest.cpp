@@ -1,5 +1,5 @@
-// Lists inside views: the selected row kept visible through the pane, a
-// scripted list scrolled by keys and by its bar and drawn, and the script
+// A scripted list inside a view: the selected row kept visible through the
+// pane, scrolled by keys and by the bar, and drawn; and the script
 // constructors of Edit and List.
 #include <string>
 
@@ -22,27 +22,6 @@ GUIList *asList(GUIControl *ctl) {
     return reinterpret_cast<GUIList *>(ctl);
 }
 
-TEST_F(ListInView, SelectingInAViewKeepsTheRowVisibleAndMovesTheBar) {
-    // A view whose pane shows 160 pixels, ten rows, beside its vertical bar.
-    GUIRect rect{10, 210, 10, 170}, listRect{0, 184, 0, 0};
-    auto *view = reinterpret_cast<GUIView *>(GUIViewNew(&root, &rect));
-    GUIControl *list = GUIListNew(&view->oPane, &listRect);
-    EXPECT_TRUE(view->oVScroll.oControl.bHidden);
-    for (int i = 0; i < 40; ++i)
-        GUIListAdd(list, "row");
-    EXPECT_FALSE(view->oVScroll.oControl.bHidden) << "the growing list brings the bar up";
-    EXPECT_TRUE(view->oHScroll.oControl.bHidden);
-
-    GUIListSetSelection(list, 30);
-    EXPECT_EQ(view->oPane.iScrollY, 336) << "row 30 becomes the last visible row";
-    EXPECT_EQ(view->oVScroll.iPosStart, 336);
-    EXPECT_EQ(view->oVScroll.iPosEnd, 496);
-    GUIListSetSelection(list, 5);
-    EXPECT_EQ(view->oPane.iScrollY, 80) << "row 5 becomes the first visible row";
-    GUIListSetSelection(list, 9);
-    EXPECT_EQ(view->oPane.iScrollY, 80) << "an already visible row scrolls nothing";
-}
-
 // Stands in for the skin: the selected row as a grey box, the others black,
 // and every row's text.
 void paintRows(GUIControl *ctl, GUIRect *rect) {
@@ -60,7 +39,7 @@ void paintRows(GUIControl *ctl, GUIRect *rect) {
     }
 }
 
-TEST_F(ListInView, ScriptedListIsScrolledByKeysAndBarAndDrawn) {
+TEST_F(ListInView, ScriptedListIsScrolledBySelectionKeysAndBarAndDrawn) {
     testsupport::ScratchDir dir;
     const std::string path =
         dir.Write("list_in_view.scr", "View[10,10,200,160]\r\n{\r\n"
@@ -72,10 +51,23 @@ TEST_F(ListInView, ScriptedListIsScrolledByKeysAndBarAndDrawn) {
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(list->pParent, &view->oPane);
     list->Draw = paintRows;
+    EXPECT_TRUE(view->oVScroll.oControl.bHidden);
     for (int i = 0; i < 100; ++i) {
         GUIListAdd(list, ("Game " + std::to_string(i)).c_str());
         GUIListSetData(list, static_cast<uintptr_t>(1000 + i), i);
     }
+    EXPECT_FALSE(view->oVScroll.oControl.bHidden) << "the growing list brings the bar up";
+    EXPECT_TRUE(view->oHScroll.oControl.bHidden);
+
+    // The pane shows 160 pixels, ten rows, beside the bar.
+    GUIListSetSelection(list, 30);
+    EXPECT_EQ(view->oPane.iScrollY, 336) << "row 30 becomes the last visible row";
+    EXPECT_EQ(view->oVScroll.iPosStart, 336);
+    EXPECT_EQ(view->oVScroll.iPosEnd, 496);
+    GUIListSetSelection(list, 5);
+    EXPECT_EQ(view->oPane.iScrollY, 80) << "row 5 becomes the first visible row";
+    GUIListSetSelection(list, 9);
+    EXPECT_EQ(view->oPane.iScrollY, 80) << "an already visible row scrolls nothing";
 
     EXPECT_TRUE(GUIControlShareKey(&root, kDown, 0));
     for (int i = 0; i < 10; ++i)
