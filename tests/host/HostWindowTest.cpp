@@ -139,12 +139,14 @@ class CInputDialog : public hosttest::CRecordingDialog {
     bool OnInitDialog() override {
         activeDuringRun = host::CHostWindow::Active();
         const Uint32 id = SDL_GetWindowID(static_cast<SDL_Window *>(Host()->NativeHandle()));
-        for (const bool pressed : {true, false}) {
+        for (const Uint32 type : {SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP}) {
             SDL_Event event{};
-            event.type = pressed ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
-            event.button = {
-                event.type, 0, id, 0, SDL_BUTTON_LEFT, Uint8(pressed ? SDL_PRESSED : SDL_RELEASED),
-                1,          0, 40, 50};
+            event.button.type = type;
+            event.button.windowID = id;
+            event.button.button = SDL_BUTTON_LEFT;
+            event.button.state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
+            event.button.x = 40;
+            event.button.y = 50;
             SDL_PushEvent(&event);
         }
         PushKey(SDLK_x, SDL_SCANCODE_X, id);
