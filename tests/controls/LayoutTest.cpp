@@ -3,10 +3,10 @@
 // the root as the host does, and its picture replaced by a smaller one.
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
+#include "BmpFile.h"
 #include "ControlTestSupport.h"
 #include "GUIBitmap.h"
 #include "GUIButton.h"
@@ -20,29 +20,6 @@ constexpr uint32_t kReleased = 0x2060c0;
 constexpr uint32_t kPushed = 0xc04020;
 constexpr uint32_t kLight = 0xf0e0a0;
 constexpr uint32_t kDark = 0x208040;
-
-// A bottom-up 24-bit file of w x h pixels in 8 x 8 squares of the two colours.
-std::string CheckeredBmp(int32_t w, int32_t h) {
-    const int32_t stride = (w * 3 + 3) & ~3;
-    std::string file;
-    auto put = [&file](uint32_t value, int bytes) {
-        for (int i = 0; i < bytes; ++i)
-            file.push_back(static_cast<char>((value >> (8 * i)) & 0xff));
-    };
-    file += "BM";
-    for (uint32_t field : {54u + stride * h, 0u, 54u, 40u, uint32_t(w), uint32_t(h)})
-        put(field, 4);
-    put(1, 2);
-    put(24, 2);
-    for (int i = 0; i < 6; ++i)
-        put(0, 4);
-    for (int32_t y = h - 1; y >= 0; --y) {
-        for (int32_t x = 0; x < w; ++x)
-            put((x / 8 + y / 8) % 2 ? kLight : kDark, 3);
-        put(0, stride - w * 3);
-    }
-    return file;
-}
 
 uint32_t releasedPixels[4] = {kReleased, kReleased, kReleased, kReleased};
 uint32_t pushedPixels[4] = {kPushed, kPushed, kPushed, kPushed};
@@ -95,13 +72,17 @@ class Layout : public testsupport::ToolkitTest {
         pGUIButtonSkinInit = LookOfButton;
         pGUIBitmapSkinInit = LookOfBitmap;
         clicked.clear();
+        const auto checkers = [](int32_t x, int32_t y) {
+            return (x / 8 + y / 8) % 2 ? kLight : kDark;
+        };
+        const std::string picture = dir.Write("pic.bmp", testsupport::Bmp24(96, 64, checkers));
         const std::string script = "# main screen\r\n"
                                    "Desktop(320,240)\r\n"
                                    "{\r\n"
                                    "  Button[10,10](\"Install\") \"install\";\r\n"
                                    "  Button[10,50](Setup) \"setup\";\r\n"
                                    "  Bitmap[150,20](\"" +
-                                   dir.Write("pic.bmp", CheckeredBmp(96, 64)) +
+                                   picture +
                                    "\") \"ss\"\r\n"
                                    "  {\r\n"
                                    "    Button[4,30](Exit) \"exit\";\r\n"
