@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -40,17 +39,21 @@ inline void MakeGame(const fs::path &folder, const std::string &details = "About
 class AppFixture : public ::testing::Test {
   protected:
     void SetUp() override {
-        static std::atomic<int> iCounter{0};
+        const auto *info = ::testing::UnitTest::GetInstance()->current_test_info();
         m_root = fs::temp_directory_path() /
-                 ("quelmara-app-" + std::to_string(getpid()) + "-" + std::to_string(++iCounter));
+                 ("quelmara-app-" + std::to_string(getpid()) + "-" + info->name());
         fs::remove_all(m_root);
         fs::create_directories(m_root);
         m_root = fs::canonical(m_root);
         m_savedCwd = fs::current_path();
-        SaveAndSet("HOME", (m_root / "home").string());
-        SaveAndSet("XDG_CONFIG_HOME", (m_root / "config").string());
+        for (const char *pszName : {"HOME", "XDG_CONFIG_HOME"}) {
+            const char *pszOld = std::getenv(pszName);
+            m_savedVariables.emplace_back(pszName, pszOld ? std::optional<std::string>(pszOld)
+                                                          : std::nullopt);
+        }
+        setenv("HOME", (m_root / "home").c_str(), 1);
+        setenv("XDG_CONFIG_HOME", (m_root / "config").c_str(), 1);
     }
-
     void TearDown() override {
         fs::current_path(m_savedCwd);
         for (const auto &[strName, value] : m_savedVariables) {
@@ -66,13 +69,6 @@ class AppFixture : public ::testing::Test {
     fs::path m_root;
 
   private:
-    void SaveAndSet(const char *pszName, const std::string &strValue) {
-        const char *pszOld = std::getenv(pszName);
-        m_savedVariables.emplace_back(pszName,
-                                      pszOld ? std::optional<std::string>(pszOld) : std::nullopt);
-        setenv(pszName, strValue.c_str(), 1);
-    }
-
     fs::path m_savedCwd;
     std::vector<std::pair<std::string, std::optional<std::string>>> m_savedVariables;
 };

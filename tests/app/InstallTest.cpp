@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <set>
 #include <sstream>
@@ -18,18 +18,13 @@ namespace {
 
 // The lines "f path" and "d path" that the find expression prints, relative to the folder.
 std::set<std::string> FindLines(const fs::path &folder, const std::string &strExpression) {
-    const std::string strCommand =
-        "find '" + folder.string() + "' -mindepth 1 " + strExpression + " -printf '%y %P\\n'";
+    const fs::path listing = folder.string() + ".find";
+    const std::string strCommand = "find '" + folder.string() + "' -mindepth 1 " + strExpression +
+                                   " -printf '%y %P\\n' > '" + listing.string() + "'";
+    EXPECT_EQ(std::system(strCommand.c_str()), 0) << strCommand;
+    std::istringstream stream(ReadFile(listing));
+    fs::remove(listing);
     std::set<std::string> lines;
-    FILE *pPipe = popen(strCommand.c_str(), "r");
-    if (!pPipe)
-        return lines;
-    std::string strOutput;
-    char buffer[4096];
-    while (size_t nRead = fread(buffer, 1, sizeof buffer, pPipe))
-        strOutput.append(buffer, nRead);
-    pclose(pPipe);
-    std::istringstream stream(strOutput);
     for (std::string strLine; std::getline(stream, strLine);)
         lines.insert(strLine);
     return lines;
@@ -68,6 +63,7 @@ class InstallTest : public AppFixture {
     std::unique_ptr<CGameCatalog> m_pCatalog;
 };
 
+// Installing again overwrites the copy, even a read-only one, and leaves other files alone.
 TEST_F(InstallTest, OnlyTheProgramFileIsCopiedIntoTheNamedFolder) {
     const fs::path game = m_root / "disc/chess";
     MakeGame(game);
@@ -75,10 +71,15 @@ TEST_F(InstallTest, OnlyTheProgramFileIsCopiedIntoTheNamedFolder) {
     WriteFile(game / "_info", "1.0");
     WriteFile(game / "pic/ss.bmp", "BM");
     WriteFile(game / "chess.prc", "program bytes");
+    fs::permissions(game / "chess.prc", fs::perms::owner_read);
+    WriteFile(m_hotsync / "Chess Master/chess.prc", "old and longer");
+    WriteFile(m_hotsync / "Chess Master/keep.txt", "mine");
+    Install(game);
     Install(game);
 
     EXPECT_EQ(Everything(m_hotsync),
-              (std::set<std::string>{"d Chess Master", "f Chess Master/chess.prc"}));
+              (std::set<std::string>{"d Chess Master", "f Chess Master/keep.txt",
+                                     "f Chess Master/chess.prc"}));
     EXPECT_EQ(ReadFile(m_hotsync / "Chess Master/chess.prc"), "program bytes");
     EXPECT_EQ(fs::current_path(), game);
 }
@@ -115,37 +116,20 @@ TEST_F(InstallTest, CopyMatchesTheGameFolderWithoutItsOwnFiles) {
     }
 }
 
-TEST_F(InstallTest, InstallingOverwritesAndLeavesOtherFilesAlone) {
-    const fs::path game = m_root / "disc/g";
-    MakeGame(game);
-    WriteFile(game / "prog.prc", "new");
-    fs::permissions(game / "prog.prc", fs::perms::owner_read);
-    WriteFile(m_hotsync / "g/prog.prc", "old and longer");
-    WriteFile(m_hotsync / "g/keep.txt", "mine");
-    Install(game);
-    Install(game);
-    EXPECT_EQ(ReadFile(m_hotsync / "g/prog.prc"), "new");
-    EXPECT_EQ(ReadFile(m_hotsync / "g/keep.txt"), "mine");
-}
-
-TEST_F(InstallTest, MissingHotSyncFolderIsCreatedOnlyWhenItsParentExists) {
+// Failures are silent: a HotSync folder without a parent gets nothing, a
+// vanished game folder an empty folder.
+TEST_F(InstallTest, MissingFoldersAreCreatedOnlyWhereTheirParentExists) {
     const fs::path game = m_root / "disc/g";
     MakeGame(game);
     WriteFile(game / "prog.prc", "p");
-
     m_pCatalog->m_strHotSyncFolder = (m_root / "fresh").string() + "/";
     Install(game);
     EXPECT_EQ(ReadFile(m_root / "fresh/g/prog.prc"), "p");
-
     m_pCatalog->m_strHotSyncFolder = (m_root / "no/such").string() + "/";
     Install(game);
     EXPECT_FALSE(fs::exists(m_root / "no"));
-}
 
-TEST_F(InstallTest, VanishedGameFolderGivesAnEmptyFolder) {
-    const fs::path game = m_root / "disc/g";
-    MakeGame(game);
-    WriteFile(game / "prog.prc", "p");
+    m_pCatalog->m_strHotSyncFolder = m_hotsync.string() + "/";
     const auto pEntry = Entry(game);
     fs::current_path(m_root);
     fs::remove_all(game);

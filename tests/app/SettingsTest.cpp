@@ -15,26 +15,18 @@ namespace {
 class SettingsTest : public AppFixture {
   protected:
     // Made after the fixture has pointed HOME and XDG_CONFIG_HOME at the test's folder.
-    CGameCatalog &Catalog() {
-        if (!m_pCatalog)
-            m_pCatalog = std::make_unique<CGameCatalog>();
-        return *m_pCatalog;
+    void SetUp() override {
+        AppFixture::SetUp();
+        m_pCatalog = std::make_unique<CGameCatalog>();
     }
-    fs::path SettingsFile() const { return m_root / "config/quelmara.ini"; }
-
     std::unique_ptr<CGameCatalog> m_pCatalog;
 };
 
-TEST_F(SettingsTest, MissingFileLeavesTheDefaultFolder) {
-    EXPECT_EQ(Catalog().m_strHotSyncFolder, (m_root / "home/hotsync/").string());
-    EXPECT_EQ(g_pCatalog, &Catalog());
-    EXPECT_FALSE(Catalog().LoadSettings());
-    EXPECT_EQ(Catalog().m_strHotSyncFolder, (m_root / "home/hotsync/").string());
-}
-
 TEST_F(SettingsTest, FileIsTakenAsItStands) {
+    EXPECT_FALSE(m_pCatalog->LoadSettings());
+    EXPECT_EQ(m_pCatalog->m_strHotSyncFolder, (m_root / "home/hotsync/").string());
     const std::string strLong(3000, 'p');
-    const std::vector<std::pair<std::string, std::string>> cases = {
+    const std::pair<std::string, std::string> cases[] = {
         {"/palm/hotsync/\r\n", "/palm/hotsync/\r\n"},
         {"", ""},
         {" /a b/ ", " /a b/ "},
@@ -42,44 +34,38 @@ TEST_F(SettingsTest, FileIsTakenAsItStands) {
         {std::string("/before/\0after", 14), "/before/"},
     };
     for (const auto &[strContent, strFolder] : cases) {
-        WriteFile(SettingsFile(), strContent);
-        EXPECT_TRUE(Catalog().LoadSettings());
-        EXPECT_EQ(Catalog().m_strHotSyncFolder, strFolder);
+        WriteFile(m_root / "config/quelmara.ini", strContent);
+        EXPECT_TRUE(m_pCatalog->LoadSettings());
+        EXPECT_EQ(m_pCatalog->m_strHotSyncFolder, strFolder);
     }
 }
 
 TEST_F(SettingsTest, SaveWritesExactlyThePathAndCreatesTheFolder) {
     setenv("XDG_CONFIG_HOME", (m_root / "new/config").c_str(), 1);
-    Catalog().SaveHotSyncFolder("/media/palm/hot sync//");
+    m_pCatalog->SaveHotSyncFolder("/media/palm/hot sync//");
     EXPECT_EQ(ReadFile(m_root / "new/config/quelmara.ini"), "/media/palm/hot sync//");
-    EXPECT_EQ(Catalog().m_strHotSyncFolder, "/media/palm/hot sync//");
-
-    Catalog().SaveHotSyncFolder("/x/");
+    m_pCatalog->SaveHotSyncFolder("/x/");
     EXPECT_EQ(ReadFile(m_root / "new/config/quelmara.ini"), "/x/");
-    Catalog().m_strHotSyncFolder.clear();
-    EXPECT_TRUE(Catalog().LoadSettings());
-    EXPECT_EQ(Catalog().m_strHotSyncFolder, "/x/");
-}
 
-TEST_F(SettingsTest, UnwritableFileStillChangesTheFolder) {
-    WriteFile(m_root / "blocker", "a file where the folder should be");
+    // A file where the folder should be: the choice still holds for this run.
+    WriteFile(m_root / "blocker", "");
     setenv("XDG_CONFIG_HOME", (m_root / "blocker/config").c_str(), 1);
-    Catalog().SaveHotSyncFolder("/chosen/");
-    EXPECT_EQ(Catalog().m_strHotSyncFolder, "/chosen/");
-    EXPECT_FALSE(Catalog().LoadSettings());
+    m_pCatalog->SaveHotSyncFolder("/chosen/");
+    EXPECT_EQ(m_pCatalog->m_strHotSyncFolder, "/chosen/");
+    EXPECT_FALSE(m_pCatalog->LoadSettings());
 }
 
 TEST_F(SettingsTest, HomeConfigIsUsedWithoutAnAbsoluteXdgConfigHome) {
-    EXPECT_EQ(SettingsFilePath(), SettingsFile().string());
+    EXPECT_EQ(SettingsFilePath(), (m_root / "config/quelmara.ini").string());
+    const std::string strHomeConfig = (m_root / "home/.config/quelmara.ini").string();
+    for (const char *pszValue : {"", "relative/config"}) {
+        setenv("XDG_CONFIG_HOME", pszValue, 1);
+        EXPECT_EQ(SettingsFilePath(), strHomeConfig) << pszValue;
+    }
     unsetenv("XDG_CONFIG_HOME");
-    EXPECT_EQ(SettingsFilePath(), (m_root / "home/.config/quelmara.ini").string());
-    setenv("XDG_CONFIG_HOME", "", 1);
-    EXPECT_EQ(SettingsFilePath(), (m_root / "home/.config/quelmara.ini").string());
-    setenv("XDG_CONFIG_HOME", "relative/config", 1);
-    EXPECT_EQ(SettingsFilePath(), (m_root / "home/.config/quelmara.ini").string());
-
-    Catalog().SaveHotSyncFolder("/h/");
-    EXPECT_EQ(ReadFile(m_root / "home/.config/quelmara.ini"), "/h/");
+    EXPECT_EQ(SettingsFilePath(), strHomeConfig);
+    m_pCatalog->SaveHotSyncFolder("/h/");
+    EXPECT_EQ(ReadFile(strHomeConfig), "/h/");
 }
 
 } // namespace

@@ -1,7 +1,9 @@
-// A whole layout: loaded from a script, drawn into the back buffer with simple
-// stand-in looks, and clicked through the root as the host does.
+// A whole layout: loaded from a script with a picture whose size comes from its
+// file, drawn into the back buffer with simple stand-in looks, clicked through
+// the root as the host does, and its picture replaced by a smaller one.
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 #include "BmpFile.h"
@@ -9,7 +11,6 @@
 #include "GUIBitmap.h"
 #include "GUIButton.h"
 #include "GUIDesktop.h"
-#include "PngDump.h"
 
 using testsupport::Pixel;
 
@@ -17,16 +18,13 @@ namespace {
 
 constexpr uint32_t kReleased = 0x2060c0;
 constexpr uint32_t kPushed = 0xc04020;
+constexpr uint32_t kLight = 0xf0e0a0;
+constexpr uint32_t kDark = 0x208040;
 
 uint32_t releasedPixels[4] = {kReleased, kReleased, kReleased, kReleased};
 uint32_t pushedPixels[4] = {kPushed, kPushed, kPushed, kPushed};
 GfxSurface releasedImage{releasedPixels, 2, 2, nullptr, 0, 0};
 GfxSurface pushedImage{pushedPixels, 2, 2, nullptr, 0, 0};
-
-GfxFont *Font() {
-    static GfxFont *font = GfxAPICreateFont("DejaVu Sans", 14);
-    return font;
-}
 
 void DrawDesktop(GUIControl *self, GUIRect *rect) {
     GUIControlBox(self, rect, 0);
@@ -37,8 +35,6 @@ void DrawButton(GUIControl *self, GUIRect *) {
     GUIRect whole{0, self->iWidth, 0, self->iHeight};
     GUIControlBlit(self, button->bPushed ? button->pPushedImage : button->pReleasedImage, &whole, 0,
                    0);
-    const int32_t shift = button->bPushed ? 0 : -2;
-    GUIControlText(self, button->szCaption, &whole, shift - 6, shift - 5, Font(), 0xffffff);
 }
 
 void LookOfDesktop(GUIControl *ctl) {
@@ -51,13 +47,14 @@ void LookOfButton(GUIControl *ctl) {
     button->pReleasedImage = &releasedImage;
     GUIControlSetSize(ctl, 114, 28);
 }
+// What the skin's bitmap initialiser does: load szFile and take its size.
 std::vector<GfxSurface *> pictures;
 void LookOfBitmap(GUIControl *ctl) {
     GfxSurface *s = GfxAPILoadNewSurface(reinterpret_cast<GUIBitmap *>(ctl)->szFile, nullptr);
+    ASSERT_NE(s, nullptr);
     pictures.push_back(s);
     ctl->pBackground = s;
-    if (s)
-        GUIControlSetSize(ctl, s->iBmpWidth, s->iBmpHeight);
+    GUIControlSetSize(ctl, s->iBmpWidth, s->iBmpHeight);
 }
 
 std::vector<const char *> clicked;
@@ -75,6 +72,26 @@ class Layout : public testsupport::ToolkitTest {
         pGUIButtonSkinInit = LookOfButton;
         pGUIBitmapSkinInit = LookOfBitmap;
         clicked.clear();
+        const auto checkers = [](int32_t x, int32_t y) {
+            return (x / 8 + y / 8) % 2 ? kLight : kDark;
+        };
+        const std::string picture = dir.Write("pic.bmp", testsupport::Bmp24(96, 64, checkers));
+        const std::string script = "# main screen\r\n"
+                                   "Desktop(320,240)\r\n"
+                                   "{\r\n"
+                                   "  Button[10,10](\"Install\") \"install\";\r\n"
+                                   "  Button[10,50](Setup) \"setup\";\r\n"
+                                   "  Bitmap[150,20](\"" +
+                                   picture +
+                                   "\") \"ss\"\r\n"
+                                   "  {\r\n"
+                                   "    Button[4,30](Exit) \"exit\";\r\n"
+                                   "  };\r\n"
+                                   "};\r\n";
+        auto r = testsupport::LoadScriptFile(dir.Write("layout.scr", script));
+        ASSERT_NE(r.ctl, nullptr) << r.out;
+        r.ctl->OnPublicEvent = RecordClicks;
+        GUIControlRedrawThis(r.ctl); // the host's first paint
     }
     void TearDown() override {
         ToolkitTest::TearDown();
@@ -93,30 +110,11 @@ class Layout : public testsupport::ToolkitTest {
 };
 
 TEST_F(Layout, LoadsDrawsAndAnswersTheMouse) {
-    const std::string picture = dir.Write("pic.bmp", testsupport::Bmp24(96, 64, [](int x, int y) {
-                                              return ((x / 8 + y / 8) % 2) ? 0xf0e0a0u : 0x208040u;
-                                          }));
-    const std::string script = "# main screen\r\n"
-                               "Desktop(320,240)\r\n"
-                               "{\r\n"
-                               "  Button[10,10](\"Install\") \"install\";\r\n"
-                               "  Button[10,50](Setup) \"setup\";\r\n"
-                               "  Bitmap[150,20](\"" +
-                               picture +
-                               "\") \"ss\"\r\n"
-                               "  {\r\n"
-                               "    Button[4,30](Exit) \"exit\";\r\n"
-                               "  };\r\n"
-                               "};\r\n";
-    auto r = testsupport::LoadScriptFile(dir.Write("layout.scr", script));
-    ASSERT_NE(r.ctl, nullptr) << r.out;
-    r.ctl->OnPublicEvent = RecordClicks;
-    GUIControlRedrawThis(r.ctl); // the host's first paint
-
+    EXPECT_EQ(testsupport::rectOf(*GUIControlGetByID(nullptr, "ss")), (GUIRect{150, 246, 20, 84}));
     EXPECT_EQ(Pixel(300, 200), 0x404040u) << "desktop box";
     EXPECT_EQ(Pixel(120, 12), kReleased) << "install button, right part";
-    EXPECT_EQ(Pixel(150, 20), 0x208040u) << "picture's first square";
-    EXPECT_EQ(Pixel(158, 20), 0xf0e0a0u) << "picture's second square";
+    EXPECT_EQ(Pixel(150, 20), kDark) << "picture's first square";
+    EXPECT_EQ(Pixel(158, 20), kLight) << "picture's second square";
     EXPECT_EQ(Pixel(240, 62), kReleased) << "exit button over the picture";
     EXPECT_EQ(Pixel(250, 62), 0x404040u) << "exit button is cut at the picture's edge";
 
@@ -134,21 +132,18 @@ TEST_F(Layout, LoadsDrawsAndAnswersTheMouse) {
     EXPECT_TRUE(testsupport::WriteBackBufferPng(testsupport::OutputDir() + "/Layout.png"));
 }
 
-TEST_F(Layout, DesktopIsTheRootWhateverRectangleIsWritten) {
-    auto r = testsupport::LoadScriptFile(dir.Write("d.scr", "Desktop[5,6,7,8](640,480);"));
-    ASSERT_NE(r.ctl, nullptr);
-    EXPECT_EQ(r.ctl, pGUIControlRoot);
-    EXPECT_EQ(r.ctl->pType, &sGUIDesktopType);
-    EXPECT_EQ(r.ctl->pChildHost, r.ctl);
-    EXPECT_EQ(r.ctl->iLeft, 0);
-    EXPECT_EQ(r.ctl->iRight, 640);
-    EXPECT_EQ(r.ctl->iTop, 0);
-    EXPECT_EQ(r.ctl->iBottom, 480);
-
-    GUIControl *second = GUIDesktopNew(20, 10);
-    EXPECT_EQ(pGUIControlRoot, second);
-    EXPECT_TRUE(second->bAllocated);
-    testsupport::RemoveAndFree(r.ctl);
+TEST_F(Layout, ReplacedSmallerPictureTilesOverTheUnchangedArea) {
+    GUIControl *pic = GUIControlGetByID(nullptr, "ss");
+    // It outlives the test: removing the tree at the end repaints the picture.
+    static uint32_t small[] = {0xff0000, 0x00ff00, 0x0000ff, 0xffff00, 0x00ffff, 0xff00ff};
+    static GfxSurface replacement{small, 3, 2, nullptr, 0, 0};
+    pic->pBackground = &replacement;
+    GUIControlRedrawThis(pic);
+    EXPECT_EQ(pic->iWidth, 96);
+    for (int32_t y = 0; y < 30; ++y) // the exit button covers the rows below
+        for (int32_t x = 0; x < 96; ++x)
+            ASSERT_EQ(Pixel(150 + x, 20 + y), small[(y % 2) * 3 + x % 3]) << x << "," << y;
+    EXPECT_EQ(Pixel(246, 20), 0x404040u);
 }
 
 } // namespace

@@ -1,21 +1,29 @@
-// The control tree: sibling order, moving and resizing with their events and
-// repainted areas, hiding, search by identifier, removal, marking, scrolling
-// and the way events climb to the root.
+// The control tree and its repaint: sibling order, moving and resizing with
+// their events and repainted areas, hiding, search, removal, marking, and the
+// clipped drawing through scrolled and cut ancestors.
+#include <algorithm>
+#include <cstring>
 #include <vector>
 
-#include "CoreTestSupport.h"
+#include "ControlTestSupport.h"
 
-using coretest::makeControl;
-using coretest::raisedEvents;
-using coretest::SolidSurface;
-using coretest::wasDrawn;
+using testsupport::clipOf;
+using testsupport::drawCalls;
+using testsupport::makeControl;
 using testsupport::Pixel;
+using testsupport::raisedEvents;
+using testsupport::TestSurface;
+using testsupport::wasDrawn;
 
 namespace {
+
+using Controls = std::vector<GUIControl *>;
+using Rects = std::vector<GUIRect>;
 
 constexpr uint32_t kRootColour = 0x102030;
 constexpr uint32_t kParentColour = 0x405060;
 constexpr uint32_t kChildColour = 0x708090;
+constexpr uint32_t kWhite = 0xffffff;
 
 std::vector<GUIControl *> childrenOf(const GUIControl &parent) {
     std::vector<GUIControl *> list;
@@ -24,20 +32,29 @@ std::vector<GUIControl *> childrenOf(const GUIControl &parent) {
     return list;
 }
 
-class Tree : public coretest::Screen {
+// Embedded controls over solid fills; the tree is dropped, not removed, at the end.
+class Tree : public testsupport::ToolkitTest {
   protected:
-    SolidSurface rootFill{kRootColour};
-    SolidSurface parentFill{kParentColour};
-    SolidSurface childFill{kChildColour};
+    TestSurface rootFill = TestSurface::solid(kRootColour);
+    TestSurface parentFill = TestSurface::solid(kParentColour);
+    TestSurface childFill = TestSurface::solid(kChildColour);
     GUIControl root{};
     GUIControl parent{};
     GUIControl child{};
 
+    void TearDown() override {
+        pGUIControlRoot = nullptr;
+        ToolkitTest::TearDown();
+    }
+    // A root and a parent of the given placement, over their fills.
+    void makeRootAndParent(GUIRect parentRect = {20, 80, 20, 60}) {
+        makeControl(root, nullptr, {0, kWidth, 0, kHeight}, &rootFill.surface);
+        makeControl(parent, &root, parentRect, &parentFill.surface);
+    }
     // A 100 x 80 parent at (20, 20) scrolled by (5, 2), holding a 30 x 20 child
     // at content (10, 10), that is at the parent's own (5, 8) and the root's (25, 28).
     void makeScrolledFamily() {
-        makeControl(root, nullptr, {0, kWidth, 0, kHeight}, &rootFill.surface);
-        makeControl(parent, &root, {20, 120, 20, 100}, &parentFill.surface);
+        makeRootAndParent({20, 120, 20, 100});
         parent.iScrollX = 5;
         parent.iScrollY = 2;
         makeControl(child, &parent, {10, 40, 10, 30}, &childFill.surface);
@@ -54,93 +71,56 @@ TEST_F(Tree, NewAndFrontBroughtControlsStayBehindTopMostSiblings) {
     makeControl(menu, &root, {20, 30, 0, 10});
     menu.bTopMost = 1;
     makeControl(added, &root, {30, 40, 0, 10});
-    EXPECT_EQ(childrenOf(root), (std::vector<GUIControl *>{&a, &b, &added, &menu}));
-    EXPECT_EQ(raisedEvents().size(), 4u);
-    for (const auto &raised : raisedEvents()) {
-        EXPECT_EQ(raised.control, &root);
-        EXPECT_EQ(raised.event, GUI_EVENT_CHILD_ADDED);
-    }
+    EXPECT_EQ(childrenOf(root), (Controls{&a, &b, &added, &menu}));
+    EXPECT_EQ(count(&root, GUI_EVENT_CHILD_ADDED), 4);
 
     GUIControlSetToTop(&a);
-    EXPECT_EQ(childrenOf(root), (std::vector<GUIControl *>{&b, &added, &menu, &a}));
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0], (GUIRect{0, 10, 0, 10}));
-
+    EXPECT_EQ(childrenOf(root), (Controls{&b, &added, &menu, &a}));
+    EXPECT_EQ(shown, (Rects{{0, 10, 0, 10}}));
     GUIControlBringToFront(&b);
-    EXPECT_EQ(childrenOf(root), (std::vector<GUIControl *>{&added, &b, &menu, &a}));
-
-    GUIControlPutToBack(&a);
-    EXPECT_EQ(childrenOf(root), (std::vector<GUIControl *>{&a, &added, &b, &menu}));
+    EXPECT_EQ(childrenOf(root), (Controls{&added, &b, &menu, &a}));
 }
 
 TEST_F(Tree, SetPosRepaintsTheOldAndNewPlacesThenTellsTheParent) {
     makeScrolledFamily();
-
     GUIControlSetPos(&child, 30, 12);
-
-    EXPECT_EQ(child.iRight, 60);
-    EXPECT_EQ(child.iBottom, 32);
-    ASSERT_EQ(shown.size(), 2u);
-    EXPECT_EQ(shown[0], (GUIRect{25, 55, 28, 48}));
-    EXPECT_EQ(shown[1], (GUIRect{45, 75, 30, 50}));
+    EXPECT_EQ(testsupport::rectOf(child), (GUIRect{30, 60, 12, 32}));
+    EXPECT_EQ(shown, (Rects{{25, 55, 28, 48}, {45, 75, 30, 50}}));
     EXPECT_EQ(Pixel(25, 28), kParentColour);
     EXPECT_EQ(Pixel(45, 30), kChildColour);
-    ASSERT_EQ(raisedEvents().size(), 1u);
-    EXPECT_EQ(raisedEvents()[0].control, &parent);
-    EXPECT_EQ(raisedEvents()[0].event, GUI_EVENT_CHILD_MOVED);
+    EXPECT_EQ(testsupport::eventsOf(&parent), std::vector<int32_t>{GUI_EVENT_CHILD_MOVED});
 
     resetRecords();
     GUIControlSetPos(&child, 30, 12);
-    GUIControlSetPos(&root, 50, 50);
     EXPECT_TRUE(shown.empty());
     EXPECT_TRUE(raisedEvents().empty());
-    EXPECT_EQ(root.iLeft, 0);
 }
 
 TEST_F(Tree, SetSizeResizesWithoutDrawingThenRepaintsTheUnion) {
     makeScrolledFamily();
-
     GUIControlSetSize(&child, 50, 15);
-
-    EXPECT_EQ(child.iRight, 60);
-    EXPECT_EQ(child.iBottom, 25);
-    EXPECT_EQ(child.bNoDraw, 0);
+    EXPECT_EQ(testsupport::rectOf(child), (GUIRect{10, 60, 10, 25}));
     ASSERT_EQ(raisedEvents().size(), 2u);
-    EXPECT_EQ(raisedEvents()[0].control, &child);
+    EXPECT_EQ(raisedEvents()[0].sender, &child);
     EXPECT_EQ(raisedEvents()[0].event, GUI_EVENT_RESIZED);
-    EXPECT_TRUE(raisedEvents()[0].noDrawWhileDelivered);
-    EXPECT_EQ(raisedEvents()[1].control, &parent);
+    EXPECT_TRUE(raisedEvents()[0].noDraw);
+    EXPECT_EQ(child.bNoDraw, 0);
+    EXPECT_EQ(raisedEvents()[1].sender, &parent);
     EXPECT_EQ(raisedEvents()[1].event, GUI_EVENT_CHILD_MOVED);
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0], (GUIRect{25, 75, 28, 48})); // 50 wide as now, 20 high as before
+    // 50 wide as now, 20 high as before.
+    EXPECT_EQ(shown, (Rects{{25, 75, 28, 48}}));
     EXPECT_EQ(Pixel(74, 42), kChildColour);
     EXPECT_EQ(Pixel(40, 45), kParentColour);
-
-    resetRecords();
-    GUIControlSetSize(&child, 50, 15);
-    EXPECT_TRUE(shown.empty());
-    EXPECT_TRUE(raisedEvents().empty());
-
-    GUIControlSetSize(&root, 100, 50);
-    ASSERT_EQ(raisedEvents().size(), 1u);
-    EXPECT_EQ(raisedEvents()[0].event, GUI_EVENT_RESIZED);
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0], (GUIRect{0, 100, 0, 50}));
 }
 
 TEST_F(Tree, HideShowAndDisableRepaintOnlyOnChange) {
     makeScrolledFamily();
-
     GUIControlHide(&child);
     GUIControlHide(&child);
-    EXPECT_TRUE(child.bHidden);
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0], (GUIRect{25, 55, 28, 48}));
+    EXPECT_EQ(shown, (Rects{{25, 55, 28, 48}}));
     EXPECT_EQ(Pixel(30, 30), kParentColour);
-
     GUIControlShow(&child);
     GUIControlShow(&child);
-    EXPECT_FALSE(child.bHidden);
     EXPECT_EQ(shown.size(), 2u);
     EXPECT_EQ(Pixel(30, 30), kChildColour);
 
@@ -148,14 +128,10 @@ TEST_F(Tree, HideShowAndDisableRepaintOnlyOnChange) {
     GUIControlDisable(&child);
     GUIControlDisable(&child);
     EXPECT_TRUE(child.bHidden);
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0], (GUIRect{25, 55, 28, 48}));
-    EXPECT_TRUE(wasDrawn(parent));
+    EXPECT_EQ(shown, (Rects{{25, 55, 28, 48}}));
     EXPECT_FALSE(wasDrawn(child));
     EXPECT_EQ(Pixel(30, 30), kParentColour);
-
     GUIControlEnable(&child);
-    EXPECT_FALSE(child.bHidden);
     EXPECT_EQ(Pixel(30, 30), kChildColour);
 }
 
@@ -168,68 +144,63 @@ TEST_F(Tree, SearchByIdentifierIsPreOrderAndFindsHiddenControls) {
     makeControl(b, &root, {10, 20, 0, 10});
     makeControl(hidden, &root, {20, 30, 0, 10});
     a.pszID = x;
-    inner.pszID = y;
-    b.pszID = y;
+    inner.pszID = b.pszID = y;
     hidden.pszID = z;
     hidden.bHidden = 1;
 
     EXPECT_EQ(GUIControlGetByID(nullptr, "y"), &inner);
     EXPECT_EQ(GUIControlGetByID(nullptr, "z"), &hidden);
     EXPECT_EQ(GUIControlGetByID(nullptr, "Y"), nullptr);
-    EXPECT_EQ(GUIControlGetByID(nullptr, "absent"), nullptr);
     // A search from a control covers it, its descendants and its later siblings.
-    EXPECT_EQ(GUIControlGetByID(&b, "z"), &hidden);
     EXPECT_EQ(GUIControlGetByID(&b, "x"), nullptr);
     EXPECT_EQ(GUIControlGetByID(&inner, "y"), &inner);
 }
 
-std::vector<GUIControl *> &removed() {
-    static std::vector<GUIControl *> list;
-    return list;
-}
+std::vector<GUIControl *> removed;
 
 void recordingRemove(GUIControl *self) {
-    removed().push_back(self);
+    removed.push_back(self);
     GUIControlRemove(self);
 }
 
-GUIControl *newAllocatedControl(GUIControl *parent, GUIRect rect) {
+// An identifier or control allocated as the script loader allocates them.
+char *newID(const char *id) {
+    auto *copy = static_cast<char *>(__dalloc(std::strlen(id) + 1, "tests", __LINE__));
+    return std::strcpy(copy, id);
+}
+
+GUIControl *newAllocatedControl(GUIControl *parent) {
     auto *c = static_cast<GUIControl *>(__dalloc(sizeof(GUIControl), "tests", __LINE__));
-    makeControl(*c, parent, rect);
+    makeControl(*c, parent, {0, 10, 0, 10});
     c->bAllocated = 1;
     c->Remove = recordingRemove;
+    c->pszID = newID("deep");
     return c;
 }
 
 TEST_F(Tree, RemoveFreesAllocatedDescendantsButNotEmbeddedParts) {
     makeScrolledFamily();
     child.Remove = recordingRemove;
-    coretest::giveID(parent, "panel");
+    parent.pszID = newID("panel");
     GUIControl embedded{};
     makeControl(embedded, &parent, {50, 90, 40, 70});
     embedded.Remove = recordingRemove;
-    GUIControl *grandchild = newAllocatedControl(&embedded, {0, 10, 0, 10});
-    coretest::giveID(*grandchild, "deep");
-    GUIControl *allocated = newAllocatedControl(&parent, {0, 10, 0, 10});
+    GUIControl *grandchild = newAllocatedControl(&embedded);
+    GUIControl *allocated = newAllocatedControl(&parent);
     GUIControlMark(&embedded);
-    removed().clear();
+    removed.clear();
     resetRecords();
 
     GUIControlRemove(&parent);
 
-    EXPECT_EQ(removed(), (std::vector<GUIControl *>{&child, &embedded, grandchild, allocated}));
-    EXPECT_EQ(parent.pFirstChild, nullptr);
+    EXPECT_EQ(removed, (Controls{&child, &embedded, grandchild, allocated}));
     EXPECT_EQ(embedded.pFirstChild, nullptr);
     EXPECT_TRUE(childrenOf(root).empty());
     EXPECT_EQ(parent.pszID, nullptr);
-    EXPECT_EQ(parent.pParent, &root);
     EXPECT_EQ(pGUIControlMarked, nullptr);
     ASSERT_FALSE(shown.empty());
     EXPECT_EQ(shown.back(), (GUIRect{20, 120, 20, 100}));
     EXPECT_EQ(Pixel(30, 30), kRootColour);
-
-    GUIControlRemove(&root);
-    EXPECT_EQ(pGUIControlRoot, nullptr);
 }
 
 TEST_F(Tree, MarkingMovesTheMarkAndRepaintsBothControls) {
@@ -237,76 +208,161 @@ TEST_F(Tree, MarkingMovesTheMarkAndRepaintsBothControls) {
     makeControl(root, nullptr, {0, kWidth, 0, kHeight});
     makeControl(a, &root, {0, 10, 0, 10});
     makeControl(b, &root, {10, 30, 0, 10});
-
     GUIControlMark(&a);
     GUIControlMark(&a);
-    EXPECT_EQ(pGUIControlMarked, &a);
-    EXPECT_TRUE(a.bMarked);
-    EXPECT_EQ(shown.size(), 1u);
-
     GUIControlMark(&b);
     EXPECT_EQ(pGUIControlMarked, &b);
     EXPECT_FALSE(a.bMarked);
     EXPECT_TRUE(b.bMarked);
-    ASSERT_EQ(shown.size(), 3u);
-    EXPECT_EQ(shown[1], (GUIRect{0, 10, 0, 10}));
-    EXPECT_EQ(shown[2], (GUIRect{10, 30, 0, 10}));
+    EXPECT_EQ(shown, (Rects{{0, 10, 0, 10}, {0, 10, 0, 10}, {10, 30, 0, 10}}));
 }
 
-TEST_F(Tree, ScrollingRepaintsAndReportsEveryAdjustment) {
-    makeScrolledFamily();
+TEST_F(Tree, ChildReachingOutOfItsParentIsPaintedOnlyInsideIt) {
+    // The root's own position does not move anything: its coordinates are the buffer's.
+    makeControl(root, nullptr, {5, 5 + kWidth, 7, 7 + kHeight}, &rootFill.surface);
+    makeControl(parent, &root, {20, 80, 20, 60}, &parentFill.surface);
+    makeControl(child, &parent, {40, 100, 10, 30}, &childFill.surface);
+    GUIControl outside{};
+    makeControl(outside, &parent, {70, 90, 0, 10}, &childFill.surface);
 
-    GUIControlSetWindowPos(&parent, 5, 2);
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0], (GUIRect{20, 120, 20, 100}));
-    ASSERT_EQ(raisedEvents().size(), 1u);
-    EXPECT_EQ(raisedEvents()[0].event, GUI_EVENT_SCROLLED);
+    GUIControlRedrawThis(&root);
 
-    // Wider than the parent: the left edge is brought in first, then the right.
+    EXPECT_EQ(Pixel(0, 0), kRootColour);
+    EXPECT_EQ(Pixel(59, 30), kParentColour);
+    EXPECT_EQ(Pixel(60, 30), kChildColour);
+    EXPECT_EQ(Pixel(79, 49), kChildColour);
+    EXPECT_EQ(Pixel(80, 40), kRootColour);
+    EXPECT_EQ(clipOf(child), (GUIRect{0, 20, 0, 20}));
+    EXPECT_FALSE(wasDrawn(outside));
+    EXPECT_EQ(shown, (Rects{{0, kWidth, 0, kHeight}}));
+}
+
+// The root cuts 3 columns of the parent, the parent (scrolled by 2) 7 columns
+// and 4 rows of the child: the picture stays where the uncut child would have it.
+TEST_F(Tree, ScrolledAndCutBlitStaysAnchored) {
+    makeRootAndParent({-3, 57, 10, 50});
+    parent.iScrollX = 2;
+    TestSurface texture = TestSurface::coords(30, 20);
+    makeControl(child, &parent, {-5, 25, -4, 16}, &texture.surface);
+
+    GUIControlRedrawThis(&root);
+
+    EXPECT_EQ(clipOf(child), (GUIRect{10, 30, 4, 20}));
+    for (int32_t y = 10; y < 26; ++y)
+        for (int32_t x = 0; x < 20; ++x)
+            ASSERT_EQ(Pixel(x, y), TestSurface::at(x + 10, y - 10 + 4)) << x << "," << y;
+    EXPECT_EQ(Pixel(20, 10), kParentColour);
+    EXPECT_EQ(Pixel(0, 26), kParentColour);
+}
+
+GfxFont *testFont() {
+    static GfxFont *font = GfxAPICreateFont("DejaVu Sans", 16);
+    return font;
+}
+
+void drawCutText(GUIControl *self, GUIRect *) {
+    GUIRect r{-3, 107, -2, 28};
+    GUIControlText(self, "Quelmara", &r, 0, 0, testFont(), kWhite);
+}
+
+TEST_F(Tree, TextKeepsItsGlyphsInPlaceWhenLeftAndTopAreCut) {
+    ASSERT_NE(testFont(), nullptr);
+    GUIRect uncut{37, 147, 38, 68};
+    GfxAPIText("Quelmara", &uncut, 0, 0, testFont(), kWhite);
+    const std::vector<uint32_t> reference(pGfxBackBuffer, pGfxBackBuffer + kWidth * kHeight);
+    GfxAPIInit(nullptr, kWidth, kHeight);
+
+    makeControl(root, nullptr, {0, kWidth, 0, kHeight});
+    makeControl(parent, &root, {40, 150, 40, 70});
+    parent.Draw = drawCutText;
+    GUIControlRedrawThis(&root);
+
+    for (int32_t y = 0; y < kHeight; ++y)
+        for (int32_t x = 0; x < kWidth; ++x)
+            ASSERT_EQ(Pixel(x, y), x >= 40 && y >= 40 ? reference[y * kWidth + x] : 0u)
+                << x << "," << y;
+    EXPECT_NE(std::count(reference.begin(), reference.end(), 0u), kWidth * kHeight);
+}
+
+TEST_F(Tree, NoDrawOrHiddenAncestorSuppressesItsDescendants) {
+    makeRootAndParent();
+    makeControl(child, &parent, {10, 30, 10, 30}, &childFill.surface);
+    parent.bNoDraw = 1;
+    GUIControlRedrawThis(&root);
+    EXPECT_TRUE(wasDrawn(child));
+    EXPECT_EQ(Pixel(35, 35), kRootColour);
+    GUIRect box{0, 20, 0, 20};
+    GUIControlBox(&child, &box, 0);
+    EXPECT_EQ(Pixel(35, 35), kRootColour);
+
+    parent.bNoDraw = 0;
+    parent.bHidden = 1;
     resetRecords();
-    GUIRect wide{-10, 130, 5, 20};
-    GUIControlScrollIntoView(&child, &wide);
-    EXPECT_EQ(parent.iScrollX, 30);
-    EXPECT_EQ(parent.iScrollY, 2);
-    EXPECT_EQ(raisedEvents().size(), 2u);
+    GUIControlRedrawThis(&root);
+    EXPECT_FALSE(wasDrawn(parent));
+    EXPECT_FALSE(wasDrawn(child));
+    EXPECT_EQ(Pixel(35, 35), kRootColour);
+}
+
+TEST_F(Tree, RepaintVisitsOnlyChildrenThatMeetTheRectangle) {
+    makeControl(root, nullptr, {0, kWidth, 0, kHeight}, &rootFill.surface);
+    GUIControl near{}, far{};
+    makeControl(near, &root, {10, 50, 10, 50}, &childFill.surface);
+    makeControl(far, &root, {120, 180, 60, 100}, &childFill.surface);
+
+    GUIRect area{0, 60, 0, 40};
+    GUIControlRedrawAll(&root, &area);
+
+    ASSERT_EQ(drawCalls().size(), 2u);
+    EXPECT_EQ(drawCalls()[0].rect, (GUIRect{0, 60, 0, 40}));
+    EXPECT_EQ(drawCalls()[1].control, &near);
+    EXPECT_EQ(drawCalls()[1].rect, (GUIRect{0, 40, 0, 30}));
+    EXPECT_EQ(Pixel(59, 0), kRootColour);
+    EXPECT_EQ(Pixel(60, 0), 0u);
+    EXPECT_EQ(shown, (Rects{area}));
+}
+
+TEST_F(Tree, RepaintFromAChildIsClampedAndMovedToTheRoot) {
+    makeRootAndParent();
+    makeControl(child, &parent, {5, 25, 5, 15});
+    parent.iScrollY = 3;
+    GUIRect partly{10, 80, -5, 8};
+    GUIControlRedrawAll(&child, &partly);
+    EXPECT_EQ(shown, (Rects{{35, 45, 22, 30}}));
 
     resetRecords();
-    GUIRect below{40, 50, 90, 100};
-    GUIControlScrollIntoView(&child, &below);
-    EXPECT_EQ(parent.iScrollX, 30);
-    EXPECT_EQ(parent.iScrollY, 20);
-    EXPECT_EQ(raisedEvents().size(), 1u);
-
-    resetRecords();
-    GUIControlScrollIntoView(&root, &below);
-    EXPECT_TRUE(raisedEvents().empty());
+    GUIRect beyond{20, 30, 0, 10};
+    GUIControlRedrawAll(&child, &beyond);
+    EXPECT_TRUE(shown.empty());
+    EXPECT_TRUE(drawCalls().empty());
 }
 
-TEST_F(Tree, ToRootAddsEveryPlacementAndSubtractsEveryScroll) {
-    makeScrolledFamily();
-    GUIControl nested{};
-    makeControl(nested, &child, {3, 13, 6, 11});
-    child.iScrollY = 4;
+TEST_F(Tree, LinesAndNullSourcesAreCutByEveryAncestor) {
+    makeRootAndParent();
+    parent.pBackground = nullptr;
+    makeControl(child, &parent, {10, 100, 10, 20});
+    GUIControlRedrawThis(&root);
 
-    GUIRect r{0, 10, 0, 5};
-    GUIControlToRoot(&nested, &r);
-    EXPECT_EQ(r, (GUIRect{28, 38, 30, 35}));
-}
+    GUIControlHLine(&child, -10, 200, 5, kWhite);
+    EXPECT_EQ(Pixel(29, 35), kRootColour);
+    EXPECT_EQ(Pixel(30, 35), kWhite);
+    EXPECT_EQ(Pixel(78, 35), kWhite);
+    EXPECT_EQ(Pixel(80, 35), kRootColour);
+    GUIControlVLine(&parent, 4, -20, 200, kWhite);
+    EXPECT_EQ(Pixel(24, 19), kRootColour);
+    EXPECT_EQ(Pixel(24, 58), kWhite);
+    EXPECT_EQ(Pixel(24, 60), kRootColour);
 
-GUIControl *lastSender;
-
-int32_t rootHandler(GUIControl *, GUIControl *sender, int32_t event) {
-    lastSender = sender;
-    return event == GUI_EVENT_BUTTON_CLICKED ? 7 : 0;
-}
-
-TEST_F(Tree, EventsClimbTheTargetChainToTheRootHandler) {
-    makeScrolledFamily();
-    root.OnPublicEvent = rootHandler;
-    lastSender = nullptr;
-
-    EXPECT_EQ(GUIControlSetEvent(&child, GUI_EVENT_BUTTON_CLICKED), 7);
-    EXPECT_EQ(lastSender, &child);
+    const std::vector<uint32_t> before(pGfxBackBuffer, pGfxBackBuffer + kWidth * kHeight);
+    GUIControlHLine(&parent, 0, 100, 40, kWhite); // one row below the parent's clip
+    GUIControlVLine(&parent, 60, 0, 40, kWhite);  // one column right of it
+    GUIRect all{0, 60, 0, 40};
+    GUIControlBlit(&parent, nullptr, &all, 0, 0);
+    GUIControlText(&parent, nullptr, &all, 0, 0, nullptr, kWhite);
+    child.bNoDraw = 1;
+    GUIControlHLine(&child, 0, 50, 2, kWhite);
+    GUIControlVLine(&child, 3, 0, 10, kWhite);
+    EXPECT_TRUE(std::equal(before.begin(), before.end(), pGfxBackBuffer));
 }
 
 } // namespace

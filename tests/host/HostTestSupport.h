@@ -1,12 +1,16 @@
-// Scoped environment variables and temporary folders for the host tests.
+// The host tests' helpers: scoped environment variables, temporary folders
+// and a dialog that writes down every handler call.
 #pragma once
 
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "HostDialog.h"
 
 namespace hosttest {
 
@@ -67,6 +71,47 @@ class CTemporaryFolder {
 
   private:
     std::filesystem::path m_path;
+};
+
+struct Call {
+    std::string handler;
+    uint32_t value = 0; // flags for mouse handlers, the key code for OnKeyDown
+    int32_t x = 0;
+    int32_t y = 0;
+
+    bool operator==(const Call &) const = default;
+};
+
+class CRecordingDialog : public host::CHostDialog {
+  public:
+    std::vector<Call> calls;
+
+    bool OnInitDialog() override {
+        Record("init");
+        return true;
+    }
+    void OnPaint() override { Record("paint"); }
+    void OnMouseMove(uint32_t flags, int32_t x, int32_t y) override { Record("move", flags, x, y); }
+    void OnLButtonDown(uint32_t flags, int32_t x, int32_t y) override {
+        Record("ldown", flags, x, y);
+    }
+    void OnLButtonUp(uint32_t flags, int32_t x, int32_t y) override { Record("lup", flags, x, y); }
+    void OnRButtonDown(uint32_t flags, int32_t x, int32_t y) override {
+        Record("rdown", flags, x, y);
+    }
+    void OnRButtonUp(uint32_t flags, int32_t x, int32_t y) override { Record("rup", flags, x, y); }
+    void OnKeyDown(uint32_t virtualKey) override { Record("key", virtualKey); }
+    void OnWindowTimer() override { Record("timer"); }
+    void OnSearchCommand() override { Record("search"); }
+    void OnCancel() override {
+        Record("cancel");
+        CHostDialog::OnCancel();
+    }
+
+  protected:
+    void Record(const std::string &handler, uint32_t value = 0, int32_t x = 0, int32_t y = 0) {
+        calls.push_back({handler, value, x, y});
+    }
 };
 
 } // namespace hosttest
