@@ -1,5 +1,5 @@
-// The host tests' helpers: scoped environment variables, temporary folders
-// and a dialog that writes down every handler call.
+// The host tests' helpers: scoped environment variables, a temporary folder
+// of scripts, and a dialog that writes down every handler call.
 #pragma once
 
 #include <cstdint>
@@ -42,31 +42,27 @@ class CScopedEnvironment {
     std::optional<std::string> m_old;
 };
 
-class CTemporaryFolder {
+// A temporary folder holding executable scripts, removed with everything in it.
+class CScriptFolder {
   public:
-    CTemporaryFolder() {
+    CScriptFolder() {
         std::string pattern =
             (std::filesystem::temp_directory_path() / "quelmara-host-XXXXXX").string();
         if (mkdtemp(pattern.data()))
             m_path = pattern;
     }
-    ~CTemporaryFolder() {
+    ~CScriptFolder() {
         std::error_code error;
         std::filesystem::remove_all(m_path, error);
     }
-    CTemporaryFolder(const CTemporaryFolder &) = delete;
-    CTemporaryFolder &operator=(const CTemporaryFolder &) = delete;
+    CScriptFolder(const CScriptFolder &) = delete;
+    CScriptFolder &operator=(const CScriptFolder &) = delete;
 
-    const std::filesystem::path &Path() const { return m_path; }
+    std::string Path() const { return m_path.string(); }
 
-    std::filesystem::path AddFile(const std::string &name, const std::string &content,
-                                  bool executable) {
-        using std::filesystem::perms;
-        const std::filesystem::path file = m_path / name;
-        std::ofstream(file) << content;
-        std::filesystem::permissions(file, executable ? perms::owner_all
-                                                      : perms::owner_read | perms::owner_write);
-        return file;
+    void AddScript(const std::string &name, const std::string &content) {
+        std::ofstream(m_path / name) << content;
+        std::filesystem::permissions(m_path / name, std::filesystem::perms::owner_all);
     }
 
   private:
