@@ -1,11 +1,9 @@
-// The host tests' helpers: scoped environment variables, a temporary folder
-// of scripts, and a dialog that writes down every handler call.
+// The host tests' helpers: scoped environment variables and a dialog that writes down every handler
+// call.
 #pragma once
 
 #include <cstdint>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <optional>
 #include <string>
 #include <vector>
@@ -40,33 +38,6 @@ class CScopedEnvironment {
 
     const char *m_name;
     std::optional<std::string> m_old;
-};
-
-// A temporary folder holding executable scripts, removed with everything in it.
-class CScriptFolder {
-  public:
-    CScriptFolder() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "quelmara-host-XXXXXX").string();
-        if (mkdtemp(pattern.data()))
-            m_path = pattern;
-    }
-    ~CScriptFolder() {
-        std::error_code error;
-        std::filesystem::remove_all(m_path, error);
-    }
-    CScriptFolder(const CScriptFolder &) = delete;
-    CScriptFolder &operator=(const CScriptFolder &) = delete;
-
-    std::string Path() const { return m_path.string(); }
-
-    void AddScript(const std::string &name, const std::string &content) {
-        std::ofstream(m_path / name) << content;
-        std::filesystem::permissions(m_path / name, std::filesystem::perms::owner_all);
-    }
-
-  private:
-    std::filesystem::path m_path;
 };
 
 struct Call {
