@@ -1,6 +1,5 @@
 // The folder browser and the message box drawn with the toolkit, driven
-// through the main window's handlers one step per turn of their loop; and
-// where the browser starts.
+// through the main window's handlers one step per turn of their loop.
 #include "ScreenFixture.h"
 
 #include <functional>
@@ -87,31 +86,6 @@ TEST_F(ToolkitBrowserTest, ClicksEnterFoldersAndOkTakesTheOneShown) {
     EXPECT_EQ(m_exits, std::vector<int>{});
 }
 
-TEST_F(ToolkitBrowserTest, KeysMoveEnterGoUpAndChoose) {
-    const auto chosen = Browse(m_home + "/Palm", {[&] { Dialog().OnKeyDown(host::vk::kDown); },
-                                                  [&] {
-                                                      EXPECT_EQ(Path(), m_home + "/Palm/one");
-                                                      Dialog().OnKeyDown(host::vk::kDown);
-                                                      Dialog().OnKeyDown(host::vk::kRight);
-                                                  },
-                                                  [&] {
-                                                      EXPECT_EQ(Path(), m_home + "/Palm/two");
-                                                      EXPECT_TRUE(Rows(FolderList()).empty());
-                                                      Dialog().OnKeyDown(host::vk::kBack);
-                                                      Dialog().OnKeyDown(host::vk::kLeft);
-                                                      // Typing goes nowhere else.
-                                                      Dialog().OnKeyDown('A');
-                                                  },
-                                                  [&] {
-                                                      EXPECT_EQ(Path(), m_home);
-                                                      Dialog().OnKeyDown(host::vk::kDown);
-                                                      Dialog().OnSearchCommand();
-                                                  }});
-    EXPECT_EQ(chosen, m_home + "/docs");
-    EXPECT_EQ(Text("stext"), "");
-    EXPECT_TRUE(m_messages.empty());
-}
-
 TEST_F(ToolkitBrowserTest, CancelEscapeAndAClosedWindowChooseNothing) {
     EXPECT_EQ(Browse(m_home, {[&] { ClickButton(fb::kCancelButton); }}), std::nullopt);
     EXPECT_EQ(Browse(m_home, {[&] { Dialog().OnCancel(); }}), std::nullopt);
@@ -122,22 +96,7 @@ TEST_F(ToolkitBrowserTest, CancelEscapeAndAClosedWindowChooseNothing) {
     EXPECT_EQ(Text("stext"), "b_");
 }
 
-TEST_F(ToolkitBrowserTest, UpStopsAtTheTopAndTheScreenBehindIsOutOfReach) {
-    const auto chosen = Browse("/", {[&] {
-                                         ClickButton(fb::kUpButton);
-                                         ClickGameRow(0);
-                                         ClickControl("exitb");
-                                     },
-                                     [&] {
-                                         EXPECT_EQ(Path(), "/");
-                                         ClickButton(fb::kOkButton);
-                                     }});
-    EXPECT_EQ(chosen, "/");
-    EXPECT_EQ(Selected(), -1);
-    EXPECT_TRUE(m_exits.empty());
-}
-
-TEST_F(ToolkitBrowserTest, TheMessageBoxWaitsForOkReturnOrEscape) {
+TEST_F(ToolkitBrowserTest, TheMessageBoxWaitsForOkOrReturn) {
     int turns = 0;
     std::string shown;
     const auto steps = [&] {
@@ -159,26 +118,13 @@ TEST_F(ToolkitBrowserTest, TheMessageBoxWaitsForOkReturnOrEscape) {
     EXPECT_EQ(Selected(), -1);
     EXPECT_EQ(Text("stext"), "");
 
-    for (const uint32_t key : {host::vk::kReturn, host::vk::kEscape}) {
-        turns = 0;
-        EXPECT_TRUE(ShowToolkitMessageBox("Again.", [&] {
-            if (key == host::vk::kReturn)
-                Dialog().OnSearchCommand();
-            else
-                Dialog().OnCancel();
-            return ++turns < 5;
-        }));
-        EXPECT_EQ(turns, 1);
-    }
+    turns = 0;
+    EXPECT_TRUE(ShowToolkitMessageBox("Again.", [&] {
+        Dialog().OnSearchCommand();
+        return ++turns < 5;
+    }));
+    EXPECT_EQ(turns, 1);
     EXPECT_TRUE(m_messages.empty());
-}
-
-TEST_F(ToolkitBrowserTest, StartsAtTheNearestExistingFolder) {
-    EXPECT_EQ(FolderBrowserStart(m_home + "/Palm/one/"), m_home + "/Palm/one");
-    EXPECT_EQ(FolderBrowserStart(m_home + "/Palm/missing/deeper/"), m_home + "/Palm");
-    EXPECT_EQ(FolderBrowserStart(""), m_home);
-    EXPECT_EQ(FolderBrowserStart("relative/"), m_home);
-    EXPECT_EQ(FolderBrowserStart("/"), "/");
 }
 
 } // namespace
