@@ -19,7 +19,6 @@
 #include <utility>
 #include <vector>
 
-#include "../controls/BmpFile.h"
 #include "ControlTestSupport.h"
 #include "FolderBrowser.h"
 #include "GUIBitmap.h"
@@ -89,10 +88,7 @@ class ScreenTest : public ::testing::Test {
         g_szSearchText[0] = '\0';
         LoadSkinOnce();
         ScreenServices() = {[this](const std::string &text) { m_messages.push_back(text); },
-                            [this](const std::string &text) {
-                                m_opened.push_back(text);
-                                return true;
-                            },
+                            [](const std::string &) { return true; },
                             [this](int status) { m_exits.push_back(status); }};
         host::SetFolderBrowserFallback([this](const std::string &title) {
             m_browserTitles.push_back(title);
@@ -118,15 +114,13 @@ class ScreenTest : public ::testing::Test {
     }
 
     // Three games, listed as Alpha Game, Beta, Gamma. Alpha has two info lines,
-    // three author lines, a screenshot and a program file.
+    // three author lines and a program file.
     virtual void MakeGames() {
         const fs::path alpha = m_disc / "Alpha";
         WriteFile(alpha / "_name", "Alpha Game");
         WriteFile(alpha / "_details", "A goat in the garden.\r\nThe first game.");
         WriteFile(alpha / "_info", "Puzzle\r\nOne player\r\n");
         WriteFile(alpha / "_author", "Ann Author\r\nwww.alpha.example\r\nann@alpha.example");
-        WriteFile(alpha / "pic" / "ss.bmp",
-                  testsupport::Bmp24(8, 6, [](int32_t, int32_t) { return 0x00ff00u; }));
         WriteFile(alpha / "Alpha.prc", "alpha program");
         WriteFile(m_disc / "Beta" / "_details", "Racing beetles in the garden.");
         WriteFile(m_disc / "Gamma" / "_details", "Another goat story.");
@@ -138,7 +132,8 @@ class ScreenTest : public ::testing::Test {
 
     // Runs the start-up steps in the disc folder, as the program does.
     void Start() {
-        NewDialog();
+        fs::current_path(m_disc);
+        m_pDialog = std::make_unique<CGameDiscDlg>();
         ::testing::internal::CaptureStdout();
         m_pDialog->OnInitDialog();
         ::testing::internal::GetCapturedStdout();
@@ -149,21 +144,13 @@ class ScreenTest : public ::testing::Test {
         Start();
     }
 
-    // A dialog not started yet, in the disc folder.
-    CGameDiscDlg &NewDialog() {
-        fs::current_path(m_disc);
-        m_pDialog = std::make_unique<CGameDiscDlg>();
-        return *m_pDialog;
-    }
-
     CGameDiscDlg &Dialog() { return *m_pDialog; }
 
     static GUIControl *Find(const char *id) { return GUIControlGetByID(nullptr, id); }
     static std::string Text(const char *id) {
         return reinterpret_cast<GUIEdit *>(Find(id))->szText;
     }
-    static GUIList *List(const char *id) { return reinterpret_cast<GUIList *>(Find(id)); }
-    static int32_t Selected() { return List("gamelist")->iSelected; }
+    static int32_t Selected() { return reinterpret_cast<GUIList *>(Find("gamelist"))->iSelected; }
     static std::vector<std::string> Rows(GUIControl *list) {
         std::vector<std::string> rows;
         const int32_t count = reinterpret_cast<GUIList *>(list)->aszText.iCount;
@@ -204,7 +191,6 @@ class ScreenTest : public ::testing::Test {
     fs::path m_disc;
     fs::path m_hotsync;
     std::vector<std::string> m_messages;
-    std::vector<std::string> m_opened;
     std::vector<int> m_exits;
     std::vector<std::string> m_browserTitles;
     std::optional<std::string> m_browserAnswer;
