@@ -19,6 +19,7 @@
 #include <utility>
 #include <vector>
 
+#include "../skin/SkinTestSupport.h"
 #include "ControlTestSupport.h"
 #include "FolderBrowser.h"
 #include "GUIBitmap.h"
@@ -46,21 +47,6 @@ inline std::string ReadFile(const fs::path &path) {
     return content.str();
 }
 
-// Skin surfaces and the font live until the process ends: loaded once, from
-// the sample disc.
-inline void LoadSkinOnce() {
-    static const bool loaded = [] {
-        const fs::path previous = fs::current_path();
-        fs::current_path(testsupport::SourcePath("disc"));
-        ::testing::internal::CaptureStdout();
-        GUISkinLoad();
-        ::testing::internal::GetCapturedStdout();
-        fs::current_path(previous);
-        return true;
-    }();
-    (void)loaded;
-}
-
 // Where the game list's rows and the screen's controls are, in root coordinates.
 inline constexpr int32_t kGameListLeft = 28;
 inline constexpr int32_t kGameListTop = 90;
@@ -86,7 +72,7 @@ class ScreenTest : public ::testing::Test {
         // No desktop chooser is found: the browser is the test's recorder.
         SaveAndSet("PATH", (m_root / "bin").string());
         g_szSearchText[0] = '\0';
-        LoadSkinOnce();
+        skintest::LoadSkinOnce();
         ScreenServices() = {[this](const std::string &text) { m_messages.push_back(text); },
                             [](const std::string &) { return true; },
                             [this](int status) { m_exits.push_back(status); }};
@@ -198,20 +184,10 @@ class ScreenTest : public ::testing::Test {
   private:
     // The pictures the screen loaded (bitmaps, the six buttons' images) live
     // for the rest of the run in the program; tests release them with the tree.
-    static void FreePictures(GUIControl *control) {
-        for (; control; control = control->pNext) {
-            if (control->pType == &sGUIBitmapType) {
-                GfxAPIDeleteSurface(control->pBackground);
-                control->pBackground = nullptr;
-            }
-            FreePictures(control->pFirstChild);
-        }
-    }
-
     static void FreeScreen() {
         if (!pGUIControlRoot)
             return;
-        FreePictures(pGUIControlRoot);
+        skintest::FreeBitmapPictures(pGUIControlRoot);
         for (const char *id : {"exitb", "instb", "setupb", "snext", "sback", "snew"}) {
             auto *button = reinterpret_cast<GUIButton *>(Find(id));
             if (!button)
