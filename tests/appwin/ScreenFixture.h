@@ -19,7 +19,7 @@
 #include <utility>
 #include <vector>
 
-#include "../controls/BmpFile.h"
+#include "../skin/SkinTestSupport.h"
 #include "ControlTestSupport.h"
 #include "FolderBrowser.h"
 #include "GUIBitmap.h"
@@ -47,21 +47,6 @@ inline std::string ReadFile(const fs::path &path) {
     return content.str();
 }
 
-// Skin surfaces and the font live until the process ends: loaded once, from
-// the sample disc.
-inline void LoadSkinOnce() {
-    static const bool loaded = [] {
-        const fs::path previous = fs::current_path();
-        fs::current_path(testsupport::SourcePath("disc"));
-        ::testing::internal::CaptureStdout();
-        GUISkinLoad();
-        ::testing::internal::GetCapturedStdout();
-        fs::current_path(previous);
-        return true;
-    }();
-    (void)loaded;
-}
-
 // Where the game list's rows and the screen's controls are, in root coordinates.
 inline constexpr int32_t kGameListLeft = 28;
 inline constexpr int32_t kGameListTop = 90;
@@ -87,12 +72,9 @@ class ScreenTest : public ::testing::Test {
         // No desktop chooser is found: the browser is the test's recorder.
         SaveAndSet("PATH", (m_root / "bin").string());
         g_szSearchText[0] = '\0';
-        LoadSkinOnce();
+        skintest::LoadSkinOnce();
         ScreenServices() = {[this](const std::string &text) { m_messages.push_back(text); },
-                            [this](const std::string &text) {
-                                m_opened.push_back(text);
-                                return true;
-                            },
+                            [](const std::string &) { return true; },
                             [this](int status) { m_exits.push_back(status); }};
         host::SetFolderBrowserFallback([this](const std::string &title) {
             m_browserTitles.push_back(title);
@@ -118,15 +100,13 @@ class ScreenTest : public ::testing::Test {
     }
 
     // Three games, listed as Alpha Game, Beta, Gamma. Alpha has two info lines,
-    // three author lines, a screenshot and a program file.
+    // three author lines and a program file.
     virtual void MakeGames() {
         const fs::path alpha = m_disc / "Alpha";
         WriteFile(alpha / "_name", "Alpha Game");
         WriteFile(alpha / "_details", "A goat in the garden.\r\nThe first game.");
         WriteFile(alpha / "_info", "Puzzle\r\nOne player\r\n");
         WriteFile(alpha / "_author", "Ann Author\r\nwww.alpha.example\r\nann@alpha.example");
-        WriteFile(alpha / "pic" / "ss.bmp",
-                  testsupport::Bmp24(8, 6, [](int32_t, int32_t) { return 0x00ff00u; }));
         WriteFile(alpha / "Alpha.prc", "alpha program");
         WriteFile(m_disc / "Beta" / "_details", "Racing beetles in the garden.");
         WriteFile(m_disc / "Gamma" / "_details", "Another goat story.");
@@ -138,7 +118,8 @@ class ScreenTest : public ::testing::Test {
 
     // Runs the start-up steps in the disc folder, as the program does.
     void Start() {
-        NewDialog();
+        fs::current_path(m_disc);
+        m_pDialog = std::make_unique<CGameDiscDlg>();
         ::testing::internal::CaptureStdout();
         m_pDialog->OnInitDialog();
         ::testing::internal::GetCapturedStdout();
@@ -149,21 +130,13 @@ class ScreenTest : public ::testing::Test {
         Start();
     }
 
-    // A dialog not started yet, in the disc folder.
-    CGameDiscDlg &NewDialog() {
-        fs::current_path(m_disc);
-        m_pDialog = std::make_unique<CGameDiscDlg>();
-        return *m_pDialog;
-    }
-
     CGameDiscDlg &Dialog() { return *m_pDialog; }
 
     static GUIControl *Find(const char *id) { return GUIControlGetByID(nullptr, id); }
     static std::string Text(const char *id) {
         return reinterpret_cast<GUIEdit *>(Find(id))->szText;
     }
-    static GUIList *List(const char *id) { return reinterpret_cast<GUIList *>(Find(id)); }
-    static int32_t Selected() { return List("gamelist")->iSelected; }
+    static int32_t Selected() { return reinterpret_cast<GUIList *>(Find("gamelist"))->iSelected; }
     static std::vector<std::string> Rows(GUIControl *list) {
         std::vector<std::string> rows;
         const int32_t count = reinterpret_cast<GUIList *>(list)->aszText.iCount;
@@ -204,7 +177,6 @@ class ScreenTest : public ::testing::Test {
     fs::path m_disc;
     fs::path m_hotsync;
     std::vector<std::string> m_messages;
-    std::vector<std::string> m_opened;
     std::vector<int> m_exits;
     std::vector<std::string> m_browserTitles;
     std::optional<std::string> m_browserAnswer;
@@ -212,20 +184,10 @@ class ScreenTest : public ::testing::Test {
   private:
     // The pictures the screen loaded (bitmaps, the six buttons' images) live
     // for the rest of the run in the program; tests release them with the tree.
-    static void FreePictures(GUIControl *control) {
-        for (; control; control = control->pNext) {
-            if (control->pType == &sGUIBitmapType) {
-                GfxAPIDeleteSurface(control->pBackground);
-                control->pBackground = nullptr;
-            }
-            FreePictures(control->pFirstChild);
-        }
-    }
-
     static void FreeScreen() {
         if (!pGUIControlRoot)
             return;
-        FreePictures(pGUIControlRoot);
+        skintest::FreeBitmapPictures(pGUIControlRoot);
         for (const char *id : {"exitb", "instb", "setupb", "snext", "sback", "snew"}) {
             auto *button = reinterpret_cast<GUIButton *>(Find(id));
             if (!button)

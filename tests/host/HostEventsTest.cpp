@@ -1,7 +1,9 @@
-// SDL events turned into dialog handler calls, with the flags of each moment.
+// SDL keys and buttons turned into virtual key codes and flag words, and SDL
+// events into dialog handler calls with the flags of each moment.
 #include <gtest/gtest.h>
 
 #include "HostEvents.h"
+#include "HostInput.h"
 #include "HostTestSupport.h"
 
 namespace {
@@ -75,20 +77,58 @@ TEST_F(EventDispatchTest, MouseFlagsAreThoseOfTheMomentOfEachEvent) {
                                    {"lup", 0, 13, 23}}));
 }
 
-TEST_F(EventDispatchTest, KeysAreRoutedLikeTheDialogManager) {
+TEST_F(EventDispatchTest, KeysAreRoutedLikeTheDialogManagerAndClosingCancels) {
     Send({Key(SDLK_a, SDL_SCANCODE_A, true), Key(SDLK_a, SDL_SCANCODE_A, false),
           Key(SDLK_TAB, SDL_SCANCODE_TAB, true), Key(SDLK_RETURN, SDL_SCANCODE_RETURN, true),
           Key(SDLK_KP_ENTER, SDL_SCANCODE_KP_ENTER, true),
           Key(SDLK_PAGEDOWN, SDL_SCANCODE_PAGEDOWN, true), Other(SDL_TEXTINPUT),
-          Key(SDLK_ESCAPE, SDL_SCANCODE_ESCAPE, true)});
-    EXPECT_EQ(dialog.calls, (Calls{{"key", 65}, {"search"}, {"search"}, {"key", 34}, {"cancel"}}));
-}
-
-TEST_F(EventDispatchTest, ExposePaintsAndClosingCancels) {
-    Send({Other(SDL_WINDOWEVENT, SDL_WINDOWEVENT_EXPOSED),
+          Key(SDLK_ESCAPE, SDL_SCANCODE_ESCAPE, true),
+          Other(SDL_WINDOWEVENT, SDL_WINDOWEVENT_EXPOSED),
           Other(SDL_WINDOWEVENT, SDL_WINDOWEVENT_MOVED),
           Other(SDL_WINDOWEVENT, SDL_WINDOWEVENT_CLOSE), Other(SDL_QUIT)});
-    EXPECT_EQ(dialog.calls, (Calls{{"paint"}, {"cancel"}, {"cancel"}}));
+    EXPECT_EQ(dialog.calls, (Calls{{"key", 65},
+                                   {"search"},
+                                   {"search"},
+                                   {"key", 34},
+                                   {"cancel"},
+                                   {"paint"},
+                                   {"cancel"},
+                                   {"cancel"}}));
+}
+
+TEST(VirtualKeyTest, LettersFollowTheLayoutAndOtherKeysTheirPosition) {
+    const struct {
+        SDL_Keycode key;
+        SDL_Scancode scancode;
+        uint16_t modifiers;
+        uint32_t expected;
+    } cases[] = {
+        {SDLK_z, SDL_SCANCODE_Z, KMOD_LSHIFT, 90},
+        // French layout: the key in the Q position types 'a'.
+        {SDLK_a, SDL_SCANCODE_Q, KMOD_NONE, 65},
+        // A Cyrillic letter on the A key keeps the A key's code.
+        {0x444, SDL_SCANCODE_A, KMOD_NONE, 65},
+        {SDLK_F24, SDL_SCANCODE_F24, KMOD_NONE, 135},
+        // The keypad's digits depend on Num Lock, its operators do not.
+        {SDLK_KP_0, SDL_SCANCODE_KP_0, KMOD_NUM, 96},
+        {SDLK_KP_0, SDL_SCANCODE_KP_0, KMOD_NONE, 45},
+        {SDLK_LESS, SDL_SCANCODE_NONUSBACKSLASH, KMOD_NONE, 226},
+        {SDLK_VOLUMEUP, SDL_SCANCODE_VOLUMEUP, KMOD_NONE, 0},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(host::VirtualKeyFromSdl(c.key, c.scancode, c.modifiers), c.expected)
+            << SDL_GetScancodeName(c.scancode) << " modifiers " << c.modifiers;
+}
+
+TEST(MouseFlagTest, OnlyLeftRightMiddleShiftAndControlHaveBits) {
+    EXPECT_EQ(host::MouseFlagWord(SDL_BUTTON_RMASK, KMOD_RSHIFT), 0x06u);
+    EXPECT_EQ(host::MouseFlagWord(SDL_BUTTON_MMASK, KMOD_LCTRL), 0x18u);
+    EXPECT_EQ(host::MouseFlagWord(SDL_BUTTON_X1MASK | SDL_BUTTON_X2MASK,
+                                  KMOD_ALT | KMOD_NUM | KMOD_CAPS | KMOD_GUI),
+              0u);
+    // Button numbers outside the mask change nothing.
+    for (uint8_t button : {0, 33, 200})
+        EXPECT_EQ(host::UpdateButtonMask(SDL_BUTTON_RMASK, button, true), SDL_BUTTON_RMASK);
 }
 
 } // namespace

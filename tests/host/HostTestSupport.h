@@ -1,11 +1,9 @@
-// The host tests' helpers: scoped environment variables, temporary folders
-// and a dialog that writes down every handler call.
+// The host tests' helpers: scoped environment variables and a dialog that writes down every handler
+// call.
 #pragma once
 
 #include <cstdint>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <optional>
 #include <string>
 #include <vector>
@@ -40,37 +38,6 @@ class CScopedEnvironment {
 
     const char *m_name;
     std::optional<std::string> m_old;
-};
-
-class CTemporaryFolder {
-  public:
-    CTemporaryFolder() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "quelmara-host-XXXXXX").string();
-        if (mkdtemp(pattern.data()))
-            m_path = pattern;
-    }
-    ~CTemporaryFolder() {
-        std::error_code error;
-        std::filesystem::remove_all(m_path, error);
-    }
-    CTemporaryFolder(const CTemporaryFolder &) = delete;
-    CTemporaryFolder &operator=(const CTemporaryFolder &) = delete;
-
-    const std::filesystem::path &Path() const { return m_path; }
-
-    std::filesystem::path AddFile(const std::string &name, const std::string &content,
-                                  bool executable) {
-        using std::filesystem::perms;
-        const std::filesystem::path file = m_path / name;
-        std::ofstream(file) << content;
-        std::filesystem::permissions(file, executable ? perms::owner_all
-                                                      : perms::owner_read | perms::owner_write);
-        return file;
-    }
-
-  private:
-    std::filesystem::path m_path;
 };
 
 struct Call {

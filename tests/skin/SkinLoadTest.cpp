@@ -2,92 +2,33 @@
 // empty surfaces instead of a crash.
 #include <unistd.h>
 
-#include <sstream>
-#include <vector>
-
 #include "GUIButton.h"
 #include "SkinTestSupport.h"
 
 namespace {
 
-std::vector<std::string> Lines(const std::string &text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
-
-GfxSurface **const kAllSurfaces[] = {
-    &button_on,
-    &button_off,
-    &checkbox_on,
-    &checkbox_off,
-    &popuparrow_on,
-    &popuparrow_off,
-    &progressfill,
-    &windowtexture_list,
-    &selectbar,
-    &size_left,
-    &size_middle,
-    &size_right,
-    &textarea_left,
-    &textarea_middle,
-    &textarea_right,
-    &windowtexture_window,
-    &windowtitle_left,
-    &windowtitle_middle,
-    &windowtitle_right,
-    &horizontal_slider_left,
-    &horizontal_slider_middle,
-    &horizontal_slider_right,
-    &gorgoteteje,
-    &gorgokozepe,
-    &gorgoalja,
-    &down,
-    &downpushed,
-    &up,
-    &uppushed,
-    &arrow_left1,
-    &arrow_left2,
-    &arrow_right1,
-    &arrow_right2,
-    &underhorizontal_slider_middle,
-    &savkeretkozep,
-};
-
 TEST(SkinLoad, PrintsTheNineLinesInOrder) {
-    const std::vector<std::string> expected = {"Loading bitmaps:", " button",  " check", " combo",
-                                               " progress",        " cheader", " edit",  " window",
-                                               " scrollbar"};
-    EXPECT_EQ(Lines(skintest::LoadSkinOnce()), expected);
+    EXPECT_EQ(skintest::LoadSkinOnce(), "Loading bitmaps:\n button\n check\n combo\n progress\n"
+                                        " cheader\n edit\n window\n scrollbar\n");
 }
 
-TEST(SkinLoad, LoadsEverySurfaceAndTheTextureTwice) {
+TEST(SkinLoad, LoadsTheWindowTextureTwiceAsTwoSurfaces) {
     skintest::LoadSkinOnce();
-    ASSERT_EQ(std::size(kAllSurfaces), 35u);
-    for (GfxSurface **surface : kAllSurfaces)
-        EXPECT_NE(*surface, nullptr);
+    ASSERT_TRUE(windowtexture_list && windowtexture_window);
     ASSERT_NE(windowtexture_list, windowtexture_window);
-    ASSERT_EQ(windowtexture_list->iBmpWidth, windowtexture_window->iBmpWidth);
-    ASSERT_EQ(windowtexture_list->iBmpHeight, windowtexture_window->iBmpHeight);
     EXPECT_NE(windowtexture_list->pPixels, windowtexture_window->pPixels);
-    const size_t count =
-        static_cast<size_t>(windowtexture_list->iBmpWidth) * windowtexture_list->iBmpHeight;
-    EXPECT_TRUE(std::equal(windowtexture_list->pPixels, windowtexture_list->pPixels + count,
-                           windowtexture_window->pPixels));
+    EXPECT_EQ(windowtexture_list->iBmpWidth, windowtexture_window->iBmpWidth);
     EXPECT_NE(pGUISkinFont, nullptr);
 }
 
 // Run in a child process, which leaves the surfaces it could not load null and
-// ends without tearing anything down.
+// ends without tearing anything down; a button still draws without them.
 void LoadInFolderWithoutData(const std::string &folder) {
     if (chdir(folder.c_str()) != 0)
         std::_Exit(2);
     GUISkinLoad();
-    for (GfxSurface **surface : kAllSurfaces)
-        if (*surface)
-            std::_Exit(1);
+    if (button_off || savkeretkozep)
+        std::_Exit(1);
     GfxAPIInit(nullptr, 200, 60);
     GUIRect rect{10, 10, 10, 10};
     GUIControl *button = GUIButtonNew(nullptr, &rect, "caption");

@@ -103,7 +103,6 @@ TEST_F(SkinReference, View) {
     GUIControl *desktop = Desktop(240, 120);
     GUIRect place = At(8, 8, 160, 104);
     GUIControl *view = GUIViewNew(desktop, &place);
-    EXPECT_EQ(reinterpret_cast<GUIView *>(view)->iBarSize, 20);
     place = At(0, 0, 140, 0);
     GUIControl *list = GUIListNew(view->pChildHost, &place);
     for (int i = 0; i < 12; ++i)
@@ -118,13 +117,10 @@ TEST_F(SkinReference, Bitmap) {
     GUIControl *desktop = Desktop(120, 60);
     skintest::InDiscFolder disc;
     GUIRect place = At(8, 8, 4, 4);
-    GUIControl *picture = GUIBitmapNew(desktop, &place, "_data/popuparrow_off.bmp");
-    EXPECT_EQ(picture->iWidth, 28);
-    EXPECT_EQ(picture->iHeight, 28);
+    GUIBitmapNew(desktop, &place, "_data/popuparrow_off.bmp");
     place = At(44, 8, 40, 20);
     GUIControl *missing = GUIBitmapNew(desktop, &place, "_data/no such picture.bmp");
     EXPECT_EQ(missing->pBackground, nullptr);
-    EXPECT_EQ(missing->iWidth, 40);
     ExpectMatches("bitmap");
 }
 
