@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "TestFiles.h"
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -19,17 +21,8 @@ namespace apptest {
 
 namespace fs = std::filesystem;
 
-inline void WriteFile(const fs::path &path, const std::string &bytes) {
-    fs::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-inline std::string ReadFile(const fs::path &path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
-}
+using testsupport::ReadFile;
+using testsupport::WriteFile;
 
 // A game folder: a folder holding "_details".
 inline void MakeGame(const fs::path &folder, const std::string &details = "About.") {

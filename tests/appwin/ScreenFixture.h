@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include "TestFiles.h"
+
 #include <unistd.h>
 
 #include <atomic>
@@ -35,17 +37,8 @@ namespace screentest {
 
 namespace fs = std::filesystem;
 
-inline void WriteFile(const fs::path &path, const std::string &bytes) {
-    fs::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-inline std::string ReadFile(const fs::path &path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
-}
+using testsupport::ReadFile;
+using testsupport::WriteFile;
 
 // Where the game list's rows and the screen's controls are, in root coordinates.
 inline constexpr int32_t kGameListLeft = 28;

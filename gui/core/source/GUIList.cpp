@@ -61,6 +61,15 @@ void growOrderMap(GUIList *list, int32_t position) {
         GENArraySetItem(list->pOrder, k, static_cast<uintptr_t>(k));
 }
 
+// Storage index for writing at a display position, growing the order map to
+// reach it; -1 for a negative position or one the map cannot hold.
+int32_t storageIndexForWriting(GUIList *list, int32_t position) {
+    if (position < 0)
+        return -1;
+    growOrderMap(list, position);
+    return storageIndex(list, position);
+}
+
 void updateHeight(GUIList *list) {
     const int64_t height = int64_t{list->iItemHeight} * rowCount(list);
     GUIControlSetSize(&list->oControl, list->oControl.iWidth,
@@ -196,10 +205,7 @@ int32_t GUIListAdd(GUIControl *ctl, const char *text) {
 
 void GUIListSet(GUIControl *ctl, const char *text, int32_t position) {
     GUIList *list = asList(ctl);
-    if (position < 0)
-        return;
-    growOrderMap(list, position);
-    const int32_t index = storageIndex(list, position);
+    const int32_t index = storageIndexForWriting(list, position);
     if (index < 0)
         return;
     GENArraySetString(&list->aszText, index, text ? text : "");
@@ -212,10 +218,7 @@ const char *GUIListGet(GUIControl *ctl, int32_t position) {
 
 void GUIListSetData(GUIControl *ctl, uintptr_t data, int32_t position) {
     GUIList *list = asList(ctl);
-    if (position < 0)
-        return;
-    growOrderMap(list, position);
-    const int32_t index = storageIndex(list, position);
+    const int32_t index = storageIndexForWriting(list, position);
     if (index < 0)
         return;
     GENArraySetItem(&list->aiData, index, data);
