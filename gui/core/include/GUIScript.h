@@ -33,6 +33,9 @@ char GUIScriptPeek(GUIScriptReader *reader);
 char GUIScriptGetChar(GUIScriptReader *reader);
 void GUIScriptGetWord(GUIScriptReader *reader, char *buffer, int32_t size);
 int32_t GUIScriptGetNumber(GUIScriptReader *reader);
+// Reads "(" word ")", the attribute most types take; on anything else reports the
+// error line and returns false.
+bool GUIScriptGetWordInParentheses(GUIScriptReader *reader, char *buffer, int32_t size);
 void GUIScriptError(GUIScriptReader *reader);
 
 GUIControl *GUIControlCreateFromFile(GUIControl *parent, const char *path);

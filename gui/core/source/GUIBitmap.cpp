@@ -14,12 +14,8 @@ extern "C" {
 GUIControl *GUIBitmapFromScript(GUIControl *parent, GUIScriptReader *reader,
                                 GUIControlScriptArgs *args) {
     char file[GUI_BITMAP_FILE_SIZE];
-    const bool opened = GUIScriptGetChar(reader) == '(';
-    GUIScriptGetWord(reader, file, sizeof file);
-    if (!opened || GUIScriptGetChar(reader) != ')') {
-        GUIScriptError(reader);
+    if (!GUIScriptGetWordInParentheses(reader, file, sizeof file))
         return nullptr;
-    }
     return GUIBitmapNew(parent, &args->oRect, file);
 }
 

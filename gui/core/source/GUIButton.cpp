@@ -30,12 +30,8 @@ extern "C" {
 GUIControl *GUIButtonFromScript(GUIControl *parent, GUIScriptReader *reader,
                                 GUIControlScriptArgs *args) {
     char caption[GUI_SCRIPT_WORD_SIZE];
-    const bool opened = GUIScriptGetChar(reader) == '(';
-    GUIScriptGetWord(reader, caption, sizeof caption);
-    if (!opened || GUIScriptGetChar(reader) != ')') {
-        GUIScriptError(reader);
+    if (!GUIScriptGetWordInParentheses(reader, caption, sizeof caption))
         return nullptr;
-    }
     return GUIButtonNew(parent, &args->oRect, caption);
 }
 

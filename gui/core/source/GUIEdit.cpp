@@ -120,16 +120,9 @@ extern "C" {
 
 GUIControl *GUIEditFromScript(GUIControl *parent, GUIScriptReader *reader,
                               GUIControlScriptArgs *args) {
-    if (GUIScriptGetChar(reader) != '(') {
-        GUIScriptError(reader);
-        return nullptr;
-    }
     char text[GUI_EDIT_TEXT_SIZE];
-    GUIScriptGetWord(reader, text, sizeof text);
-    if (GUIScriptGetChar(reader) != ')') {
-        GUIScriptError(reader);
+    if (!GUIScriptGetWordInParentheses(reader, text, sizeof text))
         return nullptr;
-    }
     return GUIEditNew(parent, &args->oRect, text);
 }
 

@@ -270,6 +270,15 @@ void GUIScriptError(GUIScriptReader *reader) {
     std::printf("Script error in line %d\n", reader->iLine);
 }
 
+bool GUIScriptGetWordInParentheses(GUIScriptReader *reader, char *buffer, int32_t size) {
+    const bool opened = GUIScriptGetChar(reader) == '(';
+    GUIScriptGetWord(reader, buffer, size);
+    if (opened && GUIScriptGetChar(reader) == ')')
+        return true;
+    GUIScriptError(reader);
+    return false;
+}
+
 GUIControl *GUIControlCreateFromFile(GUIControl *parent, const char *path) {
     std::printf("Script load: %s\n", path ? path : "");
     GUIScriptReader reader;

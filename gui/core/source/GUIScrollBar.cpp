@@ -102,16 +102,9 @@ extern "C" {
 
 GUIControl *GUIScrollBarFromScript(GUIControl *parent, GUIScriptReader *reader,
                                    GUIControlScriptArgs *args) {
-    if (GUIScriptGetChar(reader) != '(') {
-        GUIScriptError(reader);
-        return nullptr;
-    }
     char orientation[GUI_SCRIPT_WORD_SIZE];
-    GUIScriptGetWord(reader, orientation, sizeof orientation);
-    if (GUIScriptGetChar(reader) != ')') {
-        GUIScriptError(reader);
+    if (!GUIScriptGetWordInParentheses(reader, orientation, sizeof orientation))
         return nullptr;
-    }
     if (std::strcmp(orientation, "Vertical") == 0)
         return GUIScrollBarNew(parent, &args->oRect, 0, 100, 1);
     if (std::strcmp(orientation, "Horizontal") == 0)
