@@ -78,6 +78,10 @@ void GUISkinInitView(GUIControl *ctl);
 
 // Draw operations. Each ends with the mark frame.
 void GUISkinDrawMarkFrame(GUIControl *ctl, GUIRect *rect);
+// Draws a square left cap, a middle tiled across the width and a square right
+// cap, each cap pixels wide and high, along the control's top.
+void GUISkinBlitHorizontalCaps(GUIControl *ctl, GfxSurface *left, GfxSurface *middle,
+                               GfxSurface *right, int32_t cap);
 void GUISkinDrawPlain(GUIControl *ctl, GUIRect *rect);
 void GUISkinDrawButton(GUIControl *ctl, GUIRect *rect);
 void GUISkinDrawEdit(GUIControl *ctl, GUIRect *rect);

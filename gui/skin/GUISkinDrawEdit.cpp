@@ -12,14 +12,8 @@ constexpr int32_t kTextTop = 3;
 constexpr int32_t kTextBottom = 25;
 
 void drawFrame(GUIControl *ctl) {
-    const int32_t w = ctl->iWidth;
-    const int32_t cap = GUI_SKIN_EDIT_CAP;
-    GUIRect left{0, cap, 0, cap};
-    GUIRect middle{cap, w - cap, 0, cap};
-    GUIRect right{w - cap, w, 0, cap};
-    GUIControlBlit(ctl, textarea_left, &left, 0, 0);
-    GUIControlBlit(ctl, textarea_middle, &middle, 0, 0);
-    GUIControlBlit(ctl, textarea_right, &right, 0, 0);
+    GUISkinBlitHorizontalCaps(ctl, textarea_left, textarea_middle, textarea_right,
+                              GUI_SKIN_EDIT_CAP);
 }
 
 } // namespace

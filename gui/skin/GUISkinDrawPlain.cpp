@@ -45,4 +45,15 @@ void GUISkinInitBitmap(GUIControl *ctl) {
         GUIControlSetSize(ctl, picture->iBmpWidth, picture->iBmpHeight);
 }
 
+void GUISkinBlitHorizontalCaps(GUIControl *ctl, GfxSurface *left, GfxSurface *middle,
+                               GfxSurface *right, int32_t cap) {
+    const int32_t w = ctl->iWidth;
+    GUIRect leftRect{0, cap, 0, cap};
+    GUIRect middleRect{cap, w - cap, 0, cap};
+    GUIRect rightRect{w - cap, w, 0, cap};
+    GUIControlBlit(ctl, left, &leftRect, 0, 0);
+    GUIControlBlit(ctl, middle, &middleRect, 0, 0);
+    GUIControlBlit(ctl, right, &rightRect, 0, 0);
+}
+
 } // extern "C"

@@ -31,14 +31,8 @@ void GUISkinInitScrollBar(GUIControl *ctl) {
 }
 
 void GUISkinDrawHThumb(GUIControl *ctl, GUIRect *rect) {
-    const int32_t w = ctl->iWidth;
-    const int32_t t = GUI_SKIN_H_THUMB_THICKNESS;
-    GUIRect left{0, t, 0, t};
-    GUIRect middle{t, w - t, 0, t};
-    GUIRect right{w - t, w, 0, t};
-    GUIControlBlit(ctl, horizontal_slider_left, &left, 0, 0);
-    GUIControlBlit(ctl, horizontal_slider_middle, &middle, 0, 0);
-    GUIControlBlit(ctl, horizontal_slider_right, &right, 0, 0);
+    GUISkinBlitHorizontalCaps(ctl, horizontal_slider_left, horizontal_slider_middle,
+                              horizontal_slider_right, GUI_SKIN_H_THUMB_THICKNESS);
     GUISkinDrawMarkFrame(ctl, rect);
 }
 
