@@ -61,9 +61,13 @@ GUIControl *FindList(const char *pszID) {
     return FindOfType(pszID, sGUIListType);
 }
 
+const char *TextOrEmpty(const char *pszText) {
+    return pszText ? pszText : "";
+}
+
 void SetEditText(const char *pszID, const char *pszText) {
     if (GUIControl *pEdit = FindEdit(pszID))
-        GUIEditSet(pEdit, pszText ? pszText : "");
+        GUIEditSet(pEdit, TextOrEmpty(pszText));
 }
 
 GUIList *AsList(GUIControl *pControl) {
@@ -76,10 +80,6 @@ int32_t RowCount(GUIControl *pList) {
 
 CCatalogEntry *EntryAt(GUIControl *pList, int32_t iRow) {
     return reinterpret_cast<CCatalogEntry *>(GUIListGetData(pList, iRow));
-}
-
-const char *TextOrEmpty(const char *pszText) {
-    return pszText ? pszText : "";
 }
 
 // Rows break before these characters, which are dropped at the break.
