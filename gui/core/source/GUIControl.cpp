@@ -5,12 +5,10 @@
 #include <algorithm>
 #include <cstring>
 
-#include "GUIBitmap.h"
 #include "GUIModule.h"
 
 GUIControl *pGUIControlRoot = nullptr;
 GUIControl *pGUIControlMarked = nullptr;
-GUIControlType *pGUIControlTypeHead = &sGUIBitmapType;
 
 GUISkinInitProc pGUIBitmapSkinInit = nullptr;
 GUISkinInitProc pGUIButtonSkinInit = nullptr;
@@ -290,11 +288,8 @@ void GUIControlSetSize(GUIControl *ctl, int32_t w, int32_t h) {
 }
 
 void GUIControlRemove(GUIControl *ctl) {
-    while (GUIControl *child = ctl->pFirstChild) {
-        child->Remove(child);
-        if (child->bAllocated)
-            __dfree(child);
-    }
+    while (GUIControl *child = ctl->pFirstChild)
+        GUIControlDestroy(child);
     GUIControlUnlink(ctl);
     if (ctl->pParent)
         redrawParentOver(ctl);
@@ -304,6 +299,13 @@ void GUIControlRemove(GUIControl *ctl) {
     }
     if (pGUIControlMarked == ctl)
         pGUIControlMarked = nullptr;
+}
+
+void GUIControlDestroy(GUIControl *ctl) {
+    const bool allocated = ctl->bAllocated;
+    ctl->Remove(ctl);
+    if (allocated)
+        __dfree(ctl);
 }
 
 void GUIControlMark(GUIControl *ctl) {

@@ -1,11 +1,9 @@
 // The desktop: created without a parent, so it becomes the root.
 #include "GUIDesktop.h"
 
-#include "GUIEdit.h"
+#include "GUIControlNew.h"
 #include "GUIModule.h"
 #include "GUIScript.h"
-
-GUIControlType sGUIDesktopType = {"Desktop", GUIDesktopFromScript, &sGUIEditType};
 
 namespace {
 
@@ -36,14 +34,8 @@ GUIControl *GUIDesktopFromScript(GUIControl *, GUIScriptReader *reader, GUIContr
 }
 
 GUIControl *GUIDesktopNew(int32_t width, int32_t height) {
-    auto *desktop = static_cast<GUIDesktop *>(
-        __dalloc(sizeof(GUIDesktop), "gui\\core\\source\\GUIDesktop", __LINE__));
-    if (!desktop)
-        return nullptr;
-    GUIDesktopInit(desktop, width, height);
-    desktop->oControl.bAllocated = 1;
-    GUIControlSetEvent(&desktop->oControl, GUI_EVENT_CREATED);
-    return &desktop->oControl;
+    return GUINewControl<GUIDesktop>("gui\\core\\source\\GUIDesktop", __LINE__, GUIDesktopInit,
+                                     width, height);
 }
 
 void GUIDesktopInit(GUIDesktop *desktop, int32_t width, int32_t height) {

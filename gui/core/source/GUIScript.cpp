@@ -6,6 +6,7 @@
 #include <cinttypes>
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "GUIModule.h"
 
@@ -87,14 +88,14 @@ bool expectChar(GUIScriptReader *reader, char wanted) {
 }
 
 // The optional "[x,y]" or "[x,y,w,h]" part. Prints the position and size as it
-// reads them; false on a missing "," or "]".
-bool readRectangle(GUIScriptReader *reader, GUIRect &rect) {
+// reads them; the reason on a missing "," or "]", else null.
+const char *readRectangle(GUIScriptReader *reader, GUIRect &rect) {
     if (GUIScriptPeek(reader) != '[')
-        return true;
+        return nullptr;
     GUIScriptGetChar(reader);
     const int32_t x = GUIScriptGetNumber(reader);
     if (!expectChar(reader, ','))
-        return false;
+        return "missing \",\" in the position";
     const int32_t y = GUIScriptGetNumber(reader);
     std::printf(" pos: %d, %d\n", x, y);
     rect = GUIRect{x, x, y, y};
@@ -102,13 +103,13 @@ bool readRectangle(GUIScriptReader *reader, GUIRect &rect) {
         GUIScriptGetChar(reader);
         const int32_t w = GUIScriptGetNumber(reader);
         if (!expectChar(reader, ','))
-            return false;
+            return "missing \",\" in the size";
         const int32_t h = GUIScriptGetNumber(reader);
         std::printf(" size: %d, %d\n", w, h);
         rect.iRight = x + w;
         rect.iBottom = y + h;
     }
-    return expectChar(reader, ']');
+    return expectChar(reader, ']') ? nullptr : "missing \"]\" after the position";
 }
 
 char *copyIdentifier(const char *text) {
@@ -127,39 +128,35 @@ void readIdentifier(GUIScriptReader *reader, GUIControl *ctl) {
     ctl->pszID = copyIdentifier(id);
 }
 
-// The statement's end: ";", a child block "{ ... };", or nothing. False on a
-// block the control cannot take, a failing child or a missing ";" after "}".
-bool readStatementEnd(GUIScriptReader *reader, GUIControl *ctl) {
+// The statement's end: ";", a child block "{ ... };", or nothing. The reason
+// on a block the control cannot take, a failing child or a missing ";" after
+// "}", else null (a failing child has reported its own reason).
+const char *readStatementEnd(GUIScriptReader *reader, GUIControl *ctl) {
     const char next = GUIScriptPeek(reader);
     if (next == ';') {
         GUIScriptGetChar(reader);
-        return true;
+        return nullptr;
     }
     if (next != '{')
-        return true;
+        return nullptr;
     GUIControl *host = ctl->pChildHost;
-    if (!host || depthOf(host) >= kMaxNesting)
-        return false;
+    if (!host)
+        return "this type takes no child block";
+    if (depthOf(host) >= kMaxNesting)
+        return "nesting too deep";
     GUIScriptGetChar(reader);
     while (GUIScriptPeek(reader) != '}')
         if (!GUIControlCreateFromScript(host, reader))
-            return false;
+            return "a control inside the block failed";
     GUIScriptGetChar(reader);
-    return expectChar(reader, ';');
+    return expectChar(reader, ';') ? nullptr : "missing \";\" after \"}\"";
 }
 
-// Takes a control the failed statement built out of the tree, with its children.
-void discard(GUIControl *ctl) {
-    const bool allocated = ctl->bAllocated;
-    ctl->Remove(ctl);
-    if (allocated)
-        __dfree(ctl);
-}
-
-GUIControl *failStatement(GUIScriptReader *reader, GUIControl *built) {
-    GUIScriptError(reader);
+GUIControl *failStatement(GUIScriptReader *reader, const char *reason,
+                          GUIControl *built = nullptr) {
+    GUIScriptErrorWhy(reader, reason);
     if (built)
-        discard(built);
+        GUIControlDestroy(built);
     return nullptr;
 }
 
@@ -270,12 +267,18 @@ void GUIScriptError(GUIScriptReader *reader) {
     std::printf("Script error in line %d\n", reader->iLine);
 }
 
+void GUIScriptErrorWhy(GUIScriptReader *reader, const char *reason) {
+    std::fprintf(stderr, "Layout script error in line %d: %s\n", reader->iLine, reason);
+    GUIScriptError(reader);
+}
+
 bool GUIScriptGetWordInParentheses(GUIScriptReader *reader, char *buffer, int32_t size) {
     const bool opened = GUIScriptGetChar(reader) == '(';
     GUIScriptGetWord(reader, buffer, size);
-    if (opened && GUIScriptGetChar(reader) == ')')
+    const bool closed = GUIScriptGetChar(reader) == ')';
+    if (opened && closed)
         return true;
-    GUIScriptError(reader);
+    GUIScriptErrorWhy(reader, opened ? "missing \")\"" : "missing \"(\"");
     return false;
 }
 
@@ -295,21 +298,25 @@ GUIControl *GUIControlCreateFromScript(GUIControl *parent, GUIScriptReader *read
     GUIControlScriptArgs args{};
     GUIScriptGetWord(reader, args.szType, sizeof args.szType);
     const GUIControlType *type = findType(args.szType);
-    if (!type || !type->FromScript)
-        return failStatement(reader, nullptr);
+    if (!type || !type->FromScript) {
+        const std::string reason = args.szType[0]
+                                       ? std::string("unknown type \"") + args.szType + "\""
+                                       : std::string("a type name is missing");
+        return failStatement(reader, reason.c_str());
+    }
     std::printf("Control: %s\n", args.szType);
-    if (!readRectangle(reader, args.oRect))
-        return failStatement(reader, nullptr);
+    if (const char *reason = readRectangle(reader, args.oRect))
+        return failStatement(reader, reason);
     GUIControl *ctl = type->FromScript(parent, reader, &args);
     if (!ctl)
-        return failStatement(reader, nullptr);
+        return failStatement(reader, "the control could not be made from its arguments");
     // A parentless control (a desktop) cannot stand inside a block: it would be
     // out of reach of the enclosing statement's clean-up.
     if (parent && !ctl->pParent)
-        return failStatement(reader, ctl);
+        return failStatement(reader, "a root control cannot stand inside a block", ctl);
     readIdentifier(reader, ctl);
-    if (!readStatementEnd(reader, ctl))
-        return failStatement(reader, ctl);
+    if (const char *reason = readStatementEnd(reader, ctl))
+        return failStatement(reader, reason, ctl);
     return ctl;
 }
 
