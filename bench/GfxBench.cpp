@@ -1,5 +1,6 @@
 // Drawing into the back buffer, each beside a plain memcpy of the same number of
-// bytes: the most any drawing of that many pixels could hope for.
+// bytes: the most any drawing of that many pixels could hope for. The tiled blit
+// is also timed against pixman's repeating fill (counter ours/pixman).
 #include <benchmark/benchmark.h>
 
 #include <cstring>

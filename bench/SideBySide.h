@@ -1,12 +1,19 @@
-// Two ways of doing the same work timed in turns, so that a busy machine slows
-// both alike and their ratio stays meaningful.
+// Two ways of doing the same work timed in turns, on this thread's CPU time,
+// so that other programs on a busy machine count for neither and their ratio
+// stays meaningful.
 #pragma once
 
 #include <benchmark/benchmark.h>
 
-#include <chrono>
+#include <time.h>
 
 namespace bench {
+
+inline double ThreadCpuSeconds() {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
 
 // Runs ours, then reference, once per iteration. The benchmark's time is ours
 // (register with UseManualTime); the counter ratioName is ours' total time over
@@ -14,27 +21,24 @@ namespace bench {
 template <typename Ours, typename Reference>
 void TimeSideBySide(benchmark::State &state, const char *ratioName, Ours ours,
                     Reference reference) {
-    using Clock = std::chrono::steady_clock;
-    Clock::duration oursTotal{};
-    Clock::duration referenceTotal{};
+    double oursTotal = 0;
+    double referenceTotal = 0;
     for (auto _ : state) {
-        const auto start = Clock::now();
+        const double start = ThreadCpuSeconds();
         ours();
         benchmark::ClobberMemory();
-        const auto middle = Clock::now();
+        const double middle = ThreadCpuSeconds();
         reference();
         benchmark::ClobberMemory();
-        const auto end = Clock::now();
+        const double end = ThreadCpuSeconds();
         oursTotal += middle - start;
         referenceTotal += end - middle;
-        state.SetIterationTime(std::chrono::duration<double>(middle - start).count());
+        state.SetIterationTime(middle - start);
     }
-    if (state.iterations() == 0 || referenceTotal.count() == 0)
+    if (state.iterations() == 0 || referenceTotal <= 0)
         return;
-    state.counters[ratioName] = std::chrono::duration<double>(oursTotal) / referenceTotal;
-    state.counters["reference_us"] =
-        std::chrono::duration<double, std::micro>(referenceTotal).count() /
-        static_cast<double>(state.iterations());
+    state.counters[ratioName] = oursTotal / referenceTotal;
+    state.counters["reference_us"] = referenceTotal * 1e6 / static_cast<double>(state.iterations());
 }
 
 } // namespace bench
