@@ -170,7 +170,8 @@ class CBatchingDialog : public hosttest::CRecordingDialog {
 
     bool OnInitDialog() override {
         GfxAPIInit(Host()->NativeHandle(), 800, 620);
-        PushKey(SDLK_x, SDL_SCANCODE_X, SDL_GetWindowID(Window()));
+        PushKey(SDLK_x, SDL_SCANCODE_X,
+                SDL_GetWindowID(static_cast<SDL_Window *>(Host()->NativeHandle())));
         return true;
     }
     void OnKeyDown(uint32_t) override {
@@ -185,7 +186,6 @@ class CBatchingDialog : public hosttest::CRecordingDialog {
     }
 
   private:
-    SDL_Window *Window() { return static_cast<SDL_Window *>(Host()->NativeHandle()); }
     static void DrawRows(uint32_t colour) {
         for (int32_t y = 0; y < 100; ++y) {
             std::fill_n(pGfxBackBuffer + y * iGfxWidth, iGfxWidth, colour);
@@ -203,7 +203,6 @@ TEST_F(HostWindowTest, ShowsEverythingDrawnInOnePassWithOneUpdateBeforeWaiting) 
     EXPECT_EQ(dialog.shownAfterNestedWait, 0xff0000u);
     EXPECT_EQ(window.PresentCount(), dialog.before + 2);
     EXPECT_EQ(WindowPixel(window, 799, 0), 0x00ff00u);
-    EXPECT_EQ(WindowPixel(window, 400, 100), 0u);
 }
 
 } // namespace
