@@ -27,7 +27,7 @@ GUIControl *GUIDesktopFromScript(GUIControl *, GUIScriptReader *reader, GUIContr
     int32_t width = 0;
     int32_t height = 0;
     if (!readSize(reader, width, height)) {
-        GUIScriptError(reader);
+        GUIScriptErrorWhy(reader, "a desktop needs (width, height)");
         return nullptr;
     }
     return GUIDesktopNew(width, height);

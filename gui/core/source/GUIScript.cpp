@@ -17,10 +17,6 @@ const char *const kSourceName = "gui\\core\\source\\GUIScript";
 // Layout scripts are a few kilobytes; anything this large is not one.
 constexpr long kMaxScriptSize = 64L * 1024 * 1024;
 
-// Script numbers are pixel positions and sizes. Larger ones are cut to this,
-// so that positions summed over the deepest tree stay far from overflowing.
-constexpr int32_t kNumberLimit = 1 << 20;
-
 // Deepest tree level a script block may add children to. Every tree walk of
 // the toolkit recurses once per level, so an untrusted script must not nest
 // without bound.
@@ -48,8 +44,8 @@ void skipComment(GUIScriptReader *reader) {
         ++reader->pPos;
 }
 
-// Value of the "%d" conversion at p, cut to the number limit; 0 when no
-// number stands there.
+// Value of the "%d" conversion at p, held at the ends of the 32-bit range when
+// the digits go beyond them; 0 when no number stands there.
 int32_t scanDecimal(const char *p, const char *end) {
     while (p < end && isFormatSpace(*p))
         ++p;
@@ -58,10 +54,11 @@ int32_t scanDecimal(const char *p, const char *end) {
         negative = *p == '-';
         ++p;
     }
-    int32_t value = 0;
+    int64_t value = 0;
     for (; p < end && isDigit(*p); ++p)
-        value = std::min(value * 10 + (*p - '0'), kNumberLimit);
-    return negative ? -value : value;
+        value = std::min<int64_t>(value * 10 + (*p - '0'), int64_t{INT32_MAX} + 1);
+    return static_cast<int32_t>(
+        std::clamp<int64_t>(negative ? -value : value, INT32_MIN, INT32_MAX));
 }
 
 void keepChar(char *buffer, int32_t capacity, int32_t &kept, char c) {
@@ -81,6 +78,10 @@ int32_t depthOf(const GUIControl *ctl) {
     for (; ctl->pParent; ctl = ctl->pParent)
         ++depth;
     return depth;
+}
+
+int32_t saturatedSum(int32_t a, int32_t b) {
+    return static_cast<int32_t>(std::clamp<int64_t>(int64_t{a} + b, INT32_MIN, INT32_MAX));
 }
 
 bool expectChar(GUIScriptReader *reader, char wanted) {
@@ -106,8 +107,8 @@ const char *readRectangle(GUIScriptReader *reader, GUIRect &rect) {
             return "missing \",\" in the size";
         const int32_t h = GUIScriptGetNumber(reader);
         std::printf(" size: %d, %d\n", w, h);
-        rect.iRight = x + w;
-        rect.iBottom = y + h;
+        rect.iRight = saturatedSum(x, w);
+        rect.iBottom = saturatedSum(y, h);
     }
     return expectChar(reader, ']') ? nullptr : "missing \"]\" after the position";
 }
