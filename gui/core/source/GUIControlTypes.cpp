@@ -5,6 +5,7 @@
 #include "GUIButton.h"
 #include "GUIDesktop.h"
 #include "GUIEdit.h"
+#include "GUIEditor.h"
 #include "GUIList.h"
 #include "GUIScrollBar.h"
 #include "GUIView.h"
@@ -14,7 +15,8 @@ extern "C" {
 GUIControlType sGUIBitmapType = {"Bitmap", GUIBitmapFromScript, &sGUIButtonType};
 GUIControlType sGUIButtonType = {"Button", GUIButtonFromScript, &sGUIDesktopType};
 GUIControlType sGUIDesktopType = {"Desktop", GUIDesktopFromScript, &sGUIEditType};
-GUIControlType sGUIEditType = {"Edit", GUIEditFromScript, &sGUIListType};
+GUIControlType sGUIEditType = {"Edit", GUIEditFromScript, &sGUIEditorType};
+GUIControlType sGUIEditorType = {"Editor", GUIEditorFromScript, &sGUIListType};
 GUIControlType sGUIListType = {"List", GUIListFromScript, &sGUIScrollBarType};
 GUIControlType sGUIScrollBarType = {"ScrollBar", GUIScrollBarFromScript, &sGUIViewType};
 GUIControlType sGUIViewType = {"View", GUIViewFromScript, nullptr};
