@@ -1,11 +1,12 @@
 // Push button.
 #include "GUIButton.h"
 
-#include <cstdio>
+#include <cstring>
 
 #include "GUIDesktop.h"
 #include "GUIModule.h"
 #include "GUIScript.h"
+#include "GUIText.h"
 
 GUIControlType sGUIButtonType = {"Button", GUIButtonFromScript, &sGUIDesktopType};
 
@@ -53,7 +54,8 @@ void GUIButtonInit(GUIButton *button, GUIControl *parent, GUIRect *rect, const c
     GUIControlInit(ctl, parent, rect);
     button->pPushedImage = nullptr;
     button->pReleasedImage = nullptr;
-    std::snprintf(button->szCaption, sizeof button->szCaption, "%s", caption ? caption : "");
+    GUITextCopy(button->szCaption, sizeof button->szCaption, caption,
+                caption ? std::strlen(caption) : 0);
     GUIControlRedrawThis(ctl);
     ctl->Mouse = GUIButtonMouse;
     ctl->pType = &sGUIButtonType;
