@@ -1,29 +1,23 @@
-// libFuzzer target: a whole disc built from the input, walked into the
-// catalogue, each game shown and installed through the main screen, and the
-// list searched. Nothing outside the HotSync folder may change, whatever the
-// disc holds (links out of it, links and folders already in the HotSync
-// folder, odd names and texts).
+// libFuzzer target: a whole disc made from the input, walked into the
+// catalogue, each game shown and installed through the main screen, the list
+// searched. Nothing outside the HotSync folder may change, whatever the disc
+// and the HotSync folder hold.
 //
-// Input: lines, each one record.
-//   d PATH            a folder of the disc
-//   f PATH=TEXT       a file of the disc; "|" in TEXT stands for a line end
-//   l PATH>TARGET     a link of the disc; TARGET "^" is a file outside the
-//                     disc, "^d" a folder outside it, else a path inside
-//   h PATH            a link in the HotSync folder to the folder outside
-//   H PATH            a folder in the HotSync folder
-//   s TEXT            a search text
+// Input: one record a line.
+//   f PATH=TEXT     a file of the disc ("|" is a line end), its folders made
+//   l PATH>TARGET   a link of the disc: TARGET "^" is a file outside the disc,
+//                   "^d" a folder outside it, anything else a path inside
+//   h PATH          a link in the HotSync folder to the folder outside
+//   s TEXT          the search text
+#include <algorithm>
 #include <cstdint>
-#include <cstdlib>
-#include <filesystem>
 #include <map>
 #include <memory>
 #include <string>
 #include <string_view>
-#include <vector>
-
-#include <unistd.h>
 
 #include "FileServices.h"
+#include "FuzzScratch.h"
 #include "GUIEdit.h"
 #include "GUIList.h"
 #include "GUISkin.h"
@@ -36,116 +30,125 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr size_t kMaxRecords = 64;
-constexpr size_t kMaxDepth = 4;
-constexpr size_t kMaxNameLength = 40;
+fs::path disc, hotsync, outside;
 
-fs::path scratch;
-fs::path disc;
-fs::path hotsync;
-fs::path outside;
-
-void RemoveScratch() {
-    std::error_code error;
-    fs::remove_all(scratch, error);
+void Check(bool bHolds) {
+    if (!bHolds)
+        std::abort();
 }
 
-// The path's components, without empty ones, "." and "..", so that every
-// record stays inside its folder; empty when nothing is left.
+// At most four components, without empty ones, "." and "..": every record
+// stays inside its folder.
 fs::path Relative(std::string_view text) {
     fs::path path;
-    size_t depth = 0;
-    while (!text.empty() && depth < kMaxDepth) {
-        const size_t slash = text.find('/');
-        const std::string_view part = text.substr(0, slash);
-        text = slash == std::string_view::npos ? std::string_view() : text.substr(slash + 1);
-        if (part.empty() || part == "." || part == ".." || part.find('\0') != part.npos)
-            continue;
-        path /= std::string(part.substr(0, kMaxNameLength));
-        ++depth;
+    for (int depth = 0; !text.empty() && depth < 4;) {
+        const std::string_view part = text.substr(0, text.find('/'));
+        text.remove_prefix(std::min(text.size(), part.size() + 1));
+        if (!part.empty() && part != "." && part != ".." && part.find('\0') == part.npos) {
+            path /= std::string(part.substr(0, 40));
+            ++depth;
+        }
     }
     return path;
 }
 
-std::string WithLineEnds(std::string_view text) {
-    std::string out(text);
-    for (char &c : out)
-        if (c == '|')
-            c = '\n';
-    return out;
-}
-
-void MakeParent(const fs::path &path) {
-    std::error_code error;
-    fs::create_directories(path.parent_path(), error);
-}
-
-void AddRecord(std::string_view line, std::string &search) {
-    if (line.size() < 2)
-        return;
-    const char kind = line[0];
-    std::string_view rest = line.substr(1);
-    std::error_code error;
+void AddRecord(char kind, std::string_view rest, std::string &search) {
     if (kind == 's') {
         search = rest;
         return;
     }
     const size_t split = rest.find(kind == 'f' ? '=' : '>');
-    const bool hasValue = (kind == 'f' || kind == 'l') && split != rest.npos;
-    const fs::path relative = Relative(hasValue ? rest.substr(0, split) : rest);
-    if (relative.empty())
+    const fs::path relative = Relative(kind == 'h' ? rest : rest.substr(0, split));
+    std::string value(split == rest.npos ? "" : rest.substr(split + 1));
+    const fs::path path = (kind == 'h' ? hotsync : disc) / relative;
+    std::error_code error;
+    if (relative.empty() || (kind != 'h' && split == rest.npos))
         return;
-    const std::string_view value = hasValue ? rest.substr(split + 1) : std::string_view();
-    const fs::path target = (kind == 'h' || kind == 'H' ? hotsync : disc) / relative;
-    MakeParent(target);
-    if (kind == 'd' || kind == 'H') {
-        fs::create_directories(target, error);
-    } else if (kind == 'f') {
-        FileServices::WriteFileCreatingFolder(target.string(), WithLineEnds(value));
+    fs::create_directories(path.parent_path(), error);
+    if (kind == 'f') {
+        std::replace(value.begin(), value.end(), '|', '\n');
+        FileServices::WriteFileCreatingFolder(path, value);
     } else if (kind == 'h') {
-        fs::create_directory_symlink(outside, target, error);
-    } else if (kind == 'l' && hasValue) {
-        const fs::path linked = value == "^"    ? outside / "secret"
+        fs::create_directory_symlink(outside, path, error);
+    } else if (kind == 'l') {
+        const fs::path target = value == "^"    ? outside / "secret"
                                 : value == "^d" ? outside
                                                 : Relative(value);
-        if (!linked.empty())
-            fs::create_symlink(linked, target, error);
+        fs::create_symlink(target, path, error);
     }
 }
 
-// Every entry below the folder, links not followed: its kind and content.
-void Snapshot(const fs::path &folder, const fs::path &skipped,
-              std::map<std::string, std::string> &entries) {
+// Every entry of the scratch folder but the HotSync folder's, links not
+// followed, with its kind and content.
+std::map<fs::path, std::string> EverythingOutsideTheHotSyncFolder() {
+    std::map<fs::path, std::string> entries;
     std::error_code error;
-    for (auto it = fs::recursive_directory_iterator(folder, error);
+    for (auto it = fs::recursive_directory_iterator(fuzzscratch::Folder(), error);
          it != fs::recursive_directory_iterator(); it.increment(error)) {
-        if (error)
-            std::abort();
-        const fs::path &path = it->path();
-        if (path == skipped) {
+        Check(!error);
+        if (it->path() == hotsync)
             it.disable_recursion_pending();
-            continue;
-        }
-        std::string &entry = entries[path.string()];
-        if (it->is_symlink())
-            entry = "link " + fs::read_symlink(path, error).string();
-        else if (it->is_directory())
-            entry = "folder";
+        else if (it->is_symlink())
+            entries[it->path()] = "link " + fs::read_symlink(it->path(), error).string();
         else
-            entry = "file " + FileServices::ReadBytes(path.string(), 1 << 20).value_or("?");
+            entries[it->path()] = FileServices::ReadBytes(it->path(), 1 << 20).value_or("folder");
     }
-}
-
-std::map<std::string, std::string> EverythingButTheHotSyncFolder() {
-    std::map<std::string, std::string> entries;
-    Snapshot(scratch, hotsync, entries);
     return entries;
 }
 
-void ShowSearchAndInstall(const std::string &search) {
+void FillList(GUIControl *list, CGameCatalog &catalog) {
+    catalog.LoadCatalog();
+    if (!catalog.m_pRoot)
+        return;
+    for (CCatalogEntry *entry = catalog.m_pRoot->GetFirstChild(); entry; entry = entry->GetNext())
+        GUIListSetData(list, reinterpret_cast<uintptr_t>(entry),
+                       GUIListAdd(list, entry->GetName()));
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int *, char ***) {
+    const fs::path &scratch = fuzzscratch::Make();
+    disc = scratch / "disc";
+    hotsync = scratch / "hotsync";
+    outside = scratch / "outside";
+    setenv("XDG_CONFIG_HOME", scratch.c_str(), 1);
+    const std::string settings = hotsync.string() + "/";
+    fuzzscratch::Write(SettingsFilePath(), settings.data(), settings.size());
+    // The sample disc's skin and screen, built once.
+    Check(FileServices::ChangeDirectory(QUELMARA_SOURCE_DIR "/disc"));
+    ScreenServices() = {[](const std::string &) {}, [](const std::string &) { return true; },
+                        [](int) {}};
+    GUISkinLoad();
+    static CGameDiscDlg dialog;
+    dialog.OnInitDialog();
+    Check(dialog.IsScreenReady());
+    GUIListClear(GUIControlGetByID(nullptr, "gamelist"));
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
+    for (const fs::path &folder : {disc, hotsync, outside}) {
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+    }
+    fuzzscratch::Write(outside / "secret", "private", 7);
+    std::string search;
+    std::string_view input(reinterpret_cast<const char *>(data), size);
+    for (int records = 0; !input.empty() && records < 64; ++records) {
+        const std::string_view line = input.substr(0, input.find('\n'));
+        input.remove_prefix(std::min(input.size(), line.size() + 1));
+        if (line.size() > 1)
+            AddRecord(line[0], line.substr(1), search);
+    }
+    const auto before = EverythingOutsideTheHotSyncFolder();
+
+    auto catalog = std::make_unique<CGameCatalog>();
+    catalog->m_strHotSyncFolder = hotsync.string() + "/";
+    Check(FileServices::ChangeDirectory(disc));
     GUIControl *list = GUIControlGetByID(nullptr, "gamelist");
-    const int32_t rows = reinterpret_cast<GUIList *>(list)->aszText.iCount;
-    for (int32_t row = 0; row < rows; ++row) {
+    FillList(list, *catalog);
+    for (int32_t row = 0; row < reinterpret_cast<GUIList *>(list)->aszText.iCount; ++row) {
         GUIListSetSelection(list, row);
         InstallSelectedGame();
     }
@@ -153,69 +156,8 @@ void ShowSearchAndInstall(const std::string &search) {
     SearchFromFirstGame();
     SearchForward();
     SearchBackward();
-}
-
-} // namespace
-
-extern "C" int LLVMFuzzerInitialize(int *, char ***) {
-    const char *tmp = std::getenv("TMPDIR");
-    std::string pattern = std::string(tmp && *tmp ? tmp : "/tmp") + "/quelmara-fuzz-XXXXXX";
-    if (!mkdtemp(pattern.data()))
-        std::abort();
-    scratch = pattern;
-    disc = scratch / "disc";
-    hotsync = scratch / "hotsync";
-    outside = scratch / "outside";
-    std::atexit(RemoveScratch);
-    setenv("XDG_CONFIG_HOME", (scratch / "config").c_str(), 1);
-    if (!FileServices::WriteFileCreatingFolder(SettingsFilePath(), hotsync.string() + "/"))
-        std::abort();
-    // The sample disc's skin and screen, built once.
-    if (!FileServices::ChangeDirectory(QUELMARA_SOURCE_DIR "/disc"))
-        std::abort();
-    ScreenServices() = {[](const std::string &) {}, [](const std::string &) { return true; },
-                        [](int) {}};
-    GUISkinLoad();
-    static CGameDiscDlg dialog;
-    dialog.OnInitDialog();
-    if (!dialog.IsScreenReady())
-        std::abort();
-    GUIListClear(GUIControlGetByID(nullptr, "gamelist"));
-    return 0;
-}
-
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
-    RemoveScratch();
-    fs::create_directories(disc);
-    fs::create_directories(hotsync);
-    fs::create_directories(outside / "folder");
-    FileServices::WriteFileCreatingFolder((outside / "secret").string(), "private");
-    std::string search;
-    std::string_view input(reinterpret_cast<const char *>(data), size);
-    for (size_t records = 0; !input.empty() && records < kMaxRecords; ++records) {
-        const size_t end = input.find('\n');
-        AddRecord(input.substr(0, end), search);
-        input = end == input.npos ? std::string_view() : input.substr(end + 1);
-    }
-    const std::map<std::string, std::string> before = EverythingButTheHotSyncFolder();
-
-    auto catalog = std::make_unique<CGameCatalog>();
-    catalog->m_strHotSyncFolder = hotsync.string() + "/";
-    if (!FileServices::ChangeDirectory(disc.string()))
-        std::abort();
-    catalog->LoadCatalog();
-    GUIControl *list = GUIControlGetByID(nullptr, "gamelist");
-    if (catalog->m_pRoot) {
-        for (CCatalogEntry *entry = catalog->m_pRoot->GetFirstChild(); entry;
-             entry = entry->GetNext())
-            GUIListSetData(list, reinterpret_cast<uintptr_t>(entry),
-                           GUIListAdd(list, entry->GetName()));
-    }
-    ShowSearchAndInstall(search);
     GUIListClear(list);
     catalog.reset();
-
-    if (EverythingButTheHotSyncFolder() != before)
-        std::abort();
+    Check(EverythingOutsideTheHotSyncFolder() == before);
     return 0;
 }
