@@ -180,12 +180,13 @@ bool CopyContents(int iFrom, int iTo, std::size_t nExpected) {
     }
 }
 
-// A hidden name in the target's folder, so that the rename stays on one filesystem.
+// A hidden name in the target's folder, so that the rename stays on one
+// filesystem; short, so that it fits wherever the target's name does.
 std::string TemporaryNameBeside(const std::string &strTarget, int iAttempt) {
     const std::size_t nSlash = strTarget.rfind('/');
     const std::size_t nNameStart = nSlash == std::string::npos ? 0 : nSlash + 1;
     return strTarget.substr(0, nNameStart) + ".quelmara-" + std::to_string(getpid()) + "-" +
-           std::to_string(iAttempt) + "-" + strTarget.substr(nNameStart);
+           std::to_string(iAttempt) + ".part";
 }
 
 // The filesystem root is kept as "".
@@ -255,9 +256,8 @@ bool IsInsideFolder(const std::string &strPath, const std::string &strFolder) {
     const std::filesystem::path folder = std::filesystem::canonical(FolderPath(strFolder), error);
     if (error)
         return false;
-    const auto [folderEnd, pathAt] =
-        std::mismatch(folder.begin(), folder.end(), path.begin(), path.end());
-    return folderEnd == folder.end();
+    return std::mismatch(folder.begin(), folder.end(), path.begin(), path.end()).first ==
+           folder.end();
 }
 
 bool IsSameFile(const std::string &strFirst, const std::string &strSecond) {

@@ -40,11 +40,12 @@ int32_t failedLoadCount = 0;
 
 void reportFailure(const char *path, const char *reason) {
     std::fprintf(stderr, "GfxAPILoadNewSurface: %s: %s\n", path, reason);
+    if (failedLoadCount == INT32_MAX)
+        return;
     if (failedLoads.size() == kKeptFailedLoads)
         failedLoads.pop_front();
     failedLoads.emplace_back(path);
-    if (failedLoadCount < INT32_MAX)
-        ++failedLoadCount;
+    ++failedLoadCount;
 }
 
 // The whole file, or nothing after a message.
@@ -352,10 +353,6 @@ void GfxAPIDeleteSurface(GfxSurface *surface) {
     std::free(surface->pMask);
     std::free(surface);
 }
-
-} // extern "C"
-
-extern "C" {
 
 int32_t GfxAPIGetFailedLoadCount(void) {
     return failedLoadCount;
