@@ -108,10 +108,13 @@ constexpr SkinGroup kGroups[] = {
 void setHooks() {
     pGUIBitmapSkinInit = GUISkinInitBitmap;
     pGUIButtonSkinInit = GUISkinInitButton;
+    pGUIComboSkinInit = GUISkinInitCombo;
     pGUIDesktopSkinInit = GUISkinInitDesktop;
     pGUIEditSkinInit = GUISkinInitEdit;
     pGUIListSkinInit = GUISkinInitList;
+    pGUIPopupMenuSkinInit = GUISkinInitPopupMenu;
     pGUIScrollBarSkinInit = GUISkinInitScrollBar;
+    pGUITabSkinInit = GUISkinInitPlain;
     pGUIViewSkinInit = GUISkinInitView;
 }
 
