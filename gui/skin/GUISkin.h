@@ -65,6 +65,7 @@ enum {
     GUI_SKIN_V_THUMB_THICKNESS = 19,
     GUI_SKIN_V_THUMB_CAP = 9,
     GUI_SKIN_VIEW_BAR_SIZE = 20,
+    GUI_SKIN_COLUMN_HEADER_HEIGHT = 20,
 };
 
 // Initialisers, installed in the types' skin hooks.
@@ -75,6 +76,8 @@ void GUISkinInitEdit(GUIControl *ctl);
 void GUISkinInitList(GUIControl *ctl);
 void GUISkinInitScrollBar(GUIControl *ctl);
 void GUISkinInitView(GUIControl *ctl);
+void GUISkinInitTable(GUIControl *ctl);
+void GUISkinInitCHeader(GUIControl *ctl);
 
 // Draw operations. Each ends with the mark frame.
 void GUISkinDrawMarkFrame(GUIControl *ctl, GUIRect *rect);
@@ -89,6 +92,7 @@ void GUISkinDrawList(GUIControl *ctl, GUIRect *rect);
 void GUISkinDrawHThumb(GUIControl *ctl, GUIRect *rect);
 void GUISkinDrawVThumb(GUIControl *ctl, GUIRect *rect);
 void GUISkinDrawDesktop(GUIControl *ctl, GUIRect *rect);
+void GUISkinDrawCHeader(GUIControl *ctl, GUIRect *rect);
 
 #ifdef __cplusplus
 }

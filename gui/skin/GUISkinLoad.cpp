@@ -113,6 +113,8 @@ void setHooks() {
     pGUIListSkinInit = GUISkinInitList;
     pGUIScrollBarSkinInit = GUISkinInitScrollBar;
     pGUIViewSkinInit = GUISkinInitView;
+    pGUITableSkinInit = GUISkinInitTable;
+    pGUICHeaderSkinInit = GUISkinInitCHeader;
 }
 
 GfxSurface *loadSkinBitmap(const char *name) {

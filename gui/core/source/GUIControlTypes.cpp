@@ -3,10 +3,12 @@
 // when the program is built; the type files only refer to their own record.
 #include "GUIBitmap.h"
 #include "GUIButton.h"
+#include "GUICHeader.h"
 #include "GUIDesktop.h"
 #include "GUIEdit.h"
 #include "GUIList.h"
 #include "GUIScrollBar.h"
+#include "GUITable.h"
 #include "GUIView.h"
 
 extern "C" {
@@ -16,7 +18,9 @@ GUIControlType sGUIButtonType = {"Button", GUIButtonFromScript, &sGUIDesktopType
 GUIControlType sGUIDesktopType = {"Desktop", GUIDesktopFromScript, &sGUIEditType};
 GUIControlType sGUIEditType = {"Edit", GUIEditFromScript, &sGUIListType};
 GUIControlType sGUIListType = {"List", GUIListFromScript, &sGUIScrollBarType};
-GUIControlType sGUIScrollBarType = {"ScrollBar", GUIScrollBarFromScript, &sGUIViewType};
+GUIControlType sGUIScrollBarType = {"ScrollBar", GUIScrollBarFromScript, &sGUITableType};
+GUIControlType sGUITableType = {"Table", GUITableFromScript, &sGUICHeaderType};
+GUIControlType sGUICHeaderType = {"CHeader", nullptr, &sGUIViewType};
 GUIControlType sGUIViewType = {"View", GUIViewFromScript, nullptr};
 
 GUIControlType *pGUIControlTypeHead = &sGUIBitmapType;
