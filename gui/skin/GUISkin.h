@@ -67,6 +67,7 @@ enum {
     GUI_SKIN_VIEW_BAR_SIZE = 20,
     GUI_SKIN_COMBO_HEIGHT = 28,
     GUI_SKIN_COMBO_BUTTON_WIDTH = 28,
+    GUI_SKIN_COLUMN_HEADER_HEIGHT = 20,
 };
 
 // Initialisers, installed in the types' skin hooks.
@@ -81,6 +82,8 @@ void GUISkinInitPopupMenu(GUIControl *ctl);
 void GUISkinInitPlain(GUIControl *ctl);
 void GUISkinInitScrollBar(GUIControl *ctl);
 void GUISkinInitView(GUIControl *ctl);
+void GUISkinInitTable(GUIControl *ctl);
+void GUISkinInitCHeader(GUIControl *ctl);
 
 // Draw operations. Each ends with the mark frame.
 void GUISkinDrawMarkFrame(GUIControl *ctl, GUIRect *rect);
@@ -95,6 +98,7 @@ void GUISkinDrawList(GUIControl *ctl, GUIRect *rect);
 void GUISkinDrawHThumb(GUIControl *ctl, GUIRect *rect);
 void GUISkinDrawVThumb(GUIControl *ctl, GUIRect *rect);
 void GUISkinDrawDesktop(GUIControl *ctl, GUIRect *rect);
+void GUISkinDrawCHeader(GUIControl *ctl, GUIRect *rect);
 
 #ifdef __cplusplus
 }

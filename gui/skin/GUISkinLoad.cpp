@@ -116,6 +116,8 @@ void setHooks() {
     pGUIScrollBarSkinInit = GUISkinInitScrollBar;
     pGUITabSkinInit = GUISkinInitPlain;
     pGUIViewSkinInit = GUISkinInitView;
+    pGUITableSkinInit = GUISkinInitTable;
+    pGUICHeaderSkinInit = GUISkinInitCHeader;
 }
 
 GfxSurface *loadSkinBitmap(const char *name) {

@@ -3,6 +3,7 @@
 // when the program is built; the type files only refer to their own record.
 #include "GUIBitmap.h"
 #include "GUIButton.h"
+#include "GUICHeader.h"
 #include "GUICombo.h"
 #include "GUIDesktop.h"
 #include "GUIEdit.h"
@@ -11,6 +12,7 @@
 #include "GUIScrollBar.h"
 #include "GUISheet.h"
 #include "GUITab.h"
+#include "GUITable.h"
 #include "GUIView.h"
 
 extern "C" {
@@ -23,7 +25,9 @@ GUIControlType sGUIEditType = {"Edit", GUIEditFromScript, &sGUIListType};
 GUIControlType sGUIListType = {"List", GUIListFromScript, &sGUIPopupMenuType};
 GUIControlType sGUIPopupMenuType = {"PopupMenu", GUIPopupMenuFromScript, &sGUIScrollBarType};
 GUIControlType sGUIScrollBarType = {"ScrollBar", GUIScrollBarFromScript, &sGUITabType};
-GUIControlType sGUITabType = {"Tab", GUITabFromScript, &sGUIViewType};
+GUIControlType sGUITabType = {"Tab", GUITabFromScript, &sGUITableType};
+GUIControlType sGUITableType = {"Table", GUITableFromScript, &sGUICHeaderType};
+GUIControlType sGUICHeaderType = {"CHeader", nullptr, &sGUIViewType};
 GUIControlType sGUIViewType = {"View", GUIViewFromScript, &sGUISheetType};
 GUIControlType sGUISheetType = {"Sheet", GUISheetFromScript, nullptr};
 
