@@ -108,11 +108,16 @@ constexpr SkinGroup kGroups[] = {
 void setHooks() {
     pGUIBitmapSkinInit = GUISkinInitBitmap;
     pGUIButtonSkinInit = GUISkinInitButton;
+    pGUIComboSkinInit = GUISkinInitCombo;
     pGUIDesktopSkinInit = GUISkinInitDesktop;
     pGUIEditSkinInit = GUISkinInitEdit;
     pGUIListSkinInit = GUISkinInitList;
+    pGUIPopupMenuSkinInit = GUISkinInitPopupMenu;
     pGUIScrollBarSkinInit = GUISkinInitScrollBar;
+    pGUITabSkinInit = GUISkinInitPlain;
     pGUIViewSkinInit = GUISkinInitView;
+    pGUITableSkinInit = GUISkinInitTable;
+    pGUICHeaderSkinInit = GUISkinInitCHeader;
 }
 
 GfxSurface *loadSkinBitmap(const char *name) {

@@ -3,23 +3,35 @@
 // when the program is built; the type files only refer to their own record.
 #include "GUIBitmap.h"
 #include "GUIButton.h"
+#include "GUICHeader.h"
+#include "GUICombo.h"
 #include "GUIDesktop.h"
 #include "GUIEdit.h"
 #include "GUIEditor.h"
 #include "GUIList.h"
+#include "GUIPopupMenu.h"
 #include "GUIScrollBar.h"
+#include "GUISheet.h"
+#include "GUITab.h"
+#include "GUITable.h"
 #include "GUIView.h"
 
 extern "C" {
 
 GUIControlType sGUIBitmapType = {"Bitmap", GUIBitmapFromScript, &sGUIButtonType};
-GUIControlType sGUIButtonType = {"Button", GUIButtonFromScript, &sGUIDesktopType};
+GUIControlType sGUIButtonType = {"Button", GUIButtonFromScript, &sGUIComboType};
+GUIControlType sGUIComboType = {"Combo", GUIComboFromScript, &sGUIDesktopType};
 GUIControlType sGUIDesktopType = {"Desktop", GUIDesktopFromScript, &sGUIEditType};
 GUIControlType sGUIEditType = {"Edit", GUIEditFromScript, &sGUIEditorType};
 GUIControlType sGUIEditorType = {"Editor", GUIEditorFromScript, &sGUIListType};
-GUIControlType sGUIListType = {"List", GUIListFromScript, &sGUIScrollBarType};
-GUIControlType sGUIScrollBarType = {"ScrollBar", GUIScrollBarFromScript, &sGUIViewType};
-GUIControlType sGUIViewType = {"View", GUIViewFromScript, nullptr};
+GUIControlType sGUIListType = {"List", GUIListFromScript, &sGUIPopupMenuType};
+GUIControlType sGUIPopupMenuType = {"PopupMenu", GUIPopupMenuFromScript, &sGUIScrollBarType};
+GUIControlType sGUIScrollBarType = {"ScrollBar", GUIScrollBarFromScript, &sGUITabType};
+GUIControlType sGUITabType = {"Tab", GUITabFromScript, &sGUITableType};
+GUIControlType sGUITableType = {"Table", GUITableFromScript, &sGUICHeaderType};
+GUIControlType sGUICHeaderType = {"CHeader", nullptr, &sGUIViewType};
+GUIControlType sGUIViewType = {"View", GUIViewFromScript, &sGUISheetType};
+GUIControlType sGUISheetType = {"Sheet", GUISheetFromScript, nullptr};
 
 GUIControlType *pGUIControlTypeHead = &sGUIBitmapType;
 
