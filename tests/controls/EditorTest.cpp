@@ -1,13 +1,20 @@
 // Layout editor: taking over the controls inside it, marking, moving and
-// resizing them with the mouse, and forgetting a removed control.
+// resizing them with the mouse, its menu's New, Delete, Save and Properties,
+// and forgetting a removed control.
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <filesystem>
 #include <string>
 
 #include "ControlTestSupport.h"
 #include "GUIButton.h"
+#include "GUICombo.h"
+#include "GUIEdit.h"
 #include "GUIEditor.h"
+#include "GUIPopupMenu.h"
 #include "GUIView.h"
+#include "TestFiles.h"
 
 using testsupport::rectOf;
 
@@ -27,6 +34,26 @@ class EditorTest : public testsupport::RootTest {
         GUIRect rect{20, 120, 30, 80};
         button = GUIButtonNew(editor, &rect, "b");
     }
+
+    // A right click at the root point; returns the menu it opened.
+    GUIControl *menuAt(int32_t x, int32_t y) {
+        GUIControlMouse(&root, x, y, GUI_MOUSE_RIGHT, GUI_MOUSE_RIGHT, 1);
+        GUIControlMouse(&root, x, y, 0, GUI_MOUSE_RIGHT, 1);
+        GUIControl *menu = root.pFirstChild;
+        while (menu->pNext)
+            menu = menu->pNext;
+        return menu->pType == &sGUIPopupMenuType ? menu : nullptr;
+    }
+    // Clicks a row of the menu; the update after it takes the menu away.
+    void choose(GUIControl *menu, int32_t row) {
+        click(menu->iLeft + 5, menu->iTop + row * asList(menu)->iItemHeight + 5);
+        GUIControlUpdate();
+    }
+    void click(int32_t x, int32_t y) {
+        press(x, y);
+        release(x, y);
+    }
+    static GUIList *asList(GUIControl *ctl) { return reinterpret_cast<GUIList *>(ctl); }
 };
 
 TEST_F(EditorTest, PressNearTheCornerResizesElsewhereMoves) {
@@ -57,31 +84,54 @@ TEST_F(EditorTest, PressNearTheCornerResizesElsewhereMoves) {
 }
 
 TEST_F(EditorTest, PartsSelectTheirControlAndTheEditorIsOnlyMarked) {
-    GUIRect rect{150, 250, 100, 200};
-    GUIControl *view = GUIViewNew(editor, &rect);
-    press(160, 110); // on the view's pane
-    EXPECT_EQ(pGUIControlMarked, view);
-    EXPECT_EQ(pGUIEditorLCtrl, view);
+    GUIRect rect{150, 250, 100, 124};
+    GUIControl *combo = GUIComboNew(editor, &rect, "one");
+    press(160, 110); // on the combo's edit field
+    EXPECT_EQ(pGUIControlMarked, combo);
+    EXPECT_EQ(pGUIEditorLCtrl, combo);
     dragTo(170, 115);
-    EXPECT_EQ(rectOf(*view), (GUIRect{160, 260, 105, 205}));
+    EXPECT_EQ(rectOf(*combo), (GUIRect{160, 260, 105, 129}));
     release(170, 115);
 
     press(300, 10);
     EXPECT_EQ(pGUIControlMarked, editor);
     EXPECT_FALSE(bGUIEditorMoveHold || bGUIEditorResizeHold);
-    EXPECT_EQ(pGUIEditorLCtrl, view);
+    EXPECT_EQ(pGUIEditorLCtrl, combo);
     dragTo(310, 20);
     EXPECT_EQ(rectOf(*editor), (GUIRect{0, kWidth, 0, kHeight}));
 }
 
-TEST_F(EditorTest, RemovedControlIsForgotten) {
-    press(30, 40);
-    release(30, 40);
-    ASSERT_EQ(pGUIEditorLCtrl, button);
-    button->bRemoveLater = 1;
-    GUIControlUpdate();
+TEST_F(EditorTest, RightClickMenuDeletesTheChosenSubtree) {
+    GUIRect rect{150, 250, 100, 200};
+    GUIControl *view = GUIViewNew(editor, &rect);
+    GUIRect inner{5, 55, 5, 25};
+    GUIButtonNew(&reinterpret_cast<GUIView *>(view)->oPane, &inner, "inner");
+    GUIControl *menu = menuAt(150 + 30, 100 + 40);
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(rectOf(*menu), (GUIRect{180, 260, 140, 140 + 4 * asList(menu)->iItemHeight}));
+    EXPECT_STREQ(GUIListGet(menu, 0), "New");
+    EXPECT_STREQ(GUIListGet(menu, 3), "Properties");
+    EXPECT_EQ(pGUIEditorLCtrl, view);
+    choose(menu, 1);
+    EXPECT_EQ(editor->pFirstChild, button);
+    EXPECT_EQ(button->pNext, nullptr);
     EXPECT_EQ(pGUIEditorLCtrl, nullptr);
-    EXPECT_EQ(editor->pFirstChild, nullptr);
+}
+
+TEST_F(EditorTest, NewAddsAControlWhereTheMenuWasOpened) {
+    GUIRect rect{150, 250, 100, 200};
+    auto *view = reinterpret_cast<GUIView *>(GUIViewNew(editor, &rect));
+    choose(menuAt(160, 110), 0);
+    GUIControl *types = root.pFirstChild->pNext;
+    ASSERT_NE(types, nullptr);
+    EXPECT_STREQ(GUIListGet(types, 0), "Button");
+    choose(types, 0);
+    GUIControl *added = view->oPane.pFirstChild;
+    ASSERT_NE(added, nullptr);
+    EXPECT_EQ(added->pType, &sGUIButtonType);
+    EXPECT_EQ(rectOf(*added), (GUIRect{10, 90, 10, 34}));
+    EXPECT_EQ(added->Mouse, GUIEditorMouse);
+    EXPECT_EQ(pGUIControlMarked, added);
 }
 
 TEST_F(EditorTest, ScriptEditorTakesOverItsControlsButNeedsAParent) {

@@ -28,6 +28,10 @@ GUIControl *GUIEditorFromScript(GUIControl *parent, GUIScriptReader *reader,
                                 GUIControlScriptArgs *args);
 GUIControl *GUIEditorNew(GUIControl *parent, GUIRect *rect);
 void GUIEditorInit(GUIEditor *editor, GUIControl *parent, GUIRect *rect);
+// Puts an editor over the whole of parent and moves parent's children into
+// it, taken over: how a layout that was loaded without an editor (a Desktop
+// is always the root) is edited. Returns the editor, or null.
+GUIControl *GUIEditorWrap(GUIControl *parent);
 int32_t GUIEditorOnInnerEvent(GUIControl *self, GUIControl *sender, int32_t event);
 void GUIEditorMouse(GUIControl *control, int32_t x, int32_t y, uint8_t buttons, uint8_t changed,
                     uint8_t inside);

@@ -4,12 +4,17 @@
 
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 
+#include "GUIButton.h"
 #include "GUIControlNew.h"
 #include "GUIEdit.h"
 #include "GUIInputCodes.h"
+#include "GUIList.h"
 #include "GUIModule.h"
+#include "GUIPopupMenu.h"
 #include "GUIScript.h"
+#include "GUIView.h"
 
 uint8_t bGUIEditorMoveHold = 0;
 uint8_t bGUIEditorResizeHold = 0;
@@ -23,11 +28,125 @@ constexpr const char *kSourceName = "gui\\core\\source\\GUIEditor";
 constexpr const char *kSaveDialogScript = "__editor_save.scr";
 // A press this close to both the right and the bottom edge resizes.
 constexpr int32_t kResizeCorner = 10;
+constexpr int32_t kMenuWidth = 80;
+constexpr int32_t kMenuHeight = 60;
+
+enum MenuRow { kRowNew, kRowDelete, kRowSave };
 
 struct Point {
     int32_t x;
     int32_t y;
 };
+
+// The menus the editor opened and has not seen chosen yet; only their
+// choices are acted on.
+GUIControl *pActionMenu = nullptr;
+GUIControl *pNewMenu = nullptr;
+
+// What "New" can make: types that need no more than a caption, with a size
+// that shows them.
+struct NewType {
+    const char *pszName;
+    int32_t iWidth;
+    int32_t iHeight;
+    GUIControl *(*Create)(GUIControl *host, GUIRect *rect);
+};
+
+const NewType kNewTypes[] = {
+    {"Button", 80, 24, [](GUIControl *h, GUIRect *r) { return GUIButtonNew(h, r, "Button"); }},
+    {"Edit", 100, 22, [](GUIControl *h, GUIRect *r) { return GUIEditNew(h, r, "Edit"); }},
+    {"List", 120, 80, GUIListNew},
+    {"View", 120, 80, GUIViewNew},
+};
+
+Point rootOrigin(GUIControl *ctl) {
+    GUIRect rect{0, 0, 0, 0};
+    GUIControlToRoot(ctl, &rect);
+    return {rect.iLeft, rect.iTop};
+}
+
+GUIControl *bindMenu(GUIControl *control, Point at) {
+    GUIRect rect{at.x, at.x + kMenuWidth, at.y, at.y + kMenuHeight};
+    return GUIPopupMenuBind(control, &rect);
+}
+
+void openActionMenu(GUIControl *target, Point at) {
+    pActionMenu = bindMenu(target, at);
+    if (pActionMenu)
+        for (const char *item : {"New", "Delete", "Save", "Properties"})
+            GUIPopupMenuAdd(pActionMenu, item);
+}
+
+// The types menu opens where the action menu was, bound to the editor.
+void openNewMenu(GUIControl *editor, GUIControl *actionMenu) {
+    const Point menu = rootOrigin(actionMenu);
+    const Point origin = rootOrigin(editor);
+    pNewMenu = bindMenu(editor, {menu.x - origin.x, menu.y - origin.y});
+    if (pNewMenu)
+        for (const NewType &type : kNewTypes)
+            GUIPopupMenuAdd(pNewMenu, type.pszName);
+}
+
+// Adds a control of the chosen type at the root point where the menu was
+// opened: inside the chosen control if it takes children, else beside it.
+void addNewControl(int32_t row, Point at) {
+    if (row < 0 || row >= static_cast<int32_t>(std::size(kNewTypes)))
+        return;
+    if (!pGUIEditorLCtrl) {
+        std::fprintf(stderr, "Layout editor: the chosen control was deleted; nothing added\n");
+        return;
+    }
+    GUIControl *host = pGUIEditorLCtrl->pChildHost;
+    if (!host)
+        host = pGUIEditorLCtrl->pParent;
+    if (!host)
+        return;
+    const Point origin = rootOrigin(host);
+    const int32_t left = at.x - origin.x + host->iScrollX;
+    const int32_t top = at.y - origin.y + host->iScrollY;
+    const NewType &type = kNewTypes[row];
+    GUIRect rect{left, left + type.iWidth, top, top + type.iHeight};
+    if (GUIControl *added = type.Create(host, &rect))
+        GUIControlMark(added);
+}
+
+void openSaveDialog() {
+    GUIControl *dialog = GUIControlCreateFromFile(pGUIControlRoot, kSaveDialogScript);
+    if (!dialog) {
+        std::fprintf(stderr, "Layout editor: cannot open the save dialog %s\n", kSaveDialogScript);
+        return;
+    }
+    dialog->OnPublicEvent = GUIEditorSaveHandler;
+    GUIControl *field = GUIControlGetByID(dialog, "__editor_filename");
+    if (field && field->pType == &sGUIEditType)
+        reinterpret_cast<GUIEdit *>(field)->bEditable = 1;
+}
+
+void actOnChoice(GUIControl *editor, GUIControl *menu) {
+    const int32_t row = reinterpret_cast<GUIPopupMenu *>(menu)->iChosen;
+    if (menu == pNewMenu) {
+        pNewMenu = nullptr;
+        addNewControl(row, rootOrigin(menu));
+        return;
+    }
+    if (menu != pActionMenu)
+        return;
+    pActionMenu = nullptr;
+    switch (row) {
+    case kRowNew:
+        openNewMenu(editor, menu);
+        break;
+    case kRowDelete:
+        if (pGUIEditorLCtrl)
+            pGUIEditorLCtrl->bRemoveLater = 1;
+        break;
+    case kRowSave:
+        openSaveDialog();
+        break;
+    default:
+        break;
+    }
+}
 
 // The control a press selects: inner parts of composite controls stand for
 // the enclosing control. The point is carried into that control's coordinates.
@@ -110,9 +229,31 @@ void GUIEditorInit(GUIEditor *editor, GUIControl *parent, GUIRect *rect) {
     ctl->OnInnerEvent = GUIEditorOnInnerEvent;
 }
 
+GUIControl *GUIEditorWrap(GUIControl *parent) {
+    GUIControl *children = parent->pFirstChild;
+    parent->pFirstChild = nullptr;
+    GUIRect whole{0, parent->iWidth, 0, parent->iHeight};
+    GUIControl *editor = GUIEditorNew(parent, &whole);
+    if (!editor) {
+        parent->pFirstChild = children;
+        return nullptr;
+    }
+    editor->pFirstChild = children;
+    for (GUIControl *c = children; c; c = c->pNext) {
+        c->pParent = editor;
+        if (c->pEventTarget == parent)
+            c->pEventTarget = editor;
+    }
+    GUIEditorInstall(children);
+    GUIControlRedrawThis(editor);
+    return editor;
+}
+
 int32_t GUIEditorOnInnerEvent(GUIControl *self, GUIControl *sender, int32_t event) {
     if (event == GUI_EVENT_CREATED)
         GUIEditorInstall(sender);
+    else if (event == GUI_EVENT_MENU_CHOSEN)
+        actOnChoice(self, sender);
     return self->OnPublicEvent(self, sender, event);
 }
 
@@ -138,6 +279,10 @@ void GUIEditorMouse(GUIControl *control, int32_t x, int32_t y, uint8_t buttons, 
     } else {
         drag(control, x, y);
     }
+    if (inside && GUIMousePressed(buttons, changed, GUI_MOUSE_RIGHT)) {
+        openActionMenu(target, point);
+        pGUIEditorLCtrl = target;
+    }
 }
 
 int32_t GUIEditorSaveHandler(GUIControl *dialog, GUIControl *sender, int32_t event) {
@@ -161,6 +306,10 @@ int32_t GUIEditorSaveHandler(GUIControl *dialog, GUIControl *sender, int32_t eve
 void GUIEditorForget(GUIControl *ctl) {
     if (pGUIEditorLCtrl == ctl)
         pGUIEditorLCtrl = nullptr;
+    if (pActionMenu == ctl)
+        pActionMenu = nullptr;
+    if (pNewMenu == ctl)
+        pNewMenu = nullptr;
 }
 
 } // extern "C"
