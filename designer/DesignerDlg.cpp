@@ -1,0 +1,162 @@
+#include "DesignerDlg.h"
+
+#include <chrono>
+#include <iostream>
+
+#include "GUIButton.h"
+#include "GUIDesktop.h"
+#include "GUIEdit.h"
+#include "GUIView.h"
+#include "HostWindow.h"
+#include "PlatformServices.h"
+#include "VirtualKeys.h"
+
+namespace {
+
+constexpr std::chrono::milliseconds kTickPeriod{100};
+constexpr int32_t kBarMargin = 4;
+// The skin gives every button this size.
+constexpr int32_t kButtonWidth = 114;
+constexpr int32_t kButtonTop = 2;
+constexpr int32_t kStatusTop = 5;
+constexpr int32_t kStatusHeight = 22;
+
+// The root's event handler has no room for a context; one designer runs at a time.
+CDesignerDlg *pRunningDesigner = nullptr;
+
+} // namespace
+
+bool CDesignerDlg::OnInitDialog() {
+    host::CHostWindow *pHost = Host();
+    host::ClientSize client{kDesignerWindowWidth, kDesignerWindowHeight};
+    if (pHost) {
+        pHost->SetOuterSize(kDesignerWindowWidth, kDesignerWindowHeight);
+        client = pHost->GetClientSize();
+    }
+    GfxAPIInit(pHost ? pHost->NativeHandle() : nullptr, client.width, client.height);
+    m_pRoot = GUIDesktopNew(client.width, client.height);
+    pRunningDesigner = this;
+    m_pRoot->OnPublicEvent = OnRootEvent;
+    BuildBar(client.width);
+    GUIRect area{0, client.width, kDesignerBarHeight, client.height};
+    auto *pView = reinterpret_cast<GUIView *>(GUIViewNew(m_pRoot, &area));
+    std::string strError;
+    if (!m_document.Load(m_layout, &pView->oPane, client.width - GUI_VIEW_BAR_SIZE,
+                         client.height - kDesignerBarHeight - GUI_VIEW_BAR_SIZE, strError)) {
+        m_iExitStatus = 1;
+        Tell(strError);
+        EndDialog(m_iExitStatus);
+        return true;
+    }
+    GUIControlRedrawThis(m_pRoot);
+    if (pHost)
+        pHost->SetTimer(kTickPeriod);
+    return true;
+}
+
+void CDesignerDlg::BuildBar(int32_t iWidth) {
+    GUIRect save{kBarMargin, kBarMargin + kButtonWidth, kButtonTop, kDesignerBarHeight};
+    m_pSaveButton = GUIButtonNew(m_pRoot, &save, "Save layout");
+    const int32_t iQuitLeft = save.iRight + kBarMargin;
+    GUIRect quit{iQuitLeft, iQuitLeft + kButtonWidth, kButtonTop, kDesignerBarHeight};
+    m_pQuitButton = GUIButtonNew(m_pRoot, &quit, "Quit");
+    const int32_t iStatusLeft = quit.iRight + kBarMargin;
+    GUIRect status{iStatusLeft, iWidth - kBarMargin, kStatusTop, kStatusTop + kStatusHeight};
+    m_pStatus = GUIEditNew(m_pRoot, &status, m_layout.filename().c_str());
+    reinterpret_cast<GUIEdit *>(m_pStatus)->bCentre = 0;
+}
+
+int32_t CDesignerDlg::OnRootEvent(GUIControl *, GUIControl *pSender, int32_t iEvent) {
+    CDesignerDlg *pDesigner = pRunningDesigner;
+    if (!pDesigner || iEvent != GUI_EVENT_BUTTON_CLICKED)
+        return 0;
+    if (pSender == pDesigner->m_pSaveButton)
+        pDesigner->SaveLayout();
+    else if (pSender == pDesigner->m_pQuitButton)
+        pDesigner->EndDialog(pDesigner->m_iExitStatus);
+    return 0;
+}
+
+bool CDesignerDlg::SaveLayout() {
+    CLayoutText text;
+    std::string strError;
+    if (!m_document.Save(m_document.Path(), text, strError)) {
+        SetStatus("Not saved");
+        Tell(strError);
+        return false;
+    }
+    SetStatus("Saved " + m_document.Path().filename().string());
+    if (!text.m_warnings.empty()) {
+        std::string strMessage = "The layout was saved with these changes:";
+        for (const std::string &strWarning : text.m_warnings)
+            strMessage += "\n" + strWarning;
+        Tell(strMessage);
+    }
+    return true;
+}
+
+void CDesignerDlg::SetStatus(const std::string &strText) {
+    if (m_pStatus)
+        GUIEditSet(m_pStatus, strText.c_str());
+}
+
+void CDesignerDlg::Tell(const std::string &strText) {
+    std::cerr << "quelmara-designer: " << strText << '\n';
+    if (Host())
+        host::ShowMessageBox(strText);
+}
+
+void CDesignerDlg::OnPaint() {
+    if (m_pRoot)
+        GUIControlRedrawThis(m_pRoot);
+}
+
+void CDesignerDlg::PassMouse(uint32_t flags, int32_t x, int32_t y) {
+    const auto buttons = static_cast<uint8_t>(flags);
+    const auto changed = static_cast<uint8_t>(buttons ^ m_nLastMouseFlags);
+    m_nLastMouseFlags = buttons;
+    if (m_pRoot)
+        GUIControlMouse(m_pRoot, x, y, buttons, changed, 1);
+}
+
+// Removals asked for by the editor (a deleted control, a chosen menu) happen
+// after each mouse message, so a deleted control goes at once.
+void CDesignerDlg::OnMouseMove(uint32_t flags, int32_t x, int32_t y) {
+    PassMouse(flags, x, y);
+    GUIControlUpdate();
+}
+
+void CDesignerDlg::OnLButtonDown(uint32_t flags, int32_t x, int32_t y) {
+    PassMouse(flags, x, y);
+    GUIControlUpdate();
+}
+
+void CDesignerDlg::OnLButtonUp(uint32_t flags, int32_t x, int32_t y) {
+    PassMouse(flags, x, y);
+    GUIControlUpdate();
+}
+
+void CDesignerDlg::OnRButtonDown(uint32_t flags, int32_t x, int32_t y) {
+    PassMouse(flags, x, y);
+    GUIControlUpdate();
+}
+
+void CDesignerDlg::OnRButtonUp(uint32_t flags, int32_t x, int32_t y) {
+    PassMouse(flags, x, y);
+    GUIControlUpdate();
+}
+
+// Keys reach the save dialog's file name field; letters in lower case.
+void CDesignerDlg::OnKeyDown(uint32_t virtualKey) {
+    if (!m_pRoot || virtualKey == host::vk::kShift)
+        return;
+    int32_t key = static_cast<int32_t>(virtualKey);
+    if (virtualKey >= host::vk::kLetterA && virtualKey < host::vk::kLetterA + 26)
+        key += 'a' - 'A';
+    GUIControlShareKey(m_pRoot, key, 0);
+}
+
+void CDesignerDlg::OnWindowTimer() {
+    if (m_pRoot)
+        GUIControlOnTimer(m_pRoot);
+}
