@@ -65,6 +65,9 @@ enum {
     GUI_SKIN_V_THUMB_THICKNESS = 19,
     GUI_SKIN_V_THUMB_CAP = 9,
     GUI_SKIN_VIEW_BAR_SIZE = 20,
+    GUI_SKIN_CHECK_SIZE = 28,
+    GUI_SKIN_WINDOW_BORDER = 4,
+    GUI_SKIN_TITLE_HEIGHT = 20,
 };
 
 // Initialisers, installed in the types' skin hooks.
@@ -75,6 +78,12 @@ void GUISkinInitEdit(GUIControl *ctl);
 void GUISkinInitList(GUIControl *ctl);
 void GUISkinInitScrollBar(GUIControl *ctl);
 void GUISkinInitView(GUIControl *ctl);
+void GUISkinInitCheck(GUIControl *ctl);
+void GUISkinInitProgress(GUIControl *ctl);
+void GUISkinInitPlain(GUIControl *ctl);
+void GUISkinInitWindow(GUIControl *ctl);
+// For types whose look comes from their embedded parts (the pop-up menu).
+void GUISkinInitNothing(GUIControl *ctl);
 
 // Draw operations. Each ends with the mark frame.
 void GUISkinDrawMarkFrame(GUIControl *ctl, GUIRect *rect);
@@ -89,6 +98,9 @@ void GUISkinDrawList(GUIControl *ctl, GUIRect *rect);
 void GUISkinDrawHThumb(GUIControl *ctl, GUIRect *rect);
 void GUISkinDrawVThumb(GUIControl *ctl, GUIRect *rect);
 void GUISkinDrawDesktop(GUIControl *ctl, GUIRect *rect);
+void GUISkinDrawCheck(GUIControl *ctl, GUIRect *rect);
+void GUISkinDrawProgress(GUIControl *ctl, GUIRect *rect);
+void GUISkinDrawWindow(GUIControl *ctl, GUIRect *rect);
 
 #ifdef __cplusplus
 }

@@ -1,5 +1,5 @@
 // The mark frame and the types whose look is a plain frame, a box or their
-// picture: desktop, view, bitmap.
+// picture: desktop, view, bitmap, separator.
 #include "GUIBitmap.h"
 #include "GUISkin.h"
 #include "GUIView.h"
@@ -25,6 +25,12 @@ void GUISkinDrawDesktop(GUIControl *ctl, GUIRect *rect) {
     GUIControlBox(ctl, rect, GFX_BLACK);
     GUISkinDrawMarkFrame(ctl, rect);
 }
+
+void GUISkinInitPlain(GUIControl *ctl) {
+    ctl->Draw = GUISkinDrawPlain;
+}
+
+void GUISkinInitNothing(GUIControl *) {}
 
 void GUISkinInitDesktop(GUIControl *ctl) {
     ctl->Draw = GUISkinDrawDesktop;

@@ -108,11 +108,16 @@ constexpr SkinGroup kGroups[] = {
 void setHooks() {
     pGUIBitmapSkinInit = GUISkinInitBitmap;
     pGUIButtonSkinInit = GUISkinInitButton;
+    pGUICheckSkinInit = GUISkinInitCheck;
     pGUIDesktopSkinInit = GUISkinInitDesktop;
     pGUIEditSkinInit = GUISkinInitEdit;
     pGUIListSkinInit = GUISkinInitList;
+    pGUIPopupMenuSkinInit = GUISkinInitNothing;
+    pGUIProgressSkinInit = GUISkinInitProgress;
     pGUIScrollBarSkinInit = GUISkinInitScrollBar;
+    pGUISeparatorSkinInit = GUISkinInitPlain;
     pGUIViewSkinInit = GUISkinInitView;
+    pGUIWindowSkinInit = GUISkinInitWindow;
 }
 
 GfxSurface *loadSkinBitmap(const char *name) {

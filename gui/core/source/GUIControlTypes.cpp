@@ -3,21 +3,29 @@
 // when the program is built; the type files only refer to their own record.
 #include "GUIBitmap.h"
 #include "GUIButton.h"
+#include "GUICheck.h"
 #include "GUIDesktop.h"
 #include "GUIEdit.h"
 #include "GUIList.h"
+#include "GUIProgress.h"
 #include "GUIScrollBar.h"
+#include "GUISeparator.h"
 #include "GUIView.h"
+#include "GUIWindow.h"
 
 extern "C" {
 
 GUIControlType sGUIBitmapType = {"Bitmap", GUIBitmapFromScript, &sGUIButtonType};
-GUIControlType sGUIButtonType = {"Button", GUIButtonFromScript, &sGUIDesktopType};
+GUIControlType sGUIButtonType = {"Button", GUIButtonFromScript, &sGUICheckType};
+GUIControlType sGUICheckType = {"Check", GUICheckFromScript, &sGUIDesktopType};
 GUIControlType sGUIDesktopType = {"Desktop", GUIDesktopFromScript, &sGUIEditType};
-GUIControlType sGUIEditType = {"Edit", GUIEditFromScript, &sGUIListType};
+GUIControlType sGUIEditType = {"Edit", GUIEditFromScript, &sGUIProgressType};
+GUIControlType sGUIProgressType = {"Progress", GUIProgressFromScript, &sGUIListType};
 GUIControlType sGUIListType = {"List", GUIListFromScript, &sGUIScrollBarType};
-GUIControlType sGUIScrollBarType = {"ScrollBar", GUIScrollBarFromScript, &sGUIViewType};
-GUIControlType sGUIViewType = {"View", GUIViewFromScript, nullptr};
+GUIControlType sGUIScrollBarType = {"ScrollBar", GUIScrollBarFromScript, &sGUISeparatorType};
+GUIControlType sGUISeparatorType = {"Separator", GUISeparatorFromScript, &sGUIViewType};
+GUIControlType sGUIViewType = {"View", GUIViewFromScript, &sGUIWindowType};
+GUIControlType sGUIWindowType = {"Window", GUIWindowFromScript, nullptr};
 
 GUIControlType *pGUIControlTypeHead = &sGUIBitmapType;
 

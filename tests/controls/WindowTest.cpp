@@ -1,0 +1,120 @@
+// The window: its client placement, move and resize gestures, closing by its
+// close button, and its keys.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+
+#include "ControlTestSupport.h"
+#include "GUIButton.h"
+#include "GUIWindow.h"
+
+using testsupport::rectOf;
+
+namespace {
+
+// The skin's frame sizes, without the skin's pictures.
+void SkinFrame(GUIControl *ctl) {
+    auto *window = reinterpret_cast<GUIWindow *>(ctl);
+    window->iBorder = 4;
+    window->iTitleHeight = 20;
+}
+
+// A 200 x 150 window at (50, 40) holding a client control.
+class Window : public testsupport::RootTest {
+  protected:
+    void SetUp() override {
+        RootTest::SetUp();
+        pGUIWindowSkinInit = SkinFrame;
+        GUIRect rect{50, 250, 40, 190};
+        window = GUIWindowNew(&root, &rect, "A title that is longer than thirty-one bytes");
+        GUIRect clientRect{0, 10, 0, 10};
+        GUIControlInit(&client, window, &clientRect);
+    }
+    GUIWindow *State() { return reinterpret_cast<GUIWindow *>(window); }
+    // Pointer position in window coordinates.
+    void pressAt(int32_t x, int32_t y) { press(window->iLeft + x, window->iTop + y); }
+    void dragAt(int32_t x, int32_t y) { dragTo(window->iLeft + x, window->iTop + y); }
+    void releaseAt(int32_t x, int32_t y) { release(window->iLeft + x, window->iTop + y); }
+
+    GUIControl *window = nullptr;
+    GUIControl client{};
+};
+
+TEST_F(Window, FirstChildFillsTheClientAreaAndFollowsResizes) {
+    EXPECT_EQ(rectOf(client), (GUIRect{4, 196, 24, 146}));
+    EXPECT_EQ(std::strlen(State()->szTitle), 31u);
+    GUIControlSetSize(window, 300, 100);
+    EXPECT_EQ(rectOf(client), (GUIRect{4, 296, 24, 96}));
+}
+
+TEST_F(Window, TitleBarMovesAndCornerResizes) {
+    pressAt(2, 10); // border, left of the title bar
+    dragAt(20, 30);
+    EXPECT_FALSE(State()->bMoving || State()->bResizing);
+    EXPECT_EQ(rectOf(*window), (GUIRect{50, 250, 40, 190}));
+
+    pressAt(50, 10);
+    EXPECT_TRUE(State()->bMoving);
+    dragTo(50 + 60, 40 + 15);
+    EXPECT_EQ(rectOf(*window), (GUIRect{60, 260, 45, 195}));
+    releaseAt(50, 10);
+    dragTo(0, 0);
+    EXPECT_EQ(rectOf(*window), (GUIRect{60, 260, 45, 195}));
+
+    pressAt(198, 148);
+    EXPECT_TRUE(State()->bResizing);
+    dragTo(60 + 208, 45 + 150); // beyond the window's edge
+    EXPECT_EQ(window->iWidth, 210);
+    EXPECT_EQ(window->iHeight, 152);
+    EXPECT_EQ(State()->iDragX, 208);
+    EXPECT_EQ(State()->iDragY, 150);
+    releaseAt(208, 150);
+    EXPECT_FALSE(State()->bResizing);
+}
+
+TEST_F(Window, CloseButtonClosesAtTheNextUpdateAndAnUnnamedButtonDoesNot) {
+    GUIRect rect{100, 160, 100, 128};
+    GUIControl *unnamed = GUIButtonNew(window, &rect, "Other");
+    pressAt(110, 110);
+    releaseAt(110, 110);
+    ASSERT_EQ(count(unnamed, GUI_EVENT_BUTTON_CLICKED), 1);
+    GUIControlUpdate();
+    EXPECT_EQ(root.pFirstChild, window);
+
+    GUIControl *close = GUIButtonNew(window, &rect, "Close");
+    close->pszID = static_cast<char *>(__dalloc(sizeof "__window_close", "test", __LINE__));
+    std::strcpy(close->pszID, "__window_close");
+    pressAt(110, 110);
+    releaseAt(110, 110);
+    EXPECT_EQ(root.pFirstChild, window) << "still there until the update";
+    GUIControlUpdate();
+    EXPECT_EQ(root.pFirstChild, nullptr);
+}
+
+TEST_F(Window, UpperCaseKeysCloseRaiseLowerAndLoadAblak) {
+    GUIRect rect{0, 10, 0, 10};
+    GUIControl other{};
+    GUIControlInit(&other, &root, &rect);
+    EXPECT_FALSE(GUIControlShareKey(&root, 'q', 0));
+    EXPECT_FALSE(window->Key(window, GUI_WINDOW_KEY_RAISE, 1));
+    EXPECT_TRUE(window->Key(window, GUI_WINDOW_KEY_RAISE, 0));
+    EXPECT_EQ(other.pNext, window);
+    EXPECT_TRUE(window->Key(window, GUI_WINDOW_KEY_LOWER, 0));
+    EXPECT_EQ(root.pFirstChild, window);
+    const auto previous = std::filesystem::current_path();
+    std::filesystem::current_path(testsupport::SourcePath("disc"));
+    ::testing::internal::CaptureStdout();
+    EXPECT_TRUE(window->Key(window, GUI_WINDOW_KEY_LOAD, 0));
+    ::testing::internal::GetCapturedStdout();
+    std::filesystem::current_path(previous);
+    GUIControl *about = GUIControlGetByID(&root, "about");
+    ASSERT_NE(about, nullptr) << "ablak loaded into the root";
+    EXPECT_EQ(about->pParent, &root);
+    EXPECT_EQ(about->pType, &sGUIWindowType);
+    EXPECT_TRUE(window->Key(window, GUI_WINDOW_KEY_CLOSE, 0));
+    EXPECT_TRUE(window->bRemoveLater);
+    GUIControlRemove(&other);
+}
+
+} // namespace
