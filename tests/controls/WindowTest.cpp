@@ -92,7 +92,7 @@ TEST_F(Window, CloseButtonClosesAtTheNextUpdateAndAnUnnamedButtonDoesNot) {
     EXPECT_EQ(root.pFirstChild, nullptr);
 }
 
-TEST_F(Window, UpperCaseKeysCloseRaiseLowerAndLoadAblak) {
+TEST_F(Window, UpperCaseKeysCloseRaiseLowerAndLoadAblakAndTheSaveDialogLoads) {
     GUIRect rect{0, 10, 0, 10};
     GUIControl other{};
     GUIControlInit(&other, &root, &rect);
@@ -107,7 +107,10 @@ TEST_F(Window, UpperCaseKeysCloseRaiseLowerAndLoadAblak) {
     ::testing::internal::CaptureStdout();
     EXPECT_TRUE(window->Key(window, GUI_WINDOW_KEY_LOAD, 0));
     ::testing::internal::GetCapturedStdout();
+    const testsupport::LoadResult save = testsupport::LoadScriptFile("__editor_save.scr", &root);
     std::filesystem::current_path(previous);
+    ASSERT_NE(save.ctl, nullptr) << save.out;
+    EXPECT_NE(GUIControlGetByID(save.ctl, "__editor_filename"), nullptr);
     GUIControl *about = GUIControlGetByID(&root, "about");
     ASSERT_NE(about, nullptr) << "ablak loaded into the root";
     EXPECT_EQ(about->pParent, &root);
