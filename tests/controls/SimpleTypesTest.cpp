@@ -1,5 +1,5 @@
 // The check box's toggle, the progress bar's clamping and the separator's
-// proportional layout and gap dragging, driven through the root as the host does.
+// proportional layout and gap dragging.
 #include <gtest/gtest.h>
 
 #include "ControlTestSupport.h"
@@ -15,28 +15,16 @@ using SimpleTypes = testsupport::RootTest;
 
 TEST_F(SimpleTypes, CheckBoxTogglesOnThePressOnly) {
     GUIRect rect{10, 210, 10, 42};
-    GUIControl *box = GUICheckNew(&root, &rect, "Sound");
-    auto *check = reinterpret_cast<GUICheck *>(box);
+    auto *check = reinterpret_cast<GUICheck *>(GUICheckNew(&root, &rect, "Sound"));
     ASSERT_EQ(check->bChecked, 1);
     press(150, 20); // on the caption, well right of the image
     EXPECT_EQ(check->bChecked, 0);
     release(150, 20);
     EXPECT_EQ(check->bChecked, 0);
     press(12, 12);
-    release(12, 12);
     press(300, 100); // outside
     EXPECT_EQ(check->bChecked, 1);
-    EXPECT_EQ(count(box, GUI_EVENT_CHECK_CHANGED), 2);
-}
-
-TEST_F(SimpleTypes, CheckBoxCaptionIsCutToItsBuffer) {
-    GUIRect rect{0, 10, 0, 10};
-    const std::string caption = std::string(33, 'a') + "\xc3\xa9" + "tail"; // é across the end
-    auto *check = reinterpret_cast<GUICheck *>(GUICheckNew(&root, &rect, caption.c_str()));
-    EXPECT_EQ(std::string(check->szCaption), std::string(33, 'a'));
-    const std::string latin1 = std::string(33, 'a') + "\xe9\xe9tail"; // not UTF-8: cut by bytes
-    check = reinterpret_cast<GUICheck *>(GUICheckNew(&root, &rect, latin1.c_str()));
-    EXPECT_EQ(std::string(check->szCaption), std::string(33, 'a') + "\xe9");
+    EXPECT_EQ(count(&check->oControl, GUI_EVENT_CHECK_CHANGED), 2);
 }
 
 TEST_F(SimpleTypes, ProgressPositionStaysBetweenZeroAndTheMaximum) {
@@ -50,11 +38,9 @@ TEST_F(SimpleTypes, ProgressPositionStaysBetweenZeroAndTheMaximum) {
     EXPECT_EQ(progress->iPos, 100);
     GUIProgressSet(bar, -5);
     EXPECT_EQ(progress->iPos, 0);
-    GUIProgressSet(bar, 30);
     resetRecords();
-    GUIProgressSet(bar, 30);
-    EXPECT_TRUE(shown.empty()) << "setting the same position repaints nothing";
-    EXPECT_TRUE(testsupport::raisedEvents().empty());
+    GUIProgressSet(bar, -1);
+    EXPECT_TRUE(shown.empty()) << "the same position repaints nothing";
 }
 
 // A separator at (4, 8) of 412 x 50 with children 100, 100 and 200 wide.
@@ -70,10 +56,6 @@ class Separator : public testsupport::RootTest {
         for (int i = 0; i < 3; ++i) // each addition laid them out again
             GUIControlSetSize(&children[i], i == 2 ? 200 : 100, 10);
         GUISeparatorLayout(separator);
-    }
-    void TearDown() override {
-        GUIControlDestroy(separator);
-        RootTest::TearDown();
     }
     GUIControl *separator = nullptr;
     GUIControl children[3]{};
@@ -93,10 +75,7 @@ TEST_F(Separator, SharesItsWidthInProportionAndGrabsGapsInclusively) {
         state->bDragging = 0;
         // Straight to the separator: at iRight + iGap the next child would take the hit.
         separator->Mouse(separator, g.x, 20, GUI_MOUSE_LEFT, GUI_MOUSE_LEFT, 1);
-        EXPECT_EQ(state->bDragging, g.child != nullptr) << g.x;
-        if (g.child) {
-            EXPECT_EQ(state->pDragChild, g.child) << g.x;
-        }
+        EXPECT_EQ(state->bDragging ? state->pDragChild : nullptr, g.child) << g.x;
     }
 }
 
@@ -109,27 +88,8 @@ TEST_F(Separator, DragMovesOneBorderAndKeepsTheTotal) {
     EXPECT_EQ(rectOf(children[1]), (GUIRect{115, 206, 0, 50}));
     EXPECT_EQ(rectOf(children[2]), (GUIRect{210, 412, 0, 50}));
     GUIControlSetSize(separator, 824, 50);
-    const int32_t total = children[0].iWidth + children[1].iWidth + children[2].iWidth;
-    EXPECT_LE(total, 824 - 8);
-    EXPECT_GE(total, 824 - 8 - 2) << "rounding loses at most a pixel per child but the last";
-}
-
-TEST_F(Separator, StackedChildrenAndEmptySeparatorsLayOutAlongY) {
-    GUIRect rect{0, 30, 0, 100};
-    GUIControl *stacked = GUISeparatorNew(&root, &rect, 1);
-    GUIRect childRect{0, 5, 0, 10};
-    GUIControl top{}, bottom{};
-    GUIControlInit(&top, stacked, &childRect);
-    GUIControlInit(&bottom, stacked, &childRect);
-    GUIControlSetSize(&top, 5, 10);
-    GUIControlSetSize(&bottom, 5, 10);
-    GUISeparatorLayout(stacked);
-    EXPECT_EQ(rectOf(top), (GUIRect{0, 30, 0, 48}));
-    EXPECT_EQ(rectOf(bottom), (GUIRect{0, 30, 52, 100}));
-    GUIControlRemove(&top);
-    GUIControlRemove(&bottom);
-    GUIControlSetSize(stacked, 40, 40); // no children: nothing to share
-    GUIControlDestroy(stacked);
+    EXPECT_NEAR(children[0].iWidth + children[1].iWidth + children[2].iWidth, 824 - 8 - 1, 1)
+        << "shared out again in the dragged proportions, up to rounding";
 }
 
 } // namespace

@@ -1,15 +1,11 @@
 // Each skinned type drawn in a fixed scene on a desktop and compared with its
 // committed reference picture (tests/skin/references/<scene>.png).
 #include "GUIButton.h"
-#include "GUICheck.h"
 #include "GUIDesktop.h"
 #include "GUIEdit.h"
 #include "GUIList.h"
-#include "GUIProgress.h"
 #include "GUIScrollBar.h"
-#include "GUISeparator.h"
 #include "GUIView.h"
-#include "GUIWindow.h"
 #include "SkinTestSupport.h"
 
 namespace {
@@ -126,58 +122,6 @@ TEST_F(SkinReference, Bitmap) {
     GUIControl *missing = GUIBitmapNew(desktop, &place, "_data/no such picture.bmp");
     EXPECT_EQ(missing->pBackground, nullptr);
     ExpectMatches("bitmap");
-}
-
-TEST_F(SkinReference, Check) {
-    GUIControl *desktop = Desktop(240, 112);
-    GUIRect place = At(8, 8, 224, 28);
-    GUICheckNew(desktop, &place, "Checked");
-    place = At(8, 42, 224, 28);
-    reinterpret_cast<GUICheck *>(GUICheckNew(desktop, &place, "Unchecked"))->bChecked = 0;
-    place = At(8, 76, 120, 28);
-    GUIControlMark(GUICheckNew(desktop, &place, "Marked, narrow and cut"));
-    ExpectMatches("check");
-}
-
-TEST_F(SkinReference, Progress) {
-    GUIControl *desktop = Desktop(240, 112);
-    const int32_t positions[] = {0, 50, 100};
-    for (int i = 0; i < 3; ++i) {
-        GUIRect place = At(8, 8 + 34 * i, 0, 0);
-        GUIControl *bar = GUIProgressNew(desktop, &place);
-        reinterpret_cast<GUIProgress *>(bar)->iMax = 100;
-        reinterpret_cast<GUIProgress *>(bar)->bShowText = i != 2;
-        GUIProgressSet(bar, positions[i]);
-    }
-    GUIRect place = At(166, 8, 66, 96);
-    GUIControlMark(GUIProgressNew(desktop, &place));
-    ExpectMatches("progress");
-}
-
-TEST_F(SkinReference, Separator) {
-    GUIControl *desktop = Desktop(240, 80);
-    GUIRect place = At(8, 8, 224, 64);
-    GUIControl *separator = GUISeparatorNew(desktop, &place, 0);
-    for (int32_t width : {60, 120}) {
-        GUIRect child = At(0, 0, width, 10);
-        GUIControl *list = GUIListNew(separator, &child);
-        for (const char *row : {"One", "Two", "Three"})
-            GUIListAdd(list, row);
-    }
-    GUISeparatorLayout(separator);
-    GUIControlMark(separator);
-    ExpectMatches("separator");
-}
-
-TEST_F(SkinReference, Window) {
-    GUIControl *desktop = Desktop(240, 140);
-    GUIRect place = At(8, 8, 224, 124);
-    GUIControl *window = GUIWindowNew(desktop, &place, "A window title cut after 31 bytes");
-    place = At(0, 0, 0, 0);
-    GUIEditNew(window, &place, "Its client");
-    place = At(100, 84, 0, 0);
-    GUIButtonNew(window, &place, "Close");
-    ExpectMatches("window");
 }
 
 } // namespace

@@ -150,7 +150,6 @@ class ToolkitTest : public ::testing::Test {
             GUIControlDestroy(pGUIControlRoot);
         pGUIBitmapSkinInit = pGUIButtonSkinInit = pGUIDesktopSkinInit = nullptr;
         pGUIEditSkinInit = pGUIListSkinInit = pGUIScrollBarSkinInit = pGUIViewSkinInit = nullptr;
-        pGUICheckSkinInit = pGUIProgressSkinInit = pGUISeparatorSkinInit = nullptr;
         pGUIWindowSkinInit = nullptr;
     }
     void resetRecords() {
