@@ -2,15 +2,19 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 
 #include "GUIBitmap.h"
 #include "GUIButton.h"
+#include "GUICheck.h"
 #include "GUICombo.h"
 #include "GUIDesktop.h"
 #include "GUIEdit.h"
 #include "GUIList.h"
 #include "GUIScrollBar.h"
+#include "GUISeparator.h"
 #include "GUISheet.h"
+#include "GUIWindow.h"
 
 namespace {
 
@@ -46,6 +50,32 @@ std::string Describe(const GUIControl *pControl) {
     if (pControl->pszID)
         strName += std::string(" \"") + pControl->pszID + "\"";
     return strName;
+}
+
+const char *Orientation(uint8_t bVertical) {
+    return bVertical ? "Vertical" : "Horizontal";
+}
+
+// The one word or quoted string a type reads in parentheses, if it reads one.
+std::optional<std::string> WordArgument(const GUIControl *pControl) {
+    const GUIControlType *pType = pControl->pType;
+    if (pType == &sGUIBitmapType)
+        return reinterpret_cast<const GUIBitmap *>(pControl)->szFile;
+    if (pType == &sGUIButtonType)
+        return reinterpret_cast<const GUIButton *>(pControl)->szCaption;
+    if (pType == &sGUICheckType)
+        return reinterpret_cast<const GUICheck *>(pControl)->szCaption;
+    if (pType == &sGUIEditType)
+        return EditText(pControl);
+    if (pType == &sGUIScrollBarType)
+        return Orientation(reinterpret_cast<const GUIScrollBar *>(pControl)->bVertical);
+    if (pType == &sGUISeparatorType)
+        return Orientation(reinterpret_cast<const GUISeparator *>(pControl)->bVertical);
+    if (pType == &sGUISheetType)
+        return reinterpret_cast<const GUISheet *>(pControl)->szName;
+    if (pType == &sGUIWindowType)
+        return reinterpret_cast<const GUIWindow *>(pControl)->szTitle;
+    return std::nullopt;
 }
 
 } // namespace
@@ -88,17 +118,9 @@ void CLayoutWriter::WriteQuoted(const char *pszText, const char *pszWhat) {
 void CLayoutWriter::WriteArguments(const GUIControl *pControl) {
     const GUIControlType *pType = pControl->pType;
     std::string &text = m_result.m_strText;
-    if (pType == &sGUIBitmapType) {
+    if (const std::optional<std::string> word = WordArgument(pControl)) {
         text += '(';
-        WriteWord(reinterpret_cast<const GUIBitmap *>(pControl)->szFile);
-        text += ')';
-    } else if (pType == &sGUIButtonType) {
-        text += '(';
-        WriteWord(reinterpret_cast<const GUIButton *>(pControl)->szCaption);
-        text += ')';
-    } else if (pType == &sGUIEditType) {
-        text += '(';
-        WriteWord(EditText(pControl).c_str());
+        WriteWord(word->c_str());
         text += ')';
     } else if (pType == &sGUIComboType) {
         const auto *pCombo = reinterpret_cast<const GUICombo *>(pControl);
@@ -110,13 +132,6 @@ void CLayoutWriter::WriteArguments(const GUIControl *pControl) {
             const char *pszItem = GUIListGet(pList, i);
             WriteWord(pszItem ? pszItem : "");
         }
-        text += ')';
-    } else if (pType == &sGUIScrollBarType) {
-        text += reinterpret_cast<const GUIScrollBar *>(pControl)->bVertical ? "(Vertical)"
-                                                                            : "(Horizontal)";
-    } else if (pType == &sGUISheetType) {
-        text += '(';
-        WriteWord(reinterpret_cast<const GUISheet *>(pControl)->szName);
         text += ')';
     } else if (pType == &sGUIDesktopType) {
         text +=
