@@ -8,6 +8,7 @@
 #include <string>
 
 #include "ControlTestSupport.h"
+#include "GUIBitmap.h"
 #include "GUIButton.h"
 #include "GUICombo.h"
 #include "GUIEdit.h"
@@ -134,7 +135,7 @@ TEST_F(EditorTest, NewAddsAControlWhereTheMenuWasOpened) {
     EXPECT_EQ(pGUIControlMarked, added);
 }
 
-TEST_F(EditorTest, ScriptEditorTakesOverItsControlsButNeedsAParent) {
+TEST_F(EditorTest, EditorsFromScriptsOrWrappingTakeOverTheirControls) {
     testsupport::ScratchDir dir;
     auto loaded = testsupport::LoadScriptFile(
         dir.Write("edit.scr", "Editor[0,0,200,100]{Button[5,5,50,20](ok)\"ok\";};"), &root);
@@ -145,6 +146,17 @@ TEST_F(EditorTest, ScriptEditorTakesOverItsControlsButNeedsAParent) {
     testing::internal::CaptureStderr();
     EXPECT_EQ(testsupport::LoadScriptFile(dir.Write("top.scr", "Editor[0,0,9,9];")).ctl, nullptr);
     EXPECT_NE(testing::internal::GetCapturedStderr().find("needs a parent"), std::string::npos);
+
+    GUIRect area{200, 300, 100, 200}; // controls made without an editor, then wrapped in one
+    GUIControl *box = GUIBitmapNew(&root, &area, "");
+    GUIRect rect{10, 50, 10, 30};
+    GUIControl *inner = GUIButtonNew(box, &rect, "in");
+    GUIControl *wrapper = GUIEditorWrap(box);
+    ASSERT_EQ(inner->pParent, wrapper);
+    EXPECT_EQ(inner->pEventTarget, wrapper);
+    press(215, 115);
+    dragTo(225, 120);
+    EXPECT_EQ(rectOf(*inner), (GUIRect{20, 60, 15, 35}));
 }
 
 } // namespace
