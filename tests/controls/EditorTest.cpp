@@ -28,6 +28,7 @@ class EditorTest : public testsupport::RootTest {
 
     void SetUp() override {
         RootTest::SetUp();
+        GUIControlSetSize(&root, 800, 620); // room for the dialogs
         bGUIEditorMoveHold = bGUIEditorResizeHold = 0;
         pGUIEditorLCtrl = nullptr;
         GUIRect whole{0, kWidth, 0, kHeight};
@@ -133,6 +134,59 @@ TEST_F(EditorTest, NewAddsAControlWhereTheMenuWasOpened) {
     EXPECT_EQ(rectOf(*added), (GUIRect{10, 90, 10, 34}));
     EXPECT_EQ(added->Mouse, GUIEditorMouse);
     EXPECT_EQ(pGUIControlMarked, added);
+}
+
+TEST_F(EditorTest, PropertiesApplyToTheControl) {
+    choose(menuAt(30, 40), 3);
+    GUIControl *window = GUIControlGetByID(nullptr, "__editor_left")->pParent;
+    const std::pair<const char *, const char *> values[] = {
+        {"__editor_id", "ok"},    {"__editor_left", "40"},   {"__editor_top", "x"},
+        {"__editor_width", "60"}, {"__editor_height", "20"}, {"__editor_caption", "Fine"}};
+    for (const auto &[id, text] : values)
+        GUIEditSet(GUIControlGetByID(window, id), text);
+    GUIControl *apply = GUIControlGetByID(window, "__editor_apply");
+    GUIRect at{0, 0, 0, 0};
+    GUIControlToRoot(apply, &at);
+    testing::internal::CaptureStderr();
+    click(at.iLeft + 5, at.iTop + 5);
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("\"x\""), std::string::npos);
+    EXPECT_EQ(rectOf(*button), (GUIRect{40, 100, 30, 50}));
+    EXPECT_STREQ(button->pszID, "ok");
+    EXPECT_STREQ(reinterpret_cast<GUIButton *>(button)->szCaption, "Fine");
+}
+
+// Save through the disc's dialog: the chosen button is written as one
+// statement; after it was deleted, nothing is written and stderr says so.
+TEST_F(EditorTest, SaveWritesTheChosenControlUnlessItWasDeleted) {
+    testsupport::ScratchDir dir;
+    std::filesystem::copy_file(std::string(QUELMARA_SOURCE_DIR) + "/disc/__editor_save.scr",
+                               dir.Path("__editor_save.scr"));
+    const auto home = std::filesystem::current_path();
+    std::filesystem::current_path(dir.Path(""));
+    button->pszID = static_cast<char *>(__dalloc(3, "test", __LINE__));
+    std::memcpy(button->pszID, "ok", 3);
+    auto saveVia = [&](GUIControl *menu) {
+        testing::internal::CaptureStdout();
+        choose(menu, 2);
+        testing::internal::GetCapturedStdout();
+        return GUIControlGetByID(nullptr, "__editor_save");
+    };
+    GUIControl *save = saveVia(menuAt(30, 40));
+    ASSERT_NE(save, nullptr);
+    GUIRect at{0, 0, 0, 0};
+    GUIControlToRoot(save, &at);
+    click(at.iLeft + 5, at.iTop + 5);
+    GUIControlUpdate();
+    EXPECT_EQ(testsupport::ReadFile("layout_saved.scr"), "Button[20,30,100,50] \"ok\";\n");
+
+    std::filesystem::remove("layout_saved.scr");
+    save = saveVia(menuAt(30, 40));
+    choose(menuAt(30, 40), 1);
+    testing::internal::CaptureStderr();
+    click(at.iLeft + 5, at.iTop + 5);
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("deleted"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists("layout_saved.scr"));
+    std::filesystem::current_path(home);
 }
 
 TEST_F(EditorTest, EditorsFromScriptsOrWrappingTakeOverTheirControls) {

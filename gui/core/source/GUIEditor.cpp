@@ -7,14 +7,17 @@
 #include <iterator>
 
 #include "GUIButton.h"
+#include "GUICheck.h"
 #include "GUIControlNew.h"
 #include "GUIEdit.h"
 #include "GUIInputCodes.h"
 #include "GUIList.h"
 #include "GUIModule.h"
 #include "GUIPopupMenu.h"
+#include "GUIProgress.h"
 #include "GUIScript.h"
 #include "GUIView.h"
+#include "GUIWindow.h"
 
 uint8_t bGUIEditorMoveHold = 0;
 uint8_t bGUIEditorResizeHold = 0;
@@ -31,7 +34,7 @@ constexpr int32_t kResizeCorner = 10;
 constexpr int32_t kMenuWidth = 80;
 constexpr int32_t kMenuHeight = 60;
 
-enum MenuRow { kRowNew, kRowDelete, kRowSave };
+enum MenuRow { kRowNew, kRowDelete, kRowSave, kRowProperties };
 
 struct Point {
     int32_t x;
@@ -54,9 +57,12 @@ struct NewType {
 
 const NewType kNewTypes[] = {
     {"Button", 80, 24, [](GUIControl *h, GUIRect *r) { return GUIButtonNew(h, r, "Button"); }},
+    {"Check", 80, 20, [](GUIControl *h, GUIRect *r) { return GUICheckNew(h, r, "Check"); }},
     {"Edit", 100, 22, [](GUIControl *h, GUIRect *r) { return GUIEditNew(h, r, "Edit"); }},
     {"List", 120, 80, GUIListNew},
+    {"Progress", 120, 16, GUIProgressNew},
     {"View", 120, 80, GUIViewNew},
+    {"Window", 200, 150, [](GUIControl *h, GUIRect *r) { return GUIWindowNew(h, r, "Window"); }},
 };
 
 Point rootOrigin(GUIControl *ctl) {
@@ -142,6 +148,12 @@ void actOnChoice(GUIControl *editor, GUIControl *menu) {
         break;
     case kRowSave:
         openSaveDialog();
+        break;
+    case kRowProperties:
+        if (pGUIEditorLCtrl) {
+            const Point at = rootOrigin(menu);
+            GUIEditorPropertiesOpen(pGUIEditorLCtrl, at.x, at.y);
+        }
         break;
     default:
         break;
@@ -310,6 +322,7 @@ void GUIEditorForget(GUIControl *ctl) {
         pActionMenu = nullptr;
     if (pNewMenu == ctl)
         pNewMenu = nullptr;
+    GUIEditorPropertiesForget(ctl);
 }
 
 } // extern "C"
