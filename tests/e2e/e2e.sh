@@ -123,7 +123,7 @@ exports)
   names=$(nm -D --defined-only "$program")
   for name in GUIControlMouse GUIControlCreateFromFile GUIListAdd GUIEditSet GfxAPIInit \
               GfxAPITextGetWidth GUISkinLoad pGUIControlRoot pGUISkinFont sGUIButtonType \
-              pGUIListSkinInit __dalloc; do
+              pGUIListSkinInit __dalloc pGUIEditorLCtrl; do
     grep -qE " $name\$" <<<"$names" || fail "$name is not exported"
   done
   ;;

@@ -116,8 +116,13 @@ void openSaveDialog() {
     }
     dialog->OnPublicEvent = GUIEditorSaveHandler;
     GUIControl *field = GUIControlGetByID(dialog, "__editor_filename");
-    if (field && field->pType == &sGUIEditType)
-        reinterpret_cast<GUIEdit *>(field)->bEditable = 1;
+    if (field && field->pType == &sGUIEditType) {
+        auto *edit = reinterpret_cast<GUIEdit *>(field);
+        edit->bEditable = 1;
+        edit->bFrame = 1; // looks like the field it is
+    }
+    // Its controls were drawn as they were made, before their looks were set.
+    GUIControlRedrawThis(dialog);
 }
 
 const NewType *newTypeNamed(const char *name) {

@@ -94,10 +94,17 @@ void addField(GUIControl *window, Field field, int32_t top, const char *value) {
     setIdentifier(&edit->oControl, kFieldIDs[field]);
 }
 
-void addButton(GUIControl *window, int32_t left, int32_t top, const char *caption, const char *id) {
-    GUIRect rect{left, left + kButtonWidth, top, top + kButtonHeight};
-    if (GUIControl *button = GUIButtonNew(window, &rect, caption))
-        setIdentifier(button, id);
+// The skin may give buttons a size of its own; a right-aligned one is placed
+// by the size it has.
+void addButton(GUIControl *window, bool rightAligned, int32_t top, const char *caption,
+               const char *id) {
+    GUIRect rect{kMargin, kMargin + kButtonWidth, top, top + kButtonHeight};
+    GUIControl *button = GUIButtonNew(window, &rect, caption);
+    if (!button)
+        return;
+    setIdentifier(button, id);
+    if (rightAligned)
+        GUIControlSetPos(button, kWindowWidth - kMargin - button->iWidth, top);
 }
 
 // Builds the rows below the heading and returns the height the window needs.
@@ -123,8 +130,8 @@ int32_t fillWindow(GUIWindow *window, GUIControl *ctl) {
         addField(frame, kCaption, top, caption.data());
     }
     top += kRowHeight + kMargin;
-    addButton(frame, kMargin, top, "Apply", "__editor_apply");
-    addButton(frame, kWindowWidth - kMargin - kButtonWidth, top, "Close", "__window_close");
+    addButton(frame, false, top, "   Apply", "__editor_apply");
+    addButton(frame, true, top, "   Close", "__window_close");
     return top + kButtonHeight + kMargin + window->iBorder;
 }
 
