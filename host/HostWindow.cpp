@@ -6,10 +6,12 @@
 #include <cstdlib>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "GfxAPI.h"
 #include "HostEvents.h"
 #include "PlatformServices.h"
+#include "WindowIcon.h"
 
 namespace host {
 namespace {
@@ -72,6 +74,18 @@ std::string Variable(const char *name) {
     return value ? value : "";
 }
 
+// SDL copies the icon's pixels, so they need not outlive the call.
+void SetWindowIcon(SDL_Window *window) {
+    std::vector<uint32_t> pixels = WindowIconPixels();
+    SDL_Surface *icon = SDL_CreateRGBSurfaceWithFormatFrom(
+        pixels.data(), kWindowIconSize, kWindowIconSize, 32,
+        kWindowIconSize * static_cast<int>(sizeof(uint32_t)), SDL_PIXELFORMAT_ARGB8888);
+    if (!icon)
+        return;
+    SDL_SetWindowIcon(window, icon);
+    SDL_FreeSurface(icon);
+}
+
 // Rounds up, so that a wait never ends just before the deadline it waits for.
 int MillisecondsUntil(Clock::time_point deadline) {
     const auto remaining = deadline - Clock::now();
@@ -131,6 +145,16 @@ struct CHostWindow::Impl {
     void DispatchPending() {
         SDL_Event event;
         while (dialog && !ended && SDL_PollEvent(&event))
+            Dispatch(event);
+    }
+
+    // Window events (paint, close) and quit requests only: mouse and keys
+    // stay queued for when the screen takes input again.
+    void DispatchWindowEvents() {
+        SDL_PumpEvents();
+        SDL_Event event;
+        while (dialog && !ended &&
+               SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_QUIT, SDL_SYSWMEVENT) == 1)
             Dispatch(event);
     }
 
@@ -209,6 +233,7 @@ bool CHostWindow::Open(std::string &error) {
         error = std::string("quelmara: cannot create the window: ") + SDL_GetError();
         return false;
     }
+    SetWindowIcon(window.get());
     // Keys are read as key-downs only; no input method is wanted.
     SDL_StopTextInput();
     m_impl->video = std::move(video);
@@ -274,6 +299,11 @@ void CHostWindow::KillTimer() {
 
 void CHostWindow::PumpPendingEvents() {
     m_impl->DispatchPending();
+    m_impl->DeliverTimerIfDue();
+}
+
+void CHostWindow::PumpWindowEvents() {
+    m_impl->DispatchWindowEvents();
     m_impl->DeliverTimerIfDue();
 }
 

@@ -50,6 +50,9 @@ class CHostWindow {
     void PumpPendingEvents();
     // The same after waiting up to maxWait for an event or the next tick.
     void WaitAndPumpEvents(std::chrono::milliseconds maxWait);
+    // For a busy screen: dispatches the queued window events (paint, close)
+    // and a due timer tick; mouse and key events stay queued.
+    void PumpWindowEvents();
 
     void EndModal(int result);
     bool IsModalEnded() const;
