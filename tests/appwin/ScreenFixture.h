@@ -68,7 +68,11 @@ class ScreenTest : public ::testing::Test {
         skintest::LoadSkinOnce();
         ScreenServices() = {[this](const std::string &text) { m_messages.push_back(text); },
                             [](const std::string &) { return true; },
-                            [this](int status) { m_exits.push_back(status); }};
+                            [this](int status) { m_exits.push_back(status); },
+                            [this] {
+                                m_busyMessages.push_back(Text("msg0"));
+                                return true;
+                            }};
         host::SetFolderBrowserFallback([this](const std::string &title) {
             m_browserTitles.push_back(title);
             return m_browserAnswer;
@@ -171,6 +175,8 @@ class ScreenTest : public ::testing::Test {
     fs::path m_hotsync;
     std::vector<std::string> m_messages;
     std::vector<int> m_exits;
+    // msg0 each time a long install let the window repaint.
+    std::vector<std::string> m_busyMessages;
     std::vector<std::string> m_browserTitles;
     std::optional<std::string> m_browserAnswer;
 
