@@ -8,6 +8,7 @@
 
 #include "FolderChooser.h"
 #include "GUIEdit.h"
+#include "GUIInputCodes.h"
 #include "GUIList.h"
 #include "GUISkin.h"
 #include "GameCatalog.h"
@@ -23,7 +24,6 @@ namespace {
 // Each working buffer holds at most this many characters and a terminating zero.
 constexpr std::size_t kBufferSize = 256;
 constexpr std::size_t kMaxBufferText = kBufferSize - 1;
-constexpr uint8_t kLeftButton = 1;
 constexpr const char *kEllipsis = "...";
 // What the skin's edit look leaves of a field's width for its text.
 constexpr int32_t kEditTextInsets = 12;
@@ -342,7 +342,7 @@ int32_t MainScreenOnEvent(GUIControl *, GUIControl *pSender, int32_t iEvent) {
 
 void OpenLineMouse(GUIControl *pSelf, int32_t, int32_t, uint8_t buttons, uint8_t changed,
                    uint8_t inside) {
-    if (!inside || !(buttons & changed & kLeftButton))
+    if (!inside || !GUIMousePressed(buttons, changed, GUI_MOUSE_LEFT))
         return;
     ScreenServices().m_openText(reinterpret_cast<GUIEdit *>(pSelf)->szText);
 }

@@ -30,20 +30,16 @@ bool clipToBuffer(GUIRect &r) {
     return r.iLeft < r.iRight && r.iTop < r.iBottom;
 }
 
-// Copies a block of the surface to the back buffer, cut to the buffer's edges.
-void copyBlock(const GfxSurface *s, int32_t sx, int32_t sy, int32_t w, int32_t h, int32_t dx,
-               int32_t dy) {
-    GUIRect dst{dx, dx + w, dy, dy + h};
-    if (!clipToBuffer(dst))
-        return;
-    sx += dst.iLeft - dx;
-    sy += dst.iTop - dy;
-    const size_t bytes = static_cast<size_t>(dst.iRight - dst.iLeft) * sizeof(uint32_t);
-    for (int32_t y = dst.iTop; y < dst.iBottom; ++y) {
-        const uint32_t *src =
-            s->pPixels + static_cast<size_t>(sy + y - dst.iTop) * s->iBmpWidth + sx;
-        std::memcpy(pixelAt(dst.iLeft, y), src, bytes);
-    }
+// Fills row[0, count) with the surface row seen from column first on, repeated:
+// one period straight from the surface, then doubling copies of what is written.
+void expandTileRow(const uint32_t *tileRow, uint32_t w, uint32_t first, uint32_t *row,
+                   size_t count) {
+    const size_t head = std::min<size_t>(w - first, count);
+    std::memcpy(row, tileRow + first, head * sizeof(uint32_t));
+    const size_t period = std::min<size_t>(w, count);
+    std::memcpy(row + head, tileRow, (period - head) * sizeof(uint32_t));
+    for (size_t done = period; done < count; done *= 2)
+        std::memcpy(row + done, row, std::min(done, count - done) * sizeof(uint32_t));
 }
 
 } // namespace
@@ -75,40 +71,32 @@ void GfxAPIDisplay(GUIRect *rect) {
         displayHook(&r, displayHookUser);
 }
 
+// Back-buffer pixel (x, y) of the rectangle shows surface pixel
+// ((x - left + srcX) mod w, (y - top + srcY) mod h). Each of the first h rows is
+// expanded from its surface row once; every later row repeats the row h above.
 void GfxAPIBlit(GfxSurface *surface, GUIRect *rect, uint32_t srcX, uint32_t srcY) {
-    if (!surface || !pGfxBackBuffer || surface->iBmpWidth <= 0 || surface->iBmpHeight <= 0)
+    if (!surface || !surface->pPixels || !pGfxBackBuffer || surface->iBmpWidth <= 0 ||
+        surface->iBmpHeight <= 0)
         return;
-    // An inverted rectangle would wrap the unsigned extents below into billions of tiles.
-    if (rect->iRight < rect->iLeft || rect->iBottom < rect->iTop)
+    GUIRect r = *rect;
+    if (!clipToBuffer(r))
         return;
     const uint32_t w = static_cast<uint32_t>(surface->iBmpWidth);
     const uint32_t h = static_cast<uint32_t>(surface->iBmpHeight);
-    const uint32_t endX = static_cast<uint32_t>(rect->iRight - rect->iLeft) + srcX;
-    const uint32_t endY = static_cast<uint32_t>(rect->iBottom - rect->iTop) + srcY;
-    if (endX == 0 || endY == 0)
-        return;
-    // Tiles wholly before the offsets give empty blocks; starting at the tile that
-    // holds the offset skips them without changing what is drawn.
-    for (uint32_t i = srcX / w; i * w < endX; ++i) {
-        const uint32_t x0 = std::max(i * w, srcX);
-        const uint32_t x1 = std::min((i + 1) * w, endX);
-        if (static_cast<int32_t>(x0) >= static_cast<int32_t>(x1))
-            continue;
-        for (uint32_t j = srcY / h; j * h < endY; ++j) {
-            const uint32_t y0 = std::max(j * h, srcY);
-            const uint32_t y1 = std::min((j + 1) * h, endY);
-            if (static_cast<int32_t>(y0) >= static_cast<int32_t>(y1))
-                continue;
-            const uint32_t sx = x0 % w;
-            const uint32_t sy = y0 % h;
-            const uint32_t bw = (x1 - 1) % w + 1 - sx;
-            const uint32_t bh = (y1 - 1) % h + 1 - sy;
-            copyBlock(surface, static_cast<int32_t>(sx), static_cast<int32_t>(sy),
-                      static_cast<int32_t>(bw), static_cast<int32_t>(bh),
-                      static_cast<int32_t>(static_cast<uint32_t>(rect->iLeft) - srcX + x0),
-                      static_cast<int32_t>(static_cast<uint32_t>(rect->iTop) - srcY + y0));
-        }
+    const auto firstColumn = static_cast<uint32_t>((int64_t{r.iLeft} - rect->iLeft + srcX) % w);
+    const auto firstRow = static_cast<uint32_t>((int64_t{r.iTop} - rect->iTop + srcY) % h);
+    const auto width = static_cast<size_t>(r.iRight - r.iLeft);
+    const int32_t expandedEnd =
+        static_cast<int32_t>(std::min<int64_t>(r.iBottom, int64_t{r.iTop} + h));
+    uint32_t tileRow = firstRow;
+    for (int32_t y = r.iTop; y < expandedEnd; ++y) {
+        expandTileRow(surface->pPixels + static_cast<size_t>(tileRow) * w, w, firstColumn,
+                      pixelAt(r.iLeft, y), width);
+        tileRow = tileRow + 1 == h ? 0 : tileRow + 1;
     }
+    for (int32_t y = expandedEnd; y < r.iBottom; ++y)
+        std::memcpy(pixelAt(r.iLeft, y), pixelAt(r.iLeft, y - static_cast<int32_t>(h)),
+                    width * sizeof(uint32_t));
 }
 
 void GfxAPIBox(GUIRect *rect, uint32_t) {

@@ -79,8 +79,12 @@ std::optional<std::string> RunFolderChooser(const std::vector<std::string> &comm
 
 std::optional<std::string> BrowseForFolder(const std::string &title) {
     const char *searchPath = std::getenv("PATH");
-    if (auto command = FolderChooserCommand(title, searchPath ? searchPath : kDefaultSearchPath))
+    if (auto command = FolderChooserCommand(title, searchPath ? searchPath : kDefaultSearchPath)) {
+        // The chooser's loop waits before it first pumps the window.
+        if (CHostWindow *host = CHostWindow::Active())
+            host->PresentPendingUpdates();
         return RunFolderChooser(*command, PumpActiveHost);
+    }
     if (const auto &fallback = InstalledFallback())
         return fallback(title);
     std::cerr << "quelmara: no folder browser found (install zenity or kdialog)\n";

@@ -11,6 +11,7 @@
 #include "GfxAPI.h"
 #include "HostEvents.h"
 #include "PlatformServices.h"
+#include "UpdateRegion.h"
 #include "WindowIcon.h"
 
 namespace host {
@@ -94,6 +95,25 @@ int MillisecondsUntil(Clock::time_point deadline) {
     return static_cast<int>(std::chrono::ceil<std::chrono::milliseconds>(remaining).count());
 }
 
+// Converts a rectangle of the back buffer into the window surface; the part
+// that lies on both, or nothing.
+std::optional<SDL_Rect> CopyToSurface(const GUIRect &rect, SDL_Surface &surface) {
+    const int left = std::max(rect.iLeft, 0);
+    const int top = std::max(rect.iTop, 0);
+    const int right = std::min({rect.iRight, surface.w, iGfxWidth});
+    const int bottom = std::min({rect.iBottom, surface.h, iGfxHeight});
+    if (left >= right || top >= bottom)
+        return std::nullopt;
+    const int sourcePitch = iGfxWidth * static_cast<int>(sizeof(uint32_t));
+    const uint32_t *source = pGfxBackBuffer + static_cast<size_t>(top) * iGfxWidth + left;
+    auto *target = static_cast<uint8_t *>(surface.pixels) +
+                   static_cast<size_t>(top) * surface.pitch +
+                   static_cast<size_t>(left) * surface.format->BytesPerPixel;
+    SDL_ConvertPixels(right - left, bottom - top, SDL_PIXELFORMAT_XRGB8888, source, sourcePitch,
+                      surface.format->format, target, surface.pitch);
+    return SDL_Rect{left, top, right - left, bottom - top};
+}
+
 } // namespace
 
 struct CHostWindow::Impl {
@@ -107,36 +127,38 @@ struct CHostWindow::Impl {
     Clock::time_point nextTick;
     bool inTimer = false;
 
+    CUpdateRegion pending;
+    uint64_t presents = 0;
+
+    // Drawing only records what changed; the window is updated once per pass
+    // of the event loop (PresentPending), not once per rectangle.
     static void DisplayHook(const GUIRect *rect, void *user) {
-        static_cast<Impl *>(user)->Present(*rect);
+        static_cast<Impl *>(user)->pending.Add(*rect);
     }
 
-    // Copies a rectangle of the back buffer to the window and shows it. The
-    // window surface is fetched anew each time because SDL replaces it when
-    // the window changes size.
-    void Present(const GUIRect &rect) {
+    // Copies the recorded rectangles of the back buffer to the window and shows
+    // them with one update. The window surface is fetched anew each time because
+    // SDL replaces it when the window changes size.
+    void PresentPending() {
+        if (pending.IsEmpty())
+            return;
         SDL_Surface *surface = SDL_GetWindowSurface(window.get());
-        if (!surface || !pGfxBackBuffer)
+        if (!surface || !pGfxBackBuffer ||
+            (SDL_MUSTLOCK(surface) && SDL_LockSurface(surface) != 0)) {
+            pending.Clear();
             return;
-        const int left = std::max(rect.iLeft, 0);
-        const int top = std::max(rect.iTop, 0);
-        const int right = std::min({rect.iRight, surface->w, iGfxWidth});
-        const int bottom = std::min({rect.iBottom, surface->h, iGfxHeight});
-        if (left >= right || top >= bottom)
-            return;
-        if (SDL_MUSTLOCK(surface) && SDL_LockSurface(surface) != 0)
-            return;
-        const int sourcePitch = iGfxWidth * static_cast<int>(sizeof(uint32_t));
-        const uint32_t *source = pGfxBackBuffer + static_cast<size_t>(top) * iGfxWidth + left;
-        auto *target = static_cast<uint8_t *>(surface->pixels) +
-                       static_cast<size_t>(top) * surface->pitch +
-                       static_cast<size_t>(left) * surface->format->BytesPerPixel;
-        SDL_ConvertPixels(right - left, bottom - top, SDL_PIXELFORMAT_XRGB8888, source, sourcePitch,
-                          surface->format->format, target, surface->pitch);
+        }
+        std::vector<SDL_Rect> shown;
+        for (const GUIRect &rect : pending.Rects())
+            if (auto copied = CopyToSurface(rect, *surface))
+                shown.push_back(*copied);
         if (SDL_MUSTLOCK(surface))
             SDL_UnlockSurface(surface);
-        const SDL_Rect shown{left, top, right - left, bottom - top};
-        SDL_UpdateWindowSurfaceRects(window.get(), &shown, 1);
+        pending.Clear();
+        if (shown.empty())
+            return;
+        SDL_UpdateWindowSurfaceRects(window.get(), shown.data(), static_cast<int>(shown.size()));
+        ++presents;
     }
 
     void Dispatch(const SDL_Event &event) { dispatcher.Dispatch(event, *dialog); }
@@ -174,8 +196,9 @@ struct CHostWindow::Impl {
         inTimer = false;
     }
 
-    // maxWait empty: wait until something arrives.
+    // maxWait empty: wait until something arrives. What was drawn is shown first.
     void WaitAndPump(std::optional<std::chrono::milliseconds> maxWait) {
+        PresentPending();
         if (!dialog || ended)
             return;
         std::optional<int> timeout;
@@ -255,6 +278,7 @@ int CHostWindow::DoModal(CHostDialog &dialog) {
         SDL_ShowWindow(m_impl->window.get());
     while (!m_impl->ended)
         m_impl->WaitAndPump(std::nullopt);
+    m_impl->PresentPending();
     KillTimer();
     dialog.m_pHost = nullptr;
     m_impl->dialog = nullptr;
@@ -300,15 +324,25 @@ void CHostWindow::KillTimer() {
 void CHostWindow::PumpPendingEvents() {
     m_impl->DispatchPending();
     m_impl->DeliverTimerIfDue();
+    m_impl->PresentPending();
 }
 
 void CHostWindow::PumpWindowEvents() {
     m_impl->DispatchWindowEvents();
     m_impl->DeliverTimerIfDue();
+    m_impl->PresentPending();
 }
 
 void CHostWindow::WaitAndPumpEvents(std::chrono::milliseconds maxWait) {
     m_impl->WaitAndPump(maxWait);
+}
+
+void CHostWindow::PresentPendingUpdates() {
+    m_impl->PresentPending();
+}
+
+uint64_t CHostWindow::PresentCount() const {
+    return m_impl->presents;
 }
 
 void CHostWindow::EndModal(int result) {

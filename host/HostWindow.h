@@ -24,7 +24,8 @@ class CHostWindow {
     CHostWindow &operator=(const CHostWindow &) = delete;
 
     // Creates the window, hidden, titled "Quelmara", and makes it the graphics
-    // layer's display target (GfxAPIDisplay copies to it). False, with a line
+    // layer's display target: what GfxAPIDisplay hands over is collected and
+    // shown once per pass of the event loop, before it waits. False, with a line
     // for the user in error, when there is no display or SDL cannot open one.
     bool Open(std::string &error);
 
@@ -46,13 +47,21 @@ class CHostWindow {
     void KillTimer();
 
     // For nested loops (folder browser, message boxes): dispatches the events
-    // already queued and a due timer tick, without blocking.
+    // already queued and a due timer tick, without blocking, then shows what
+    // was drawn (the caller is about to wait).
     void PumpPendingEvents();
-    // The same after waiting up to maxWait for an event or the next tick.
+    // Shows what was drawn, then the same after waiting up to maxWait for an
+    // event or the next tick.
     void WaitAndPumpEvents(std::chrono::milliseconds maxWait);
     // For a busy screen: dispatches the queued window events (paint, close)
-    // and a due timer tick; mouse and key events stay queued.
+    // and a due timer tick, then shows what was drawn; mouse and key events
+    // stay queued.
     void PumpWindowEvents();
+    // Shows in the window what was drawn and not yet shown; for code about to
+    // block outside the event loop.
+    void PresentPendingUpdates();
+    // Number of updates sent to the window so far (each shows everything drawn since the last).
+    uint64_t PresentCount() const;
 
     void EndModal(int result);
     bool IsModalEnded() const;

@@ -50,6 +50,8 @@ std::optional<std::string> MissingDisplayMessage() {
 
 bool ShowMessageBox(const std::string &text) {
     CHostWindow *owner = CHostWindow::Active();
+    if (owner)
+        owner->PresentPendingUpdates(); // the box's own loop does not serve the main window
     auto *window = owner ? static_cast<SDL_Window *>(owner->NativeHandle()) : nullptr;
     return SDL_ShowSimpleMessageBox(kPlainMessageBox, kMessageBoxTitle, text.c_str(), window) == 0;
 }

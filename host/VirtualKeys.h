@@ -4,14 +4,16 @@
 
 #include <cstdint>
 
+#include "GUIInputCodes.h"
+
 namespace host {
 
 // Bits of the mouse-flag word (MK_LBUTTON and its siblings), each set while held.
-inline constexpr uint32_t kMouseLeft = 0x01;
-inline constexpr uint32_t kMouseRight = 0x02;
-inline constexpr uint32_t kMouseShift = 0x04;
-inline constexpr uint32_t kMouseControl = 0x08;
-inline constexpr uint32_t kMouseMiddle = 0x10;
+inline constexpr uint32_t kMouseLeft = GUI_MOUSE_LEFT;
+inline constexpr uint32_t kMouseRight = GUI_MOUSE_RIGHT;
+inline constexpr uint32_t kMouseShift = GUI_MOUSE_SHIFT;
+inline constexpr uint32_t kMouseControl = GUI_MOUSE_CONTROL;
+inline constexpr uint32_t kMouseMiddle = GUI_MOUSE_MIDDLE;
 
 namespace vk {
 

@@ -195,7 +195,7 @@ class ScreenTest : public ::testing::Test {
             GfxAPIDeleteSurface(button->pReleasedImage);
             button->pPushedImage = button->pReleasedImage = nullptr;
         }
-        testsupport::RemoveAndFree(pGUIControlRoot);
+        GUIControlDestroy(pGUIControlRoot);
     }
 
     void SaveAndSet(const char *name, const std::string &value) {

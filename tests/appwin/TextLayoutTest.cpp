@@ -17,7 +17,7 @@ class WordWrapTest : public ScreenTest {
     Rows_ Wrap(const std::string &text, int32_t width) {
         GfxAPIInit(nullptr, 800, 620);
         if (pGUIControlRoot)
-            testsupport::RemoveAndFree(pGUIControlRoot);
+            GUIControlDestroy(pGUIControlRoot);
         GUIRect rect{0, width, 0, 0};
         GUIControl *list = GUIListNew(nullptr, &rect);
         WordWrapIntoList(list, text.c_str());

@@ -12,8 +12,6 @@ using testsupport::raisedEvents;
 
 namespace {
 
-constexpr int32_t kPageDown = 34;
-
 using ListInView = testsupport::RootTest;
 
 GUIList *asList(GUIControl *ctl) {
@@ -64,7 +62,7 @@ TEST_F(ListInView, ScriptedListIsScrolledBySelectionKeysAndBarAndDrawn) {
     EXPECT_EQ(view->oPane.iScrollY, 80) << "row 5 becomes the first visible row";
 
     for (int i = 0; i < 11; ++i)
-        GUIControlShareKey(&root, kPageDown, 0);
+        GUIControlShareKey(&root, GUI_KEY_PAGE_DOWN, 0);
     EXPECT_EQ(asList(list)->iSelected, 99);
     EXPECT_EQ(view->oPane.iScrollY, 1440);
 

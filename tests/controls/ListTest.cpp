@@ -13,7 +13,12 @@ using testsupport::raisedEvents;
 
 namespace {
 
-enum Key : int32_t { kPageUp = 33, kPageDown = 34, kUp = 38, kDown = 40 };
+enum Key : int32_t {
+    kPageUp = GUI_KEY_PAGE_UP,
+    kPageDown = GUI_KEY_PAGE_DOWN,
+    kUp = GUI_KEY_UP,
+    kDown = GUI_KEY_DOWN
+};
 
 class ListControl : public testsupport::RootTest {
   protected:

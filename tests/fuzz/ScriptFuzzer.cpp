@@ -72,11 +72,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     GUIControl *ctl = GUIControlCreateFromFile(nullptr, scriptPath.c_str());
     if (ctl)
         Exercise(ctl);
-    if (GUIControl *root = pGUIControlRoot) {
-        const bool allocated = root->bAllocated;
-        root->Remove(root);
-        if (allocated)
-            __dfree(root);
-    }
+    if (pGUIControlRoot)
+        GUIControlDestroy(pGUIControlRoot);
     return 0;
 }

@@ -160,4 +160,49 @@ TEST_F(HostWindowTest, ShowsTheBackBufferAndServesInputAndTicksUntilEscape) {
         EXPECT_EQ(WindowPixel(window, x, y), PatternAt(x, y)) << x << "," << y;
 }
 
+// Draws 100 rows, each handed over on its own, inside one key handler: none
+// reaches the window until the handler waits, then one update shows them all;
+// the rows drawn after it are shown when the dialog ends.
+class CBatchingDialog : public hosttest::CRecordingDialog {
+  public:
+    uint64_t before = 0, whileDrawing = 0, afterNestedWait = 0;
+    uint32_t shownAfterNestedWait = 0;
+
+    bool OnInitDialog() override {
+        GfxAPIInit(Host()->NativeHandle(), 800, 620);
+        PushKey(SDLK_x, SDL_SCANCODE_X,
+                SDL_GetWindowID(static_cast<SDL_Window *>(Host()->NativeHandle())));
+        return true;
+    }
+    void OnKeyDown(uint32_t) override {
+        before = Host()->PresentCount();
+        DrawRows(0xff0000);
+        whileDrawing = Host()->PresentCount();
+        Host()->WaitAndPumpEvents(0ms);
+        afterNestedWait = Host()->PresentCount();
+        shownAfterNestedWait = WindowPixel(*Host(), 400, 99);
+        DrawRows(0x00ff00);
+        EndDialog(0);
+    }
+
+  private:
+    static void DrawRows(uint32_t colour) {
+        for (int32_t y = 0; y < 100; ++y) {
+            std::fill_n(pGfxBackBuffer + y * iGfxWidth, iGfxWidth, colour);
+            GUIRect row{0, iGfxWidth, y, y + 1};
+            GfxAPIDisplay(&row);
+        }
+    }
+};
+
+TEST_F(HostWindowTest, ShowsEverythingDrawnInOnePassWithOneUpdateBeforeWaiting) {
+    CBatchingDialog dialog;
+    ASSERT_EQ(window.DoModal(dialog), 0);
+    EXPECT_EQ(dialog.whileDrawing, dialog.before);
+    EXPECT_EQ(dialog.afterNestedWait, dialog.before + 1);
+    EXPECT_EQ(dialog.shownAfterNestedWait, 0xff0000u);
+    EXPECT_EQ(window.PresentCount(), dialog.before + 2);
+    EXPECT_EQ(WindowPixel(window, 799, 0), 0x00ff00u);
+}
+
 } // namespace

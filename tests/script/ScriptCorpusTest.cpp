@@ -18,7 +18,7 @@ TEST_F(ScriptCorpus, EveryInputLoadsOrFailsCleanly) {
         auto r = testsupport::LoadScriptFile(entry.path().string());
         EXPECT_EQ(r.ctl, pGUIControlRoot) << entry.path();
         if (r.ctl)
-            testsupport::RemoveAndFree(r.ctl);
+            GUIControlDestroy(r.ctl);
         EXPECT_EQ(pGUIControlRoot, nullptr) << entry.path();
         ++inputs;
     }

@@ -85,20 +85,31 @@ TEST_F(ScriptLoader, ErrorLinesCountCarriageReturnsOnly) {
 }
 
 // Every failing statement prints its error once and takes away what it built.
-TEST_F(ScriptLoader, FailingStatementsReportOncePerEnclosingStatement) {
+TEST_F(ScriptLoader, FailingStatementsReportOncePerEnclosingStatementAndSayWhy) {
     const std::string overlong(200, 'B');
-    const std::pair<std::string, int> cases[] = {
-        {"Button[-5,6](x);", 1},
-        {overlong + "[1,2](x);", 1},
-        {"", 1},
-        {"Button[1,2](x;", 2},
-        {"Bitmap(a b);", 2},
-        {"Button[1,2](x) { };", 1},
-        {"Desktop(9,9){ Button(x); }", 1},
-        {"Desktop(9,9){ Bitmap(a){ Button(x) ; }", 2},
+    struct Case {
+        std::string script;
+        int errors;
+        const char *reason; // the first line on standard error names it
     };
-    for (const auto &[script, errors] : cases) {
+    const Case cases[] = {
+        {"Button[-5,6](x);", 1, "missing \",\" in the position"},
+        {overlong + "[1,2](x);", 1, "unknown type \"BBB"},
+        {"", 1, "a type name is missing"},
+        {"Button[1,2](x;", 2, "missing \")\""},
+        {"Bitmap(a b);", 2, "missing \")\""},
+        {"Button[1,2](x) { };", 1, "takes no child block"},
+        {"Button[1,2;", 1, "missing \"]\" after the position"},
+        {"Button(x;", 2, "missing \")\""},
+        {"Button x);", 2, "missing \"(\""},
+        {"Desktop(9,9){ Button(x); }", 1, "missing \";\" after \"}\""},
+        {"Desktop(9,9){ Bitmap(a){ Button(x) ; }", 2, "missing \";\" after \"}\""},
+        {"Desktop(9,9){ Desktop(1,1); };", 2, "a root control cannot stand inside a block"},
+    };
+    for (const auto &[script, errors, reason] : cases) {
+        testing::internal::CaptureStderr();
         auto r = Load(script);
+        const std::string why = testing::internal::GetCapturedStderr();
         EXPECT_EQ(r.ctl, nullptr) << script;
         EXPECT_EQ(pGUIControlRoot, nullptr) << script;
         size_t found = 0;
@@ -106,6 +117,9 @@ TEST_F(ScriptLoader, FailingStatementsReportOncePerEnclosingStatement) {
              ++at)
             ++found;
         EXPECT_EQ(found, static_cast<size_t>(errors)) << script << "\n" << r.out;
+        EXPECT_EQ(why.rfind("Layout script error in line 1: ", 0), 0u) << script << "\n" << why;
+        EXPECT_NE(why.substr(0, why.find('\n')).find(reason), std::string::npos) << script << "\n"
+                                                                                 << why;
     }
     EXPECT_EQ(Load(overlong + ";").out, "Script load: " + Path() + "\nScript error in line 1\n");
 }
@@ -150,7 +164,7 @@ TEST_F(ScriptLoader, NestingIsBounded) {
         deep += "};";
     auto ok = Load(deep);
     ASSERT_NE(ok.ctl, nullptr);
-    testsupport::RemoveAndFree(ok.ctl);
+    GUIControlDestroy(ok.ctl);
 
     EXPECT_EQ(Load("Bitmap(a){" + deep + "};").ctl, nullptr);
     EXPECT_EQ(pGUIControlRoot, nullptr);

@@ -41,9 +41,10 @@ TEST(ScriptReader, WordsAreCutToTheirBufferButConsumedWhole) {
     EXPECT_EQ(r->pPos, r->pEnd);
 }
 
-TEST(ScriptReader, NumbersSkipOnlyTheirDigitsAndAreBounded) {
-    Reader huge("99999999999;");
-    EXPECT_EQ(GUIScriptGetNumber(huge), 1 << 20) << "cut to a million pixels";
+TEST(ScriptReader, NumbersAreFull32BitValuesAndSkipOnlyTheirDigits) {
+    Reader huge("2147483647 99999999999;");
+    EXPECT_EQ(GUIScriptGetNumber(huge), INT32_MAX);
+    EXPECT_EQ(GUIScriptGetNumber(huge), INT32_MAX) << "held at the end of the range";
     EXPECT_EQ(GUIScriptGetChar(huge), ';');
 
     Reader end("12345", 2);

@@ -90,7 +90,7 @@ TEST_F(ScriptWriter, WrittenTreesReadBackTheSame) {
     ASSERT_NE(copy, nullptr);
     ExpectSameTree(original, copy);
     EXPECT_EQ(Save(copy), written);
-    testsupport::RemoveAndFree(original);
+    GUIControlDestroy(original);
 }
 
 } // namespace

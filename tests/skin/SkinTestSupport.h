@@ -64,7 +64,7 @@ class SkinTest : public ::testing::Test {
     void TearDown() override {
         if (pGUIControlRoot) {
             FreeBitmapPictures(pGUIControlRoot);
-            testsupport::RemoveAndFree(pGUIControlRoot);
+            GUIControlDestroy(pGUIControlRoot);
         }
         pGUIControlMarked = nullptr;
     }

@@ -16,6 +16,7 @@
 #include <unistd.h>
 
 #include "GUIControl.h"
+#include "GUIInputCodes.h"
 #include "GUIModule.h"
 #include "GUIScript.h"
 #include "PngDump.h"
@@ -30,14 +31,6 @@ inline void PrintTo(const GUIRect &r, std::ostream *os) {
 }
 
 namespace testsupport {
-
-// Takes a control out of the tree and frees it if its type allocated it.
-inline void RemoveAndFree(GUIControl *ctl) {
-    const bool allocated = ctl->bAllocated;
-    ctl->Remove(ctl);
-    if (allocated)
-        __dfree(ctl);
-}
 
 inline GUIRect rectOf(const GUIControl &c) {
     return GUIRect{c.iLeft, c.iRight, c.iTop, c.iBottom};
@@ -154,7 +147,7 @@ class ToolkitTest : public ::testing::Test {
                                ".png");
         }
         if (pGUIControlRoot)
-            RemoveAndFree(pGUIControlRoot);
+            GUIControlDestroy(pGUIControlRoot);
         pGUIBitmapSkinInit = pGUIButtonSkinInit = pGUIDesktopSkinInit = nullptr;
         pGUIEditSkinInit = pGUIListSkinInit = pGUIScrollBarSkinInit = pGUIViewSkinInit = nullptr;
     }
@@ -180,8 +173,6 @@ class ToolkitTest : public ::testing::Test {
 // A recording root covering the back buffer, driven like the host drives it.
 class RootTest : public ToolkitTest {
   protected:
-    static constexpr uint8_t kLeft = 1;
-
     GUIControl root{};
 
     void SetUp() override {
@@ -194,9 +185,11 @@ class RootTest : public ToolkitTest {
     }
 
     // Mouse messages in root coordinates.
-    void press(int32_t x, int32_t y) { GUIControlMouse(&root, x, y, kLeft, kLeft, 1); }
-    void dragTo(int32_t x, int32_t y) { GUIControlMouse(&root, x, y, kLeft, 0, 1); }
-    void release(int32_t x, int32_t y) { GUIControlMouse(&root, x, y, 0, kLeft, 1); }
+    void press(int32_t x, int32_t y) {
+        GUIControlMouse(&root, x, y, GUI_MOUSE_LEFT, GUI_MOUSE_LEFT, 1);
+    }
+    void dragTo(int32_t x, int32_t y) { GUIControlMouse(&root, x, y, GUI_MOUSE_LEFT, 0, 1); }
+    void release(int32_t x, int32_t y) { GUIControlMouse(&root, x, y, 0, GUI_MOUSE_LEFT, 1); }
     void ticks(int n) {
         for (int i = 0; i < n; ++i)
             GUIControlOnTimer(&root);

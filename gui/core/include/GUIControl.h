@@ -148,6 +148,9 @@ void GUIControlSetWindowPos(GUIControl *ctl, int32_t x, int32_t y);
 void GUIControlSetPos(GUIControl *ctl, int32_t x, int32_t y);
 void GUIControlSetSize(GUIControl *ctl, int32_t w, int32_t h);
 void GUIControlRemove(GUIControl *ctl);
+// Takes the control out of the tree through its Remove, then releases its
+// record if its type's constructor allocated it.
+void GUIControlDestroy(GUIControl *ctl);
 void GUIControlMark(GUIControl *ctl);
 void GUIControlToRoot(GUIControl *ctl, GUIRect *rect);
 void GUIControlScrollIntoView(GUIControl *ctl, GUIRect *rect);

@@ -37,6 +37,9 @@ int32_t GUIScriptGetNumber(GUIScriptReader *reader);
 // error line and returns false.
 bool GUIScriptGetWordInParentheses(GUIScriptReader *reader, char *buffer, int32_t size);
 void GUIScriptError(GUIScriptReader *reader);
+// GUIScriptError, preceded by one line on standard error that names the line
+// and says why the statement failed.
+void GUIScriptErrorWhy(GUIScriptReader *reader, const char *reason);
 
 GUIControl *GUIControlCreateFromFile(GUIControl *parent, const char *path);
 GUIControl *GUIControlCreateFromScript(GUIControl *parent, GUIScriptReader *reader);

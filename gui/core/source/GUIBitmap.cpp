@@ -3,11 +3,9 @@
 
 #include <cstdio>
 
-#include "GUIButton.h"
+#include "GUIControlNew.h"
 #include "GUIModule.h"
 #include "GUIScript.h"
-
-GUIControlType sGUIBitmapType = {"Bitmap", GUIBitmapFromScript, &sGUIButtonType};
 
 extern "C" {
 
@@ -20,14 +18,8 @@ GUIControl *GUIBitmapFromScript(GUIControl *parent, GUIScriptReader *reader,
 }
 
 GUIControl *GUIBitmapNew(GUIControl *parent, GUIRect *rect, const char *file) {
-    auto *bitmap = static_cast<GUIBitmap *>(
-        __dalloc(sizeof(GUIBitmap), "gui\\core\\source\\GUIBitmap", __LINE__));
-    if (!bitmap)
-        return nullptr;
-    GUIBitmapInit(bitmap, parent, rect, file);
-    bitmap->oControl.bAllocated = 1;
-    GUIControlSetEvent(&bitmap->oControl, GUI_EVENT_CREATED);
-    return &bitmap->oControl;
+    return GUINewControl<GUIBitmap>("gui\\core\\source\\GUIBitmap", __LINE__, GUIBitmapInit, parent,
+                                    rect, file);
 }
 
 void GUIBitmapInit(GUIBitmap *bitmap, GUIControl *parent, GUIRect *rect, const char *file) {

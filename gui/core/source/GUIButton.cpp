@@ -3,15 +3,12 @@
 
 #include <cstdio>
 
-#include "GUIDesktop.h"
+#include "GUIControlNew.h"
+#include "GUIInputCodes.h"
 #include "GUIModule.h"
 #include "GUIScript.h"
 
-GUIControlType sGUIButtonType = {"Button", GUIButtonFromScript, &sGUIDesktopType};
-
 namespace {
-
-constexpr uint8_t kLeftButton = 1;
 
 GUIButton *asButton(GUIControl *ctl) {
     return reinterpret_cast<GUIButton *>(ctl);
@@ -36,14 +33,8 @@ GUIControl *GUIButtonFromScript(GUIControl *parent, GUIScriptReader *reader,
 }
 
 GUIControl *GUIButtonNew(GUIControl *parent, GUIRect *rect, const char *caption) {
-    auto *button = static_cast<GUIButton *>(
-        __dalloc(sizeof(GUIButton), "gui\\core\\source\\GUIButton", __LINE__));
-    if (!button)
-        return nullptr;
-    GUIButtonInit(button, parent, rect, caption);
-    button->oControl.bAllocated = 1;
-    GUIControlSetEvent(&button->oControl, GUI_EVENT_CREATED);
-    return &button->oControl;
+    return GUINewControl<GUIButton>("gui\\core\\source\\GUIButton", __LINE__, GUIButtonInit, parent,
+                                    rect, caption);
 }
 
 void GUIButtonInit(GUIButton *button, GUIControl *parent, GUIRect *rect, const char *caption) {
@@ -63,8 +54,8 @@ void GUIButtonInit(GUIButton *button, GUIControl *parent, GUIRect *rect, const c
 void GUIButtonMouse(GUIControl *self, int32_t, int32_t, uint8_t buttons, uint8_t changed,
                     uint8_t inside) {
     GUIButton *button = asButton(self);
-    const bool leftDown = buttons & kLeftButton;
-    const bool leftChanged = changed & kLeftButton;
+    const bool leftDown = buttons & GUI_MOUSE_LEFT;
+    const bool leftChanged = changed & GUI_MOUSE_LEFT;
     if (button->bHeld && !leftDown) {
         button->bHeld = 0;
         self->bMouseHold = 0;

@@ -5,12 +5,10 @@
 #include <algorithm>
 #include <cstring>
 
-#include "GUIBitmap.h"
 #include "GUIModule.h"
 
 GUIControl *pGUIControlRoot = nullptr;
 GUIControl *pGUIControlMarked = nullptr;
-GUIControlType *pGUIControlTypeHead = &sGUIBitmapType;
 
 GUISkinInitProc pGUIBitmapSkinInit = nullptr;
 GUISkinInitProc pGUIButtonSkinInit = nullptr;
@@ -105,6 +103,16 @@ GUIControl *findFromHere(GUIControl *c, const char *id) {
     return nullptr;
 }
 
+// Positions, sizes and scroll offsets are kept within this bound, so that the
+// sums the tree makes of them (a child's offset added up through every level
+// of the deepest tree a script may build) never overflow, whatever numbers a
+// script or a caller hands in.
+constexpr int64_t kCoordinateLimit = int64_t{1} << 20;
+
+int32_t coordinate(int64_t value) {
+    return static_cast<int32_t>(std::clamp(value, -kCoordinateLimit, kCoordinateLimit));
+}
+
 } // namespace
 
 extern "C" {
@@ -123,12 +131,12 @@ void GUIControlInit(GUIControl *ctl, GUIControl *parent, GUIRect *rect) {
     }
     ctl->pType = nullptr;
     ctl->pChildHost = nullptr;
-    ctl->iLeft = rect->iLeft;
-    ctl->iRight = rect->iRight;
-    ctl->iTop = rect->iTop;
-    ctl->iBottom = rect->iBottom;
-    ctl->iWidth = rect->iRight - rect->iLeft;
-    ctl->iHeight = rect->iBottom - rect->iTop;
+    ctl->iLeft = coordinate(rect->iLeft);
+    ctl->iRight = coordinate(rect->iRight);
+    ctl->iTop = coordinate(rect->iTop);
+    ctl->iBottom = coordinate(rect->iBottom);
+    ctl->iWidth = ctl->iRight - ctl->iLeft;
+    ctl->iHeight = ctl->iBottom - ctl->iTop;
     ctl->iScrollX = 0;
     ctl->iScrollY = 0;
     installDefaultSlots(ctl);
@@ -245,13 +253,15 @@ void GUIControlDisable(GUIControl *ctl) {
 }
 
 void GUIControlSetWindowPos(GUIControl *ctl, int32_t x, int32_t y) {
-    ctl->iScrollX = x;
-    ctl->iScrollY = y;
+    ctl->iScrollX = coordinate(x);
+    ctl->iScrollY = coordinate(y);
     redrawWhole(ctl);
     GUIControlSetEvent(ctl, GUI_EVENT_SCROLLED);
 }
 
 void GUIControlSetPos(GUIControl *ctl, int32_t x, int32_t y) {
+    x = coordinate(x);
+    y = coordinate(y);
     GUIControl *parent = ctl->pParent;
     if (!parent || (ctl->iLeft == x && ctl->iTop == y))
         return;
@@ -266,6 +276,8 @@ void GUIControlSetPos(GUIControl *ctl, int32_t x, int32_t y) {
 }
 
 void GUIControlSetSize(GUIControl *ctl, int32_t w, int32_t h) {
+    w = coordinate(w);
+    h = coordinate(h);
     if (ctl->iWidth == w && ctl->iHeight == h)
         return;
     const int32_t oldWidth = ctl->iWidth;
@@ -290,11 +302,8 @@ void GUIControlSetSize(GUIControl *ctl, int32_t w, int32_t h) {
 }
 
 void GUIControlRemove(GUIControl *ctl) {
-    while (GUIControl *child = ctl->pFirstChild) {
-        child->Remove(child);
-        if (child->bAllocated)
-            __dfree(child);
-    }
+    while (GUIControl *child = ctl->pFirstChild)
+        GUIControlDestroy(child);
     GUIControlUnlink(ctl);
     if (ctl->pParent)
         redrawParentOver(ctl);
@@ -304,6 +313,13 @@ void GUIControlRemove(GUIControl *ctl) {
     }
     if (pGUIControlMarked == ctl)
         pGUIControlMarked = nullptr;
+}
+
+void GUIControlDestroy(GUIControl *ctl) {
+    const bool allocated = ctl->bAllocated;
+    ctl->Remove(ctl);
+    if (allocated)
+        __dfree(ctl);
 }
 
 void GUIControlMark(GUIControl *ctl) {

@@ -1,11 +1,9 @@
 // The desktop: created without a parent, so it becomes the root.
 #include "GUIDesktop.h"
 
-#include "GUIEdit.h"
+#include "GUIControlNew.h"
 #include "GUIModule.h"
 #include "GUIScript.h"
-
-GUIControlType sGUIDesktopType = {"Desktop", GUIDesktopFromScript, &sGUIEditType};
 
 namespace {
 
@@ -29,21 +27,15 @@ GUIControl *GUIDesktopFromScript(GUIControl *, GUIScriptReader *reader, GUIContr
     int32_t width = 0;
     int32_t height = 0;
     if (!readSize(reader, width, height)) {
-        GUIScriptError(reader);
+        GUIScriptErrorWhy(reader, "a desktop needs (width, height)");
         return nullptr;
     }
     return GUIDesktopNew(width, height);
 }
 
 GUIControl *GUIDesktopNew(int32_t width, int32_t height) {
-    auto *desktop = static_cast<GUIDesktop *>(
-        __dalloc(sizeof(GUIDesktop), "gui\\core\\source\\GUIDesktop", __LINE__));
-    if (!desktop)
-        return nullptr;
-    GUIDesktopInit(desktop, width, height);
-    desktop->oControl.bAllocated = 1;
-    GUIControlSetEvent(&desktop->oControl, GUI_EVENT_CREATED);
-    return &desktop->oControl;
+    return GUINewControl<GUIDesktop>("gui\\core\\source\\GUIDesktop", __LINE__, GUIDesktopInit,
+                                     width, height);
 }
 
 void GUIDesktopInit(GUIDesktop *desktop, int32_t width, int32_t height) {

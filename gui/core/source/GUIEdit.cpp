@@ -5,13 +5,12 @@
 #include <cstring>
 #include <utility>
 
-#include "GUIList.h"
+#include "GUIControlNew.h"
+#include "GUIInputCodes.h"
 #include "GUIModule.h"
 #include "GUIScript.h"
 
-extern "C" {
-GUIControlType sGUIEditType = {"Edit", GUIEditFromScript, &sGUIListType};
-}
+extern "C" {}
 
 namespace {
 
@@ -19,11 +18,6 @@ constexpr char kMarker = '_';
 constexpr int32_t kMaxLength = GUI_EDIT_TEXT_SIZE - 1;
 
 enum EditKey : int32_t {
-    KEY_BACKSPACE = 8,
-    KEY_ENTER = 13,
-    KEY_LEFT = 37,
-    KEY_RIGHT = 39,
-    KEY_DELETE = 46,
     KEY_FIRST_CHARACTER = 48,
     KEY_LAST_CHARACTER = 122,
 };
@@ -127,14 +121,8 @@ GUIControl *GUIEditFromScript(GUIControl *parent, GUIScriptReader *reader,
 }
 
 GUIControl *GUIEditNew(GUIControl *parent, GUIRect *rect, const char *text) {
-    auto *edit =
-        static_cast<GUIEdit *>(__dalloc(sizeof(GUIEdit), "gui\\core\\source\\GUIEdit", __LINE__));
-    if (!edit)
-        return nullptr;
-    GUIEditInit(&edit->oControl, parent, rect, text);
-    edit->oControl.bAllocated = 1;
-    GUIControlSetEvent(&edit->oControl, GUI_EVENT_CREATED);
-    return &edit->oControl;
+    return GUINewControl<GUIEdit>("gui\\core\\source\\GUIEdit", __LINE__, GUIEditInit, parent, rect,
+                                  text);
 }
 
 void GUIEditInit(GUIControl *ctl, GUIControl *parent, GUIRect *rect, const char *text) {
@@ -206,20 +194,20 @@ bool GUIEditKey(GUIControl *ctl, int32_t key, int32_t) {
     if (!edit->bInputActive)
         return false;
     switch (key) {
-    case KEY_BACKSPACE:
+    case GUI_KEY_BACKSPACE:
         backspace(edit);
         return true;
-    case KEY_ENTER:
+    case GUI_KEY_RETURN:
         GUIEditDisableInput(ctl);
         GUIControlSetEvent(ctl, GUI_EVENT_EDIT_CHANGED);
         return true;
-    case KEY_LEFT:
+    case GUI_KEY_LEFT:
         moveLeft(edit);
         return true;
-    case KEY_RIGHT:
+    case GUI_KEY_RIGHT:
         moveRight(edit);
         return true;
-    case KEY_DELETE:
+    case GUI_KEY_DELETE:
         deleteAfterMarker(edit);
         return true;
     default:
@@ -233,7 +221,7 @@ bool GUIEditKey(GUIControl *ctl, int32_t key, int32_t) {
 
 void GUIEditMouse(GUIControl *ctl, int32_t, int32_t, uint8_t buttons, uint8_t changed,
                   uint8_t inside) {
-    if (inside && (buttons & changed & 1))
+    if (inside && GUIMousePressed(buttons, changed, GUI_MOUSE_LEFT))
         GUIEditEnableInput(ctl);
 }
 

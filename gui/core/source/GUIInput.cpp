@@ -105,10 +105,7 @@ void removeMarkedControls(GUIControl *c) {
         removeMarkedControls(c->pFirstChild);
     if (!c->bRemoveLater)
         return;
-    const bool allocated = c->bAllocated;
-    c->Remove(c);
-    if (allocated)
-        __dfree(c);
+    GUIControlDestroy(c);
 }
 
 } // namespace

@@ -7,22 +7,14 @@
 #include <cstring>
 #include <limits>
 
+#include "GUIControlNew.h"
+#include "GUIInputCodes.h"
 #include "GUIModule.h"
 #include "GUIScript.h"
-#include "GUIScrollBar.h"
 
-extern "C" {
-GUIControlType sGUIListType = {"List", GUIListFromScript, &sGUIScrollBarType};
-}
+extern "C" {}
 
 namespace {
-
-enum ListKey : int32_t {
-    KEY_PAGE_UP = 33,
-    KEY_PAGE_DOWN = 34,
-    KEY_UP = 38,
-    KEY_DOWN = 40,
-};
 
 constexpr int32_t kDefaultItemHeight = 16;
 constexpr int32_t kDefaultPageStep = 10;
@@ -100,16 +92,16 @@ bool keyTarget(const GUIList *list, int32_t key, int32_t *target) {
     const int32_t selected = list->iSelected;
     const int32_t last = rowCount(list) - 1;
     switch (key) {
-    case KEY_PAGE_UP:
+    case GUI_KEY_PAGE_UP:
         *target = std::max(0, selected - list->iPageStep);
         return selected > 0;
-    case KEY_PAGE_DOWN:
+    case GUI_KEY_PAGE_DOWN:
         *target = clampToInt32(std::min<int64_t>(int64_t{selected} + list->iPageStep, last));
         return selected < last;
-    case KEY_UP:
+    case GUI_KEY_UP:
         *target = selected - 1;
         return selected > 0;
-    case KEY_DOWN:
+    case GUI_KEY_DOWN:
         *target = selected + 1;
         return selected < last;
     default:
@@ -166,14 +158,8 @@ GUIControl *GUIListFromScript(GUIControl *parent, GUIScriptReader *, GUIControlS
 }
 
 GUIControl *GUIListNew(GUIControl *parent, GUIRect *rect) {
-    auto *list =
-        static_cast<GUIList *>(__dalloc(sizeof(GUIList), "gui\\core\\source\\GUIList", __LINE__));
-    if (!list)
-        return nullptr;
-    GUIListInit(&list->oControl, parent, rect);
-    list->oControl.bAllocated = 1;
-    GUIControlSetEvent(&list->oControl, GUI_EVENT_CREATED);
-    return &list->oControl;
+    return GUINewControl<GUIList>("gui\\core\\source\\GUIList", __LINE__, GUIListInit, parent,
+                                  rect);
 }
 
 void GUIListInit(GUIControl *ctl, GUIControl *parent, GUIRect *rect) {
@@ -275,7 +261,7 @@ void GUIListMouse(GUIControl *ctl, int32_t, int32_t y, uint8_t buttons, uint8_t 
     int32_t row = 0;
     if (!rowAt(list, y, &row))
         return;
-    if (list->bSelectable && inside && (buttons & changed & 1)) {
+    if (list->bSelectable && inside && GUIMousePressed(buttons, changed, GUI_MOUSE_LEFT)) {
         GUIListSetSelection(ctl, row);
         GUIControlSetEvent(ctl, GUI_EVENT_LIST_CHOSEN);
         return;

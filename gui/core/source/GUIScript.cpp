@@ -6,6 +6,7 @@
 #include <cinttypes>
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "GUIModule.h"
 
@@ -15,10 +16,6 @@ const char *const kSourceName = "gui\\core\\source\\GUIScript";
 
 // Layout scripts are a few kilobytes; anything this large is not one.
 constexpr long kMaxScriptSize = 64L * 1024 * 1024;
-
-// Script numbers are pixel positions and sizes. Larger ones are cut to this,
-// so that positions summed over the deepest tree stay far from overflowing.
-constexpr int32_t kNumberLimit = 1 << 20;
 
 // Deepest tree level a script block may add children to. Every tree walk of
 // the toolkit recurses once per level, so an untrusted script must not nest
@@ -47,8 +44,8 @@ void skipComment(GUIScriptReader *reader) {
         ++reader->pPos;
 }
 
-// Value of the "%d" conversion at p, cut to the number limit; 0 when no
-// number stands there.
+// Value of the "%d" conversion at p, held at the ends of the 32-bit range when
+// the digits go beyond them; 0 when no number stands there.
 int32_t scanDecimal(const char *p, const char *end) {
     while (p < end && isFormatSpace(*p))
         ++p;
@@ -57,10 +54,11 @@ int32_t scanDecimal(const char *p, const char *end) {
         negative = *p == '-';
         ++p;
     }
-    int32_t value = 0;
+    int64_t value = 0;
     for (; p < end && isDigit(*p); ++p)
-        value = std::min(value * 10 + (*p - '0'), kNumberLimit);
-    return negative ? -value : value;
+        value = std::min<int64_t>(value * 10 + (*p - '0'), int64_t{INT32_MAX} + 1);
+    return static_cast<int32_t>(
+        std::clamp<int64_t>(negative ? -value : value, INT32_MIN, INT32_MAX));
 }
 
 void keepChar(char *buffer, int32_t capacity, int32_t &kept, char c) {
@@ -82,19 +80,23 @@ int32_t depthOf(const GUIControl *ctl) {
     return depth;
 }
 
+int32_t saturatedSum(int32_t a, int32_t b) {
+    return static_cast<int32_t>(std::clamp<int64_t>(int64_t{a} + b, INT32_MIN, INT32_MAX));
+}
+
 bool expectChar(GUIScriptReader *reader, char wanted) {
     return GUIScriptGetChar(reader) == wanted;
 }
 
 // The optional "[x,y]" or "[x,y,w,h]" part. Prints the position and size as it
-// reads them; false on a missing "," or "]".
-bool readRectangle(GUIScriptReader *reader, GUIRect &rect) {
+// reads them; the reason on a missing "," or "]", else null.
+const char *readRectangle(GUIScriptReader *reader, GUIRect &rect) {
     if (GUIScriptPeek(reader) != '[')
-        return true;
+        return nullptr;
     GUIScriptGetChar(reader);
     const int32_t x = GUIScriptGetNumber(reader);
     if (!expectChar(reader, ','))
-        return false;
+        return "missing \",\" in the position";
     const int32_t y = GUIScriptGetNumber(reader);
     std::printf(" pos: %d, %d\n", x, y);
     rect = GUIRect{x, x, y, y};
@@ -102,13 +104,13 @@ bool readRectangle(GUIScriptReader *reader, GUIRect &rect) {
         GUIScriptGetChar(reader);
         const int32_t w = GUIScriptGetNumber(reader);
         if (!expectChar(reader, ','))
-            return false;
+            return "missing \",\" in the size";
         const int32_t h = GUIScriptGetNumber(reader);
         std::printf(" size: %d, %d\n", w, h);
-        rect.iRight = x + w;
-        rect.iBottom = y + h;
+        rect.iRight = saturatedSum(x, w);
+        rect.iBottom = saturatedSum(y, h);
     }
-    return expectChar(reader, ']');
+    return expectChar(reader, ']') ? nullptr : "missing \"]\" after the position";
 }
 
 char *copyIdentifier(const char *text) {
@@ -127,39 +129,35 @@ void readIdentifier(GUIScriptReader *reader, GUIControl *ctl) {
     ctl->pszID = copyIdentifier(id);
 }
 
-// The statement's end: ";", a child block "{ ... };", or nothing. False on a
-// block the control cannot take, a failing child or a missing ";" after "}".
-bool readStatementEnd(GUIScriptReader *reader, GUIControl *ctl) {
+// The statement's end: ";", a child block "{ ... };", or nothing. The reason
+// on a block the control cannot take, a failing child or a missing ";" after
+// "}", else null (a failing child has reported its own reason).
+const char *readStatementEnd(GUIScriptReader *reader, GUIControl *ctl) {
     const char next = GUIScriptPeek(reader);
     if (next == ';') {
         GUIScriptGetChar(reader);
-        return true;
+        return nullptr;
     }
     if (next != '{')
-        return true;
+        return nullptr;
     GUIControl *host = ctl->pChildHost;
-    if (!host || depthOf(host) >= kMaxNesting)
-        return false;
+    if (!host)
+        return "this type takes no child block";
+    if (depthOf(host) >= kMaxNesting)
+        return "nesting too deep";
     GUIScriptGetChar(reader);
     while (GUIScriptPeek(reader) != '}')
         if (!GUIControlCreateFromScript(host, reader))
-            return false;
+            return "a control inside the block failed";
     GUIScriptGetChar(reader);
-    return expectChar(reader, ';');
+    return expectChar(reader, ';') ? nullptr : "missing \";\" after \"}\"";
 }
 
-// Takes a control the failed statement built out of the tree, with its children.
-void discard(GUIControl *ctl) {
-    const bool allocated = ctl->bAllocated;
-    ctl->Remove(ctl);
-    if (allocated)
-        __dfree(ctl);
-}
-
-GUIControl *failStatement(GUIScriptReader *reader, GUIControl *built) {
-    GUIScriptError(reader);
+GUIControl *failStatement(GUIScriptReader *reader, const char *reason,
+                          GUIControl *built = nullptr) {
+    GUIScriptErrorWhy(reader, reason);
     if (built)
-        discard(built);
+        GUIControlDestroy(built);
     return nullptr;
 }
 
@@ -270,12 +268,18 @@ void GUIScriptError(GUIScriptReader *reader) {
     std::printf("Script error in line %d\n", reader->iLine);
 }
 
+void GUIScriptErrorWhy(GUIScriptReader *reader, const char *reason) {
+    std::fprintf(stderr, "Layout script error in line %d: %s\n", reader->iLine, reason);
+    GUIScriptError(reader);
+}
+
 bool GUIScriptGetWordInParentheses(GUIScriptReader *reader, char *buffer, int32_t size) {
     const bool opened = GUIScriptGetChar(reader) == '(';
     GUIScriptGetWord(reader, buffer, size);
-    if (opened && GUIScriptGetChar(reader) == ')')
+    const bool closed = GUIScriptGetChar(reader) == ')';
+    if (opened && closed)
         return true;
-    GUIScriptError(reader);
+    GUIScriptErrorWhy(reader, opened ? "missing \")\"" : "missing \"(\"");
     return false;
 }
 
@@ -295,21 +299,25 @@ GUIControl *GUIControlCreateFromScript(GUIControl *parent, GUIScriptReader *read
     GUIControlScriptArgs args{};
     GUIScriptGetWord(reader, args.szType, sizeof args.szType);
     const GUIControlType *type = findType(args.szType);
-    if (!type || !type->FromScript)
-        return failStatement(reader, nullptr);
+    if (!type || !type->FromScript) {
+        const std::string reason = args.szType[0]
+                                       ? std::string("unknown type \"") + args.szType + "\""
+                                       : std::string("a type name is missing");
+        return failStatement(reader, reason.c_str());
+    }
     std::printf("Control: %s\n", args.szType);
-    if (!readRectangle(reader, args.oRect))
-        return failStatement(reader, nullptr);
+    if (const char *reason = readRectangle(reader, args.oRect))
+        return failStatement(reader, reason);
     GUIControl *ctl = type->FromScript(parent, reader, &args);
     if (!ctl)
-        return failStatement(reader, nullptr);
+        return failStatement(reader, "the control could not be made from its arguments");
     // A parentless control (a desktop) cannot stand inside a block: it would be
     // out of reach of the enclosing statement's clean-up.
     if (parent && !ctl->pParent)
-        return failStatement(reader, ctl);
+        return failStatement(reader, "a root control cannot stand inside a block", ctl);
     readIdentifier(reader, ctl);
-    if (!readStatementEnd(reader, ctl))
-        return failStatement(reader, ctl);
+    if (const char *reason = readStatementEnd(reader, ctl))
+        return failStatement(reader, reason, ctl);
     return ctl;
 }
 

@@ -3,26 +3,15 @@
 
 #include <cstring>
 
+#include "GUIControlNew.h"
+#include "GUIInputCodes.h"
 #include "GUIModule.h"
 #include "GUIScript.h"
-#include "GUIView.h"
-
-GUIControlType sGUIScrollBarType = {"ScrollBar", GUIScrollBarFromScript, &sGUIViewType};
 
 namespace {
 
-constexpr uint8_t kLeftButton = 1;
-
 GUIScrollBar *asScrollBar(GUIControl *ctl) {
     return reinterpret_cast<GUIScrollBar *>(ctl);
-}
-
-bool leftPressed(uint8_t buttons, uint8_t changed) {
-    return (buttons & kLeftButton) && (changed & kLeftButton);
-}
-
-bool leftReleased(uint8_t buttons, uint8_t changed) {
-    return !(buttons & kLeftButton) && (changed & kLeftButton);
 }
 
 // Places a part by coordinates along and across the bar.
@@ -114,14 +103,8 @@ GUIControl *GUIScrollBarFromScript(GUIControl *parent, GUIScriptReader *reader,
 
 GUIControl *GUIScrollBarNew(GUIControl *parent, GUIRect *rect, int32_t min, int32_t max,
                             uint8_t vertical) {
-    auto *bar = static_cast<GUIScrollBar *>(
-        __dalloc(sizeof(GUIScrollBar), "gui\\core\\source\\GUIScrollBar", __LINE__));
-    if (!bar)
-        return nullptr;
-    GUIScrollBarInit(bar, parent, rect, min, max, vertical);
-    bar->oControl.bAllocated = 1;
-    GUIControlSetEvent(&bar->oControl, GUI_EVENT_CREATED);
-    return &bar->oControl;
+    return GUINewControl<GUIScrollBar>("gui\\core\\source\\GUIScrollBar", __LINE__,
+                                       GUIScrollBarInit, parent, rect, min, max, vertical);
 }
 
 void GUIScrollBarInit(GUIScrollBar *bar, GUIControl *parent, GUIRect *rect, int32_t min,
@@ -247,14 +230,14 @@ void GUIScrollBarThumbMouse(GUIControl *thumb, int32_t x, int32_t y, uint8_t but
     GUIScrollBar *bar = asScrollBar(thumb->pParent);
     const int32_t along = bar->bVertical ? y : x;
     const int32_t across = bar->bVertical ? x : y;
-    if (inside && leftPressed(buttons, changed)) {
+    if (inside && GUIMousePressed(buttons, changed, GUI_MOUSE_LEFT)) {
         bar->bDragging = 1;
         bar->iDragAnchor = along;
         return;
     }
     if (!bar->bDragging)
         return;
-    if (leftReleased(buttons, changed) || strayedAcross(bar, across)) {
+    if (GUIMouseReleased(buttons, changed, GUI_MOUSE_LEFT) || strayedAcross(bar, across)) {
         bar->bDragging = 0;
         return;
     }

@@ -3,10 +3,9 @@
 
 #include <algorithm>
 
+#include "GUIControlNew.h"
 #include "GUIModule.h"
 #include "GUIScript.h"
-
-GUIControlType sGUIViewType = {"View", GUIViewFromScript, nullptr};
 
 namespace {
 
@@ -94,14 +93,8 @@ GUIControl *GUIViewFromScript(GUIControl *parent, GUIScriptReader *, GUIControlS
 }
 
 GUIControl *GUIViewNew(GUIControl *parent, GUIRect *rect) {
-    auto *view =
-        static_cast<GUIView *>(__dalloc(sizeof(GUIView), "gui\\core\\source\\GUIView", __LINE__));
-    if (!view)
-        return nullptr;
-    GUIViewInit(view, parent, rect);
-    view->oControl.bAllocated = 1;
-    GUIControlSetEvent(&view->oControl, GUI_EVENT_CREATED);
-    return &view->oControl;
+    return GUINewControl<GUIView>("gui\\core\\source\\GUIView", __LINE__, GUIViewInit, parent,
+                                  rect);
 }
 
 void GUIViewInit(GUIView *view, GUIControl *parent, GUIRect *rect) {
