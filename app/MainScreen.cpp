@@ -11,6 +11,7 @@
 #include "GUIInputCodes.h"
 #include "GUIList.h"
 #include "GUISkin.h"
+#include "GUIText.h"
 #include "GameCatalog.h"
 #include "GameList.h"
 #include "HostWindow.h"
@@ -60,9 +61,7 @@ std::string &WholeFolderText() {
 
 // Copies at most kMaxBufferText characters and terminates the copy.
 void CopyBounded(char (&szBuffer)[kBufferSize], std::string_view text) {
-    const std::size_t nLength = std::min(text.size(), kMaxBufferText);
-    std::memcpy(szBuffer, text.data(), nLength);
-    szBuffer[nLength] = '\0';
+    GUITextCopy(szBuffer, kBufferSize, text.data(), text.size());
 }
 
 GUIControl *FindOfType(const char *pszID, const GUIControlType &type) {

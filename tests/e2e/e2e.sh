@@ -269,6 +269,27 @@ EOF
     fail "zenity got no title"
   shot chosen
   ;;
+layout_pipe)
+  # A pipe in the layout's place: the start-up says so and ends, it does not
+  # hang. The message goes to a message box where the X server can show one
+  # (Return closes it), else to standard error.
+  cp -rs "$disc" "$work/disc"
+  rm "$work/disc/_data/layout.scr"
+  mkfifo "$work/disc/_data/layout.scr"
+  start_display
+  write_settings "$work/hotsync/"
+  export HOME="$work/home" XDG_CONFIG_HOME="$work/config"
+  "$program" "$work/disc" >"$work/app.log" 2>&1 &
+  app_pid=$!
+  for _ in $(seq 100); do
+    grep -q "layout.scr is missing or is not a file" "$work/app.log" && break
+    sleep 0.1
+  done
+  grep -q "layout.scr is missing or is not a file" "$work/app.log" || fail "no message"
+  shot message
+  kill -0 "$app_pid" 2>/dev/null && xdotool key Return
+  expect_exit_status 1
+  ;;
 *)
   fail "unknown case"
   ;;
