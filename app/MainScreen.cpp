@@ -4,12 +4,14 @@
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
+#include <limits>
 #include <string_view>
 
 #include "FolderChooser.h"
 #include "GUIEdit.h"
 #include "GUIInputCodes.h"
 #include "GUIList.h"
+#include "GUIProgress.h"
 #include "GUISkin.h"
 #include "GUIText.h"
 #include "GameCatalog.h"
@@ -257,20 +259,55 @@ void ShowCategory(CCatalogEntry &category) {
         ShowTextLine(pszID, "");
 }
 
-// Installs the games one after another, saying which one is being copied and
-// letting the window repaint between them; a closed window stops the rest.
+// A progress bar over the second message line while a category is installed,
+// counting games; it goes when the install ends.
+class CInstallBar {
+  public:
+    explicit CInstallBar(std::size_t nGames) {
+        GUIControl *pLine = FindEdit("msg1");
+        if (!pLine || !pLine->pParent)
+            return;
+        GUIRect rect{pLine->iLeft, pLine->iRight, pLine->iTop, pLine->iBottom};
+        m_pBar = GUIProgressNew(pLine->pParent, &rect);
+        reinterpret_cast<GUIProgress *>(m_pBar)->iMax = static_cast<int32_t>(
+            std::min<std::size_t>(nGames, std::numeric_limits<int32_t>::max()));
+        GUIControlRedrawThis(m_pBar);
+    }
+    ~CInstallBar() {
+        if (m_pBar)
+            GUIControlDestroy(m_pBar);
+    }
+    CInstallBar(const CInstallBar &) = delete;
+    CInstallBar &operator=(const CInstallBar &) = delete;
+
+    void Show(std::size_t nDone) {
+        if (m_pBar)
+            GUIProgressSet(m_pBar, static_cast<int32_t>(std::min<std::size_t>(
+                                       nDone, std::numeric_limits<int32_t>::max())));
+    }
+
+  private:
+    GUIControl *m_pBar = nullptr;
+};
+
+// Installs the games one after another, saying which one is being copied,
+// advancing the bar and letting the window repaint between them; a closed
+// window stops the rest.
 void InstallCategory(CCatalogEntry &category) {
     const std::vector<CCatalogEntry *> games = GamesIn(category);
     std::size_t nCopied = 0;
-    for (CCatalogEntry *pGame : games) {
-        const std::string strCopying = "Copying " + std::to_string(nCopied + 1) + " of " +
-                                       std::to_string(games.size()) + ": " + pGame->GetName();
-        SetEditText("msg0", strCopying.c_str());
-        SetEditText("msg1", "");
-        if (!ScreenServices().m_keepPainted())
-            break;
-        pGame->Install();
-        ++nCopied;
+    SetEditText("msg1", "");
+    {
+        CInstallBar bar(games.size());
+        for (CCatalogEntry *pGame : games) {
+            const std::string strCopying = "Copying " + std::to_string(nCopied + 1) + " of " +
+                                           std::to_string(games.size()) + ": " + pGame->GetName();
+            SetEditText("msg0", strCopying.c_str());
+            if (!ScreenServices().m_keepPainted())
+                break;
+            pGame->Install();
+            bar.Show(++nCopied);
+        }
     }
     const std::string strDone =
         GameCountText(nCopied) + (nCopied == 1 ? " was" : " were") + " copied to the palm";

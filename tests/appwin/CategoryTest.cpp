@@ -91,8 +91,9 @@ TEST_F(CategoryScreenTest, InstallingACategoryCopiesEachOfItsGamesAndCountsThem)
     ClickControl("instb");
     ExpectInstalled(m_disc / "Boards" / "Chess", "Chess");
     ExpectInstalled(m_disc / "Boards" / "Go", "Go");
-    EXPECT_EQ(m_busyMessages,
-              (std::vector<std::string>{"Copying 1 of 2: Chess", "Copying 2 of 2: Go"}));
+    EXPECT_EQ(m_busyMessages, (std::vector<std::string>{"Copying 1 of 2: Chess [0/2]",
+                                                        "Copying 2 of 2: Go [1/2]"}));
+    EXPECT_EQ(BarState(), "");
     EXPECT_EQ(Text("msg0"), "2 games were copied to the palm");
     EXPECT_EQ(Text("msg1"), "software's hotsync folder.");
     SavePicture("category_installed");

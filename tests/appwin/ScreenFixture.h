@@ -28,6 +28,7 @@
 #include "GUIButton.h"
 #include "GUIEdit.h"
 #include "GUIList.h"
+#include "GUIProgress.h"
 #include "GUISkin.h"
 #include "GameDiscDlg.h"
 #include "MainScreen.h"
@@ -70,7 +71,7 @@ class ScreenTest : public ::testing::Test {
                             [](const std::string &) { return true; },
                             [this](int status) { m_exits.push_back(status); },
                             [this] {
-                                m_busyMessages.push_back(Text("msg0"));
+                                m_busyMessages.push_back(Text("msg0") + BarState());
                                 return true;
                             }};
         host::SetFolderBrowserFallback([this](const std::string &title) {
@@ -132,6 +133,15 @@ class ScreenTest : public ::testing::Test {
     static GUIControl *Find(const char *id) { return GUIControlGetByID(nullptr, id); }
     static std::string Text(const char *id) {
         return reinterpret_cast<GUIEdit *>(Find(id))->szText;
+    }
+    // " [position/maximum]" of the progress bar beside the messages, if one is there.
+    static std::string BarState() {
+        for (GUIControl *c = Find("msg1")->pParent->pFirstChild; c; c = c->pNext) {
+            const auto *bar = reinterpret_cast<GUIProgress *>(c);
+            if (c->pType == &sGUIProgressType)
+                return " [" + std::to_string(bar->iPos) + "/" + std::to_string(bar->iMax) + "]";
+        }
+        return "";
     }
     static int32_t Selected() { return reinterpret_cast<GUIList *>(Find("gamelist"))->iSelected; }
     static std::vector<std::string> Rows(GUIControl *list) {
