@@ -12,6 +12,7 @@
 #include "GUIEdit.h"
 #include "GUIList.h"
 #include "GUIScript.h"
+#include "GameList.h"
 #include "HostWindow.h"
 #include "MainScreen.h"
 #include "VirtualKeys.h"
@@ -187,7 +188,7 @@ void CGameDiscDlg::ExplainMissingParts() {
 
 void CGameDiscDlg::LoadHotSyncFolder() {
     if (m_pCatalog->LoadSettings()) {
-        GUIEditSet(Find("sfolder"), m_pCatalog->m_strHotSyncFolder.c_str());
+        ShowHotSyncFolder(m_pCatalog->m_strHotSyncFolder);
         return;
     }
     if (!ChooseHotSyncFolder())
@@ -201,11 +202,7 @@ void CGameDiscDlg::FillGameList() {
     m_pCatalog->LoadCatalog();
     if (!m_pCatalog->m_pRoot)
         return;
-    for (CCatalogEntry *pEntry = m_pCatalog->m_pRoot->GetFirstChild(); pEntry;
-         pEntry = pEntry->GetNext()) {
-        const int32_t iRow = GUIListAdd(&pGames->oControl, pEntry->GetName());
-        GUIListSetData(&pGames->oControl, reinterpret_cast<uintptr_t>(pEntry), iRow);
-    }
+    AddGameListRows(&pGames->oControl, *m_pCatalog->m_pRoot);
 }
 
 void CGameDiscDlg::OnPaint() {
