@@ -4,6 +4,7 @@
 #include <chrono>
 #include <iostream>
 
+#include "DrawingHold.h"
 #include "FolderChooser.h"
 #include "GUIButton.h"
 #include "GUIEdit.h"
@@ -171,6 +172,7 @@ void CGameDiscDlg::FillGameList() {
     m_pCatalog->LoadCatalog();
     if (!m_pCatalog->m_pRoot)
         return;
+    const CDrawingHold hold(&pGames->oControl);
     for (CCatalogEntry *pEntry = m_pCatalog->m_pRoot->GetFirstChild(); pEntry;
          pEntry = pEntry->GetNext()) {
         const int32_t iRow = GUIListAdd(&pGames->oControl, pEntry->GetName());

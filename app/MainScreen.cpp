@@ -6,6 +6,7 @@
 #include <iostream>
 #include <string_view>
 
+#include "DrawingHold.h"
 #include "FolderChooser.h"
 #include "GUIEdit.h"
 #include "GUIList.h"
@@ -168,6 +169,7 @@ void ShowDescription(const char *pszDetails) {
     GUIControl *pDetails = FindList("details");
     if (!pDetails)
         return;
+    const CDrawingHold hold(pDetails);
     GUIListClear(pDetails);
     // Set directly, without a scroll call: the new text starts at the top.
     if (pDetails->pParent)
@@ -268,7 +270,11 @@ void WordWrapIntoList(GUIControl *pList, const char *pszText) {
         return;
     const int32_t iWidth = pList->iWidth;
     const char *pszRest = pszText;
-    while (*pszRest) {
+    for (int32_t iRows = 0; *pszRest; ++iRows) {
+        if (iRows == kMaxWrappedRows) {
+            GUIListAdd(pList, kTextContinuesRow);
+            return;
+        }
         char szRow[kBufferSize];
         pszRest += BuildRow(pszRest, iWidth, szRow);
         GUIListAdd(pList, szRow);

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "GfxAPI.h"
 #include "HostEvents.h"
@@ -92,6 +93,8 @@ struct CHostWindow::Impl {
     std::optional<std::chrono::milliseconds> timerPeriod;
     Clock::time_point nextTick;
     bool inTimer = false;
+    bool startedUp = false;
+    std::function<void()> firstFrame;
 
     static void DisplayHook(const GUIRect *rect, void *user) {
         static_cast<Impl *>(user)->Present(*rect);
@@ -123,6 +126,8 @@ struct CHostWindow::Impl {
             SDL_UnlockSurface(surface);
         const SDL_Rect shown{left, top, right - left, bottom - top};
         SDL_UpdateWindowSurfaceRects(window.get(), &shown, 1);
+        if (startedUp && firstFrame)
+            std::exchange(firstFrame, nullptr)();
     }
 
     void Dispatch(const SDL_Event &event) { dispatcher.Dispatch(event, *dialog); }
@@ -224,8 +229,10 @@ int CHostWindow::DoModal(CHostDialog &dialog) {
     m_impl->dialog = &dialog;
     m_impl->ended = false;
     m_impl->result = 0;
+    m_impl->startedUp = false;
     dialog.m_pHost = this;
     dialog.OnInitDialog();
+    m_impl->startedUp = true;
     if (!m_impl->ended)
         SDL_ShowWindow(m_impl->window.get());
     while (!m_impl->ended)
@@ -279,6 +286,10 @@ void CHostWindow::PumpPendingEvents() {
 
 void CHostWindow::WaitAndPumpEvents(std::chrono::milliseconds maxWait) {
     m_impl->WaitAndPump(maxWait);
+}
+
+void CHostWindow::OnFirstFrame(std::function<void()> callback) {
+    m_impl->firstFrame = std::move(callback);
 }
 
 void CHostWindow::EndModal(int result) {

@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -50,6 +51,10 @@ class CHostWindow {
     void PumpPendingEvents();
     // The same after waiting up to maxWait for an event or the next tick.
     void WaitAndPumpEvents(std::chrono::milliseconds maxWait);
+
+    // Calls back once, when the first picture after the dialog's start-up
+    // steps has been shown in the window (to time the start-up).
+    void OnFirstFrame(std::function<void()> callback);
 
     void EndModal(int result);
     bool IsModalEnded() const;
