@@ -105,12 +105,7 @@ void CCatalogEntry::SetPath(const std::string &strPath) {
 }
 
 void CCatalogEntry::SetNameFromFile(const std::string &strDefaultName) {
-    // An entry that is not being walked opens its folder only for this.
-    const FileServices::CFileDescriptor ownOpening =
-        m_folder.IsOpen() ? FileServices::CFileDescriptor()
-                          : FileServices::OpenFolder(FolderOnDisc(m_strPath));
-    const FileServices::CFileDescriptor &folder = m_folder.IsOpen() ? m_folder : ownOpening;
-    const FileServices::COpenedFile nameFile = FileServices::OpenFileAt(folder, m_strPath, "_name");
+    const FileServices::COpenedFile nameFile = OpenOwnFile("_name");
     m_strName = nameFile.m_file.IsOpen() ? FileServices::ReadTextLine(nameFile, kNameLineLength)
                                          : strDefaultName;
 }
@@ -178,18 +173,34 @@ bool CCatalogEntry::IsOnWalkPath(const FileServices::CFileDescriptor &folder) co
     return false;
 }
 
+FileServices::COpenedFile CCatalogEntry::OpenOwnFile(const std::string &strName) const {
+    if (m_folder.IsOpen())
+        return FileServices::OpenFileAt(m_folder, m_strPath, strName);
+    // A game is read through its parent's open folder: one open per file.
+    if (m_pParent && m_pParent->m_folder.IsOpen()) {
+        const std::string &strParent = m_pParent->m_strPath;
+        if (m_strPath.size() > strParent.size() + 1 && m_strPath.starts_with(strParent) &&
+            m_strPath[strParent.size()] == '/')
+            return FileServices::OpenFileAt(m_pParent->m_folder, strParent,
+                                            m_strPath.substr(strParent.size() + 1) + "/" + strName);
+    }
+    const FileServices::CFileDescriptor folder = FileServices::OpenFolder(FolderOnDisc(m_strPath));
+    return FileServices::OpenFileAt(folder, m_strPath, strName);
+}
+
 CCatalogEntry *CCatalogEntry::AddWalkedChild(const std::string &strName) {
-    FileServices::CFileDescriptor folder = FileServices::OpenFolderAt(m_folder, strName);
-    if (!folder.IsOpen())
-        return nullptr;
-    const std::string strFull = m_strPath + "/" + strName;
-    FileServices::COpenedFile details = FileServices::OpenFileAt(folder, strFull, "_details");
+    FileServices::COpenedFile details =
+        FileServices::OpenFileAt(m_folder, m_strPath, strName + "/_details");
     const bool bGame = details.m_file.IsOpen();
-    // A folder reached again through a link would be walked without end.
-    if (!bGame && IsOnWalkPath(folder))
-        return nullptr;
+    FileServices::CFileDescriptor folder;
+    if (!bGame) {
+        folder = FileServices::OpenFolderAt(m_folder, strName);
+        // A folder reached again through a link would be walked without end.
+        if (!folder.IsOpen() || IsOnWalkPath(folder))
+            return nullptr;
+    }
     CCatalogEntry *pChild = AddChild(bGame ? 0 : 1);
-    pChild->SetPath(strFull);
+    pChild->SetPath(m_strPath + "/" + strName);
     pChild->m_folder = std::move(folder);
     if (bGame)
         static_cast<CCatalogGame *>(pChild)->m_detailsFile = std::move(details);
@@ -244,15 +255,17 @@ bool CCatalogFolder::Load() {
 }
 
 bool CCatalogGame::Load() {
-    if (!OpenOwnFolder())
-        return false;
-    if (!m_detailsFile.m_file.IsOpen())
-        m_detailsFile = FileServices::OpenFileAt(m_folder, m_strPath, "_details");
+    // The walk has recognised the game by opening "_details"; a game loaded on
+    // its own first opens its folder.
+    if (!m_detailsFile.m_file.IsOpen()) {
+        if (!OpenOwnFolder())
+            return false;
+        m_detailsFile = OpenOwnFile("_details");
+    }
     AppendText(m_detailsFile, m_strDetails);
-    AppendText(FileServices::OpenFileAt(m_folder, m_strPath, "_info"), m_strInfo);
-    AppendText(FileServices::OpenFileAt(m_folder, m_strPath, "_author"), m_strAuthor);
-    const FileServices::COpenedFile web =
-        FileServices::OpenFileAt(m_folder, m_strPath, "_authorweb");
+    AppendText(OpenOwnFile("_info"), m_strInfo);
+    AppendText(OpenOwnFile("_author"), m_strAuthor);
+    const FileServices::COpenedFile web = OpenOwnFile("_authorweb");
     if (web.m_file.IsOpen())
         m_strAuthorWeb += FileServices::ReadTextLine(web, kTextLineLength);
     m_strPicFolder = m_strPath + "/pic";

@@ -53,15 +53,17 @@ class CCatalogEntry {
     // Opens the folder at m_strPath unless the walk has opened it already;
     // false when it cannot be opened.
     bool OpenOwnFolder();
-    // Enters a sub-folder of the open folder: a game when it holds "_details"
+    // Opens one of the folder's files without blocking; see FileServices::OpenFileAt.
+    FileServices::COpenedFile OpenOwnFile(const std::string &strName) const;
+    // Takes a sub-folder of the open folder: a game when it holds "_details"
     // (recognised by opening it), else a category. The child is appended and
     // loaded; one that yields nothing is removed again and null returned.
     CCatalogEntry *AddWalkedChild(const std::string &strName);
     // True when the folder is this entry's or one of its parents' open folder.
     bool IsOnWalkPath(const FileServices::CFileDescriptor &folder) const;
 
-    // The folder held open while the walk reads it, so that its files are
-    // opened relative to it; closed once the entry is loaded.
+    // The folder held open while the walk reads it, so that its files and its
+    // games' files are opened relative to it; closed once it is loaded.
     FileServices::CFileDescriptor m_folder;
 
   private:
