@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "GfxAPI.h"
@@ -126,6 +127,8 @@ struct CHostWindow::Impl {
     std::optional<std::chrono::milliseconds> timerPeriod;
     Clock::time_point nextTick;
     bool inTimer = false;
+    bool startedUp = false;
+    std::function<void()> firstFrame;
 
     CUpdateRegion pending;
     uint64_t presents = 0;
@@ -159,6 +162,8 @@ struct CHostWindow::Impl {
             return;
         SDL_UpdateWindowSurfaceRects(window.get(), shown.data(), static_cast<int>(shown.size()));
         ++presents;
+        if (startedUp && firstFrame)
+            std::exchange(firstFrame, nullptr)();
     }
 
     void Dispatch(const SDL_Event &event) { dispatcher.Dispatch(event, *dialog); }
@@ -272,8 +277,10 @@ int CHostWindow::DoModal(CHostDialog &dialog) {
     m_impl->dialog = &dialog;
     m_impl->ended = false;
     m_impl->result = 0;
+    m_impl->startedUp = false;
     dialog.m_pHost = this;
     dialog.OnInitDialog();
+    m_impl->startedUp = true;
     if (!m_impl->ended)
         SDL_ShowWindow(m_impl->window.get());
     while (!m_impl->ended)
@@ -343,6 +350,10 @@ void CHostWindow::PresentPendingUpdates() {
 
 uint64_t CHostWindow::PresentCount() const {
     return m_impl->presents;
+}
+
+void CHostWindow::OnFirstFrame(std::function<void()> callback) {
+    m_impl->firstFrame = std::move(callback);
 }
 
 void CHostWindow::EndModal(int result) {
