@@ -6,11 +6,15 @@
 
 #include "GUIButton.h"
 #include "GUICheck.h"
+#include "GUICombo.h"
 #include "GUIEdit.h"
 #include "GUIList.h"
+#include "GUIPopupMenu.h"
 #include "GUIProgress.h"
 #include "GUIScrollBar.h"
 #include "GUISeparator.h"
+#include "GUITab.h"
+#include "GUITable.h"
 
 namespace {
 
@@ -86,6 +90,38 @@ void fillList(GUIControl *list) {
     GUIListSetSelection(list, kSelectedRow);
 }
 
+void chooseSheet(GUITab *tab, const char *name) {
+    if (tab)
+        GUIEditSet(&tab->oSelector.oEdit.oControl, name);
+}
+
+// A menu as the right button opens one, beside the combo box.
+void openMenu(GUIControl *root) {
+    GUIRect at{696, 792, 186, 250};
+    GUIControl *menu = GUIPopupMenuBind(root, &at);
+    for (const char *item : {"New", "Delete", "Save", "Properties"})
+        GUIPopupMenuAdd(menu, item);
+}
+
+constexpr const char *kColumns[] = {"Game", "Genre", "Players", "Year"};
+constexpr const char *kGenres[] = {"Puzzle", "Arcade", "Board", "Cards", "Strategy"};
+constexpr int32_t kTableRows = 40;
+constexpr int32_t kColumnWidth = 95;
+
+void fillTable(GUIControl *table) {
+    if (!table)
+        return;
+    for (const char *title : kColumns)
+        GUITableNewColumn(table, title, kColumnWidth);
+    for (int32_t row = 0; row < kTableRows; ++row) {
+        GUITableSetItem(table, row, 0, ("Game " + std::to_string((row * 17) % kTableRows)).c_str());
+        GUITableSetItem(table, row, 1, kGenres[row % 5]);
+        GUITableSetItem(table, row, 2, std::to_string(1 + row % 4).c_str());
+        GUITableSetItem(table, row, 3, std::to_string(1998 + row % 7).c_str());
+    }
+    GUITableSort(table, 0);
+}
+
 } // namespace
 
 bool GallerySetStates() {
@@ -104,5 +140,11 @@ bool GallerySetStates() {
     fillList(gallery.Get("list"));
     if (GUIControl *bar = gallery.Get("hbar"))
         GUIScrollBarSetPos(bar, 30, 60);
+    chooseSheet(gallery.Get<GUITab>("tab"), "Tools");
+    if (GUIControl *combo = gallery.Get("combo"))
+        GUIComboDrop(combo);
+    fillTable(gallery.Get("table"));
+    if (pGUIControlRoot)
+        openMenu(pGUIControlRoot);
     return gallery.Complete();
 }

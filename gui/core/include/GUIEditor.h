@@ -40,6 +40,13 @@ void GUIEditorInstall(GUIControl *ctl);
 // OnPublicEvent of the save dialog: "__editor_save" writes pGUIEditorLCtrl
 // and its subtree to the file named in "__editor_filename".
 int32_t GUIEditorSaveHandler(GUIControl *dialog, GUIControl *sender, int32_t event);
+// Opens the properties window of ctl at the root point (x, y): its identifier,
+// position, size and caption in edit fields, set on the control by "Apply".
+// One properties window is open at a time; opening another closes it.
+void GUIEditorPropertiesOpen(GUIControl *ctl, int32_t x, int32_t y);
+// OnPublicEvent of the properties window.
+int32_t GUIEditorPropertiesHandler(GUIControl *window, GUIControl *sender, int32_t event);
+void GUIEditorPropertiesForget(GUIControl *ctl);
 // The tree calls this for every control it removes, so that the editor never
 // keeps a pointer to a removed control.
 void GUIEditorForget(GUIControl *ctl);

@@ -4,17 +4,19 @@
 
 #include <cstdio>
 #include <cstring>
-#include <iterator>
 
 #include "GUIButton.h"
+#include "GUICheck.h"
 #include "GUIControlNew.h"
 #include "GUIEdit.h"
 #include "GUIInputCodes.h"
 #include "GUIList.h"
 #include "GUIModule.h"
 #include "GUIPopupMenu.h"
+#include "GUIProgress.h"
 #include "GUIScript.h"
 #include "GUIView.h"
+#include "GUIWindow.h"
 
 uint8_t bGUIEditorMoveHold = 0;
 uint8_t bGUIEditorResizeHold = 0;
@@ -31,17 +33,15 @@ constexpr int32_t kResizeCorner = 10;
 constexpr int32_t kMenuWidth = 80;
 constexpr int32_t kMenuHeight = 60;
 
-enum MenuRow { kRowNew, kRowDelete, kRowSave };
+// The menu's rows; a choice is recognised by its text, so that the menus of
+// others that reach the editor do nothing here.
+enum MenuRow { kRowNew, kRowDelete, kRowSave, kRowProperties, kRowCount };
+constexpr const char *kMenuRows[kRowCount] = {"New", "Delete", "Save", "Properties"};
 
 struct Point {
     int32_t x;
     int32_t y;
 };
-
-// The menus the editor opened and has not seen chosen yet; only their
-// choices are acted on.
-GUIControl *pActionMenu = nullptr;
-GUIControl *pNewMenu = nullptr;
 
 // What "New" can make: types that need no more than a caption, with a size
 // that shows them.
@@ -54,9 +54,12 @@ struct NewType {
 
 const NewType kNewTypes[] = {
     {"Button", 80, 24, [](GUIControl *h, GUIRect *r) { return GUIButtonNew(h, r, "Button"); }},
+    {"Check", 80, 20, [](GUIControl *h, GUIRect *r) { return GUICheckNew(h, r, "Check"); }},
     {"Edit", 100, 22, [](GUIControl *h, GUIRect *r) { return GUIEditNew(h, r, "Edit"); }},
     {"List", 120, 80, GUIListNew},
+    {"Progress", 120, 16, GUIProgressNew},
     {"View", 120, 80, GUIViewNew},
+    {"Window", 200, 150, [](GUIControl *h, GUIRect *r) { return GUIWindowNew(h, r, "Window"); }},
 };
 
 Point rootOrigin(GUIControl *ctl) {
@@ -71,27 +74,23 @@ GUIControl *bindMenu(GUIControl *control, Point at) {
 }
 
 void openActionMenu(GUIControl *target, Point at) {
-    pActionMenu = bindMenu(target, at);
-    if (pActionMenu)
-        for (const char *item : {"New", "Delete", "Save", "Properties"})
-            GUIPopupMenuAdd(pActionMenu, item);
+    if (GUIControl *menu = bindMenu(target, at))
+        for (const char *row : kMenuRows)
+            GUIPopupMenuAdd(menu, row);
 }
 
 // The types menu opens where the action menu was, bound to the editor.
 void openNewMenu(GUIControl *editor, GUIControl *actionMenu) {
     const Point menu = rootOrigin(actionMenu);
     const Point origin = rootOrigin(editor);
-    pNewMenu = bindMenu(editor, {menu.x - origin.x, menu.y - origin.y});
-    if (pNewMenu)
+    if (GUIControl *types = bindMenu(editor, {menu.x - origin.x, menu.y - origin.y}))
         for (const NewType &type : kNewTypes)
-            GUIPopupMenuAdd(pNewMenu, type.pszName);
+            GUIPopupMenuAdd(types, type.pszName);
 }
 
 // Adds a control of the chosen type at the root point where the menu was
 // opened: inside the chosen control if it takes children, else beside it.
-void addNewControl(int32_t row, Point at) {
-    if (row < 0 || row >= static_cast<int32_t>(std::size(kNewTypes)))
-        return;
+void addNewControl(const NewType &type, Point at) {
     if (!pGUIEditorLCtrl) {
         std::fprintf(stderr, "Layout editor: the chosen control was deleted; nothing added\n");
         return;
@@ -104,7 +103,6 @@ void addNewControl(int32_t row, Point at) {
     const Point origin = rootOrigin(host);
     const int32_t left = at.x - origin.x + host->iScrollX;
     const int32_t top = at.y - origin.y + host->iScrollY;
-    const NewType &type = kNewTypes[row];
     GUIRect rect{left, left + type.iWidth, top, top + type.iHeight};
     if (GUIControl *added = type.Create(host, &rect))
         GUIControlMark(added);
@@ -118,21 +116,38 @@ void openSaveDialog() {
     }
     dialog->OnPublicEvent = GUIEditorSaveHandler;
     GUIControl *field = GUIControlGetByID(dialog, "__editor_filename");
-    if (field && field->pType == &sGUIEditType)
-        reinterpret_cast<GUIEdit *>(field)->bEditable = 1;
+    if (field && field->pType == &sGUIEditType) {
+        auto *edit = reinterpret_cast<GUIEdit *>(field);
+        edit->bEditable = 1;
+        edit->bFrame = 1; // looks like the field it is
+    }
+    // Its controls were drawn as they were made, before their looks were set.
+    GUIControlRedrawThis(dialog);
+}
+
+const NewType *newTypeNamed(const char *name) {
+    for (const NewType &type : kNewTypes)
+        if (std::strcmp(type.pszName, name) == 0)
+            return &type;
+    return nullptr;
+}
+
+int32_t menuRowNamed(const char *text) {
+    for (int32_t row = 0; row < kRowCount; ++row)
+        if (std::strcmp(kMenuRows[row], text) == 0)
+            return row;
+    return -1;
 }
 
 void actOnChoice(GUIControl *editor, GUIControl *menu) {
-    const int32_t row = reinterpret_cast<GUIPopupMenu *>(menu)->iChosen;
-    if (menu == pNewMenu) {
-        pNewMenu = nullptr;
-        addNewControl(row, rootOrigin(menu));
+    if (menu->pType != &sGUIPopupMenuType)
+        return;
+    const char *chosen = reinterpret_cast<GUIPopupMenu *>(menu)->szChosen;
+    if (const NewType *type = newTypeNamed(chosen)) {
+        addNewControl(*type, rootOrigin(menu));
         return;
     }
-    if (menu != pActionMenu)
-        return;
-    pActionMenu = nullptr;
-    switch (row) {
+    switch (menuRowNamed(chosen)) {
     case kRowNew:
         openNewMenu(editor, menu);
         break;
@@ -142,6 +157,12 @@ void actOnChoice(GUIControl *editor, GUIControl *menu) {
         break;
     case kRowSave:
         openSaveDialog();
+        break;
+    case kRowProperties:
+        if (pGUIEditorLCtrl) {
+            const Point at = rootOrigin(menu);
+            GUIEditorPropertiesOpen(pGUIEditorLCtrl, at.x, at.y);
+        }
         break;
     default:
         break;
@@ -306,10 +327,7 @@ int32_t GUIEditorSaveHandler(GUIControl *dialog, GUIControl *sender, int32_t eve
 void GUIEditorForget(GUIControl *ctl) {
     if (pGUIEditorLCtrl == ctl)
         pGUIEditorLCtrl = nullptr;
-    if (pActionMenu == ctl)
-        pActionMenu = nullptr;
-    if (pNewMenu == ctl)
-        pNewMenu = nullptr;
+    GUIEditorPropertiesForget(ctl);
 }
 
 } // extern "C"
