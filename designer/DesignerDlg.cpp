@@ -48,6 +48,7 @@ bool CDesignerDlg::OnInitDialog() {
         EndDialog(m_iExitStatus);
         return true;
     }
+    m_strSavedText = m_document.Write().m_strText;
     GUIControlRedrawThis(m_pRoot);
     if (pHost)
         pHost->SetTimer(kTickPeriod);
@@ -73,7 +74,7 @@ int32_t CDesignerDlg::OnRootEvent(GUIControl *, GUIControl *pSender, int32_t iEv
     if (pSender == pDesigner->m_pSaveButton)
         pDesigner->SaveLayout();
     else if (pSender == pDesigner->m_pQuitButton)
-        pDesigner->EndDialog(pDesigner->m_iExitStatus);
+        pDesigner->Quit();
     return 0;
 }
 
@@ -85,6 +86,8 @@ bool CDesignerDlg::SaveLayout() {
         Tell(strError);
         return false;
     }
+    m_strSavedText = text.m_strText;
+    m_bWarnedUnsaved = false;
     SetStatus("Saved " + m_document.Path().filename().string());
     if (!text.m_warnings.empty()) {
         std::string strMessage = "The layout was saved with these changes:";
@@ -93,6 +96,18 @@ bool CDesignerDlg::SaveLayout() {
         Tell(strMessage);
     }
     return true;
+}
+
+void CDesignerDlg::Quit() {
+    if (!m_bWarnedUnsaved && m_document.Editor() &&
+        m_document.Write().m_strText != m_strSavedText) {
+        m_bWarnedUnsaved = true;
+        SetStatus("Not saved: quit again to drop the changes");
+        Tell("The layout has changes that are not saved.\nUse \"Save layout\" to keep them, or "
+             "quit again to drop them.");
+        return;
+    }
+    EndDialog(m_iExitStatus);
 }
 
 void CDesignerDlg::SetStatus(const std::string &strText) {

@@ -29,9 +29,14 @@ class CDesignerDlg : public host::CHostDialog {
     void OnKeyDown(uint32_t virtualKey) override;
     void OnWindowTimer() override;
     void OnSearchCommand() override {}
+    // Escape or the close box: as Quit.
+    void OnCancel() override { Quit(); }
 
     // Writes the edited layout back to its file; false when it could not.
     bool SaveLayout();
+    // Ends the designer, unless the layout has changes that are not saved
+    // and this is the first try: then it says so and the next try ends it.
+    void Quit();
 
     const CLayoutDocument &Document() const { return m_document; }
     // The process's exit status: 0 after an ordinary end, 1 when the layout
@@ -53,4 +58,7 @@ class CDesignerDlg : public host::CHostDialog {
     GUIControl *m_pStatus = nullptr;
     uint8_t m_nLastMouseFlags = 0;
     int m_iExitStatus = 0;
+    // The layout as written when it was opened or last saved.
+    std::string m_strSavedText;
+    bool m_bWarnedUnsaved = false;
 };

@@ -3,7 +3,8 @@
 # server of its own, drag a button 40 pixels, resize a list by its corner,
 # delete an edit field with the right-button menu, "Save layout"; then open
 # the saved file again and compare the tree it writes and the picture it shows
-# with what was on screen. Exit 77 tells ctest the case was skipped.
+# with what was on screen. Quit ends a saved layout at once; Escape on changes
+# that are not saved does not end it. Exit 77 tells ctest the case was skipped.
 #
 #   designer.sh PROGRAM DISC OUTPUT_DIR
 set -euo pipefail
@@ -38,6 +39,7 @@ done
 # The editor starts below the designer's 32-pixel bar.
 bar=32
 save_button=(60 16)
+quit_button=(178 16)
 empty_spot=(700 500)
 
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
@@ -56,6 +58,18 @@ start_designer() {
     fail "no window appeared"
   [ -n "$window" ] || fail "no window appeared"
   sleep 0.5
+}
+
+expect_quit() {
+  xdotool mousemove --window "$window" "${quit_button[@]}" click 1
+  for _ in $(seq 50); do
+    kill -0 "$app_pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  local status=0
+  wait "$app_pid" || status=$?
+  app_pid=
+  [ "$status" = 0 ] || fail "Quit ended with status $status"
 }
 
 stop_designer() {
@@ -107,7 +121,7 @@ for _ in $(seq 50); do
   sleep 0.1
 done
 editor_shot edited
-stop_designer
+expect_quit
 
 grep -q 'Button\[80,40,114,28\]("Go") "go";' "$work/layout.scr" || fail "the button did not move 40 pixels: $(cat "$work/layout.scr")"
 grep -q 'List\[300,100,240,180\] "names";' "$work/layout.scr" || fail "the list was not resized: $(cat "$work/layout.scr")"
@@ -118,8 +132,12 @@ start_designer "$work/layout.scr"
 editor_shot reloaded
 xdotool mousemove --window "$window" "${save_button[@]}" click 1
 sleep 1
-stop_designer
 cmp -s "$work/saved.scr" "$work/layout.scr" || fail "the reloaded layout writes another tree"
+drag 100 50 140 50
+xdotool key Escape
+sleep 1
+kill -0 "$app_pid" 2>/dev/null || fail "Escape dropped changes that were not saved"
+stop_designer
 differing=$(compare -metric AE "$work/edited.png" "$work/reloaded.png" null: 2>&1 || true)
 [ "$differing" = "0" ] || fail "the reloaded layout looks different ($differing pixels)"
 echo "1 passed, 0 failed"
