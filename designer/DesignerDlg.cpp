@@ -2,6 +2,8 @@
 
 #include <chrono>
 #include <iostream>
+#include <optional>
+#include <sstream>
 
 #include "GUIButton.h"
 #include "GUIDesktop.h"
@@ -9,6 +11,7 @@
 #include "GUIView.h"
 #include "HostWindow.h"
 #include "PlatformServices.h"
+#include "ToolkitPanel.h"
 #include "VirtualKeys.h"
 
 namespace {
@@ -44,6 +47,7 @@ bool CDesignerDlg::OnInitDialog() {
     if (!m_document.Load(m_layout, &pView->oPane, client.width - GUI_VIEW_BAR_SIZE,
                          client.height - kDesignerBarHeight - GUI_VIEW_BAR_SIZE, strError)) {
         m_iExitStatus = 1;
+        GUIControlRedrawThis(m_pRoot);
         Tell(strError);
         EndDialog(m_iExitStatus);
         return true;
@@ -90,7 +94,7 @@ bool CDesignerDlg::SaveLayout() {
     m_bWarnedUnsaved = false;
     SetStatus("Saved " + m_document.Path().filename().string());
     if (!text.m_warnings.empty()) {
-        std::string strMessage = "The layout was saved with these changes:";
+        std::string strMessage = "Saved with these changes:";
         for (const std::string &strWarning : text.m_warnings)
             strMessage += "\n" + strWarning;
         Tell(strMessage);
@@ -103,8 +107,7 @@ void CDesignerDlg::Quit() {
         m_document.Write().m_strText != m_strSavedText) {
         m_bWarnedUnsaved = true;
         SetStatus("Not saved: quit again to drop the changes");
-        Tell("The layout has changes that are not saved.\nUse \"Save layout\" to keep them, or "
-             "quit again to drop them.");
+        Tell("The layout has changes that are not saved.\nQuit again to drop them.");
         return;
     }
     EndDialog(m_iExitStatus);
@@ -115,10 +118,17 @@ void CDesignerDlg::SetStatus(const std::string &strText) {
         GUIEditSet(m_pStatus, strText.c_str());
 }
 
+// The desktop's message box, else boxes drawn with the toolkit (an X server
+// without core fonts has no other), which hold one line each; the text goes
+// to standard error as well.
 void CDesignerDlg::Tell(const std::string &strText) {
     std::cerr << "quelmara-designer: " << strText << '\n';
-    if (Host())
-        host::ShowMessageBox(strText);
+    if (!Host() || host::ShowMessageBox(strText))
+        return;
+    std::istringstream lines(strText);
+    for (std::string strLine; std::getline(lines, strLine);)
+        if (!ShowToolkitMessageBox(strLine, ServeActiveHost()))
+            return;
 }
 
 void CDesignerDlg::OnPaint() {
@@ -161,14 +171,28 @@ void CDesignerDlg::OnRButtonUp(uint32_t flags, int32_t x, int32_t y) {
     GUIControlUpdate();
 }
 
-// Keys reach the save dialog's file name field; letters in lower case.
+// Keys go to an open toolkit message box, else to the tree (the save
+// dialog's file name field, the properties window).
 void CDesignerDlg::OnKeyDown(uint32_t virtualKey) {
-    if (!m_pRoot || virtualKey == host::vk::kShift)
+    const std::optional<int32_t> key = TranslateKey(virtualKey);
+    if (!key)
         return;
-    int32_t key = static_cast<int32_t>(virtualKey);
-    if (virtualKey >= host::vk::kLetterA && virtualKey < host::vk::kLetterA + 26)
-        key += 'a' - 'A';
-    GUIControlShareKey(m_pRoot, key, 0);
+    if (CKeyGrab *pGrab = KeyGrab())
+        pGrab->OnGrabbedKey(*key);
+    else if (m_pRoot)
+        GUIControlShareKey(m_pRoot, *key, 0);
+}
+
+void CDesignerDlg::OnSearchCommand() {
+    if (CKeyGrab *pGrab = KeyGrab())
+        pGrab->OnGrabbedKey(host::vk::kReturn);
+}
+
+void CDesignerDlg::OnCancel() {
+    if (CKeyGrab *pGrab = KeyGrab())
+        pGrab->OnGrabbedKey(host::vk::kEscape);
+    else
+        Quit();
 }
 
 void CDesignerDlg::OnWindowTimer() {

@@ -28,9 +28,10 @@ class CDesignerDlg : public host::CHostDialog {
     void OnRButtonUp(uint32_t flags, int32_t x, int32_t y) override;
     void OnKeyDown(uint32_t virtualKey) override;
     void OnWindowTimer() override;
-    void OnSearchCommand() override {}
-    // Escape or the close box: as Quit.
-    void OnCancel() override { Quit(); }
+    // Return: OK of an open toolkit message box.
+    void OnSearchCommand() override;
+    // Escape or the close box: closes an open toolkit message box, else as Quit.
+    void OnCancel() override;
 
     // Writes the edited layout back to its file; false when it could not.
     bool SaveLayout();

@@ -33,7 +33,7 @@ std::string LoadError(const std::filesystem::path &path, const GUIScriptReader &
     const bool bHasReason = szGUIScriptFirstError[0] != '\0';
     const int32_t iLine = bHasReason ? iGUIScriptFirstErrorLine : reader.iLine;
     std::string strError =
-        path.string() + " does not load.\nScript error in line " + std::to_string(iLine);
+        path.filename().string() + " does not load.\nLine " + std::to_string(iLine);
     if (bHasReason)
         strError += std::string(": ") + szGUIScriptFirstError;
     return strError;
@@ -48,7 +48,7 @@ bool CLayoutDocument::Load(const std::filesystem::path &path, GUIControl *pHost,
     szGUIScriptFirstError[0] = '\0';
     GUIScriptReader reader;
     if (!GUIScriptOpen(&reader, path.c_str())) {
-        error = path.string() + " cannot be read.";
+        error = path.filename().string() + " cannot be read.\n" + path.parent_path().string();
         return false;
     }
     const size_t size = static_cast<size_t>(reader.pEnd - reader.pBuffer);
@@ -130,7 +130,7 @@ CLayoutText CLayoutDocument::Write() const {
         writer.WriteStatement(pControl, 0);
     CLayoutText text = writer.Take();
     if (pFirst && NextScriptSibling(pFirst))
-        text.m_warnings.push_back("the layout has no desktop, so only its first control loads");
+        text.m_warnings.push_back("Without a desktop only the first control loads");
     return text;
 }
 
@@ -144,7 +144,7 @@ bool CLayoutDocument::Save(const std::filesystem::path &path, CLayoutText &text,
         if (file)
             file << text.m_strText;
         if (!file || !file.flush()) {
-            error = path.string() + " cannot be written: " + std::strerror(errno);
+            error = path.filename().string() + " cannot be written:\n" + std::strerror(errno);
             std::error_code ignored;
             std::filesystem::remove(temporary, ignored);
             return false;
@@ -153,7 +153,7 @@ bool CLayoutDocument::Save(const std::filesystem::path &path, CLayoutText &text,
     std::error_code failure;
     std::filesystem::rename(temporary, path, failure);
     if (failure) {
-        error = path.string() + " cannot be written: " + failure.message();
+        error = path.filename().string() + " cannot be written:\n" + failure.message();
         std::filesystem::remove(temporary, failure);
         return false;
     }

@@ -108,8 +108,7 @@ void CLayoutWriter::WriteWord(const char *pszText) {
 void CLayoutWriter::WriteQuoted(const char *pszText, const char *pszWhat) {
     std::string strText = pszText;
     if (strText.find('"') != std::string::npos) {
-        Warn(std::string("the quote characters of the ") + pszWhat + " \"" + strText +
-             "\" were left out");
+        Warn(std::string("Quotes left out of the ") + pszWhat + " " + strText);
         std::erase(strText, '"');
     }
     m_result.m_strText += '"' + strText + '"';
@@ -155,7 +154,7 @@ void CLayoutWriter::WriteChildren(const GUIControl *pFirstChild, int depth) {
 // left or top edge is written at the edge.
 void CLayoutWriter::WriteStatement(const GUIControl *pControl, int depth) {
     if (!pControl->pType || !pControl->pType->FromScript) {
-        Warn("the " + Describe(pControl) + " cannot be written in a layout and was left out");
+        Warn(Describe(pControl) + " left out: no layout statement makes it");
         return;
     }
     if (pControl->iLeft < 0 || pControl->iTop < 0)
