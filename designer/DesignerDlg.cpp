@@ -107,7 +107,7 @@ void CDesignerDlg::Quit() {
         m_document.Write().m_strText != m_strSavedText) {
         m_bWarnedUnsaved = true;
         SetStatus("Not saved: quit again to drop the changes");
-        Tell("The layout has changes that are not saved.\nQuit again to drop them.");
+        Tell("Not saved: quit again to drop the changes.");
         return;
     }
     EndDialog(m_iExitStatus);
