@@ -4,13 +4,10 @@
 
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
-#include <unistd.h>
-
 #include "GUIModule.h"
+#include "TestFiles.h"
 
 namespace {
 
@@ -77,9 +74,8 @@ TEST(CheckedAllocator, DamagedGuardsAreReportedWithTheBlocksOrigin) {
 }
 
 TEST(AssertionDeathTest, FailureWritesErrlogAndEndsWithMinusOne) {
-    const fs::path dir =
-        fs::temp_directory_path() / ("quelmara-errlog-" + std::to_string(getpid()));
-    fs::create_directories(dir);
+    const testsupport::ScratchDir scratch;
+    const fs::path dir = scratch.Root();
     EXPECT_EXIT(
         {
             fs::current_path(dir);
@@ -87,10 +83,8 @@ TEST(AssertionDeathTest, FailureWritesErrlogAndEndsWithMinusOne) {
             __msassert(0, "gui\\core\\source\\GUIEditor", 1234);
         },
         testing::ExitedWithCode(255), "");
-    std::ifstream log(dir / "errlog", std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(log), {}),
+    EXPECT_EQ(testsupport::ReadFile(dir / "errlog"),
               "Assert failure\nin gui\\core\\source\\GUIEditor line 1234");
-    fs::remove_all(dir);
 }
 
 } // namespace

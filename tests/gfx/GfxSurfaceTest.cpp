@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "GfxAPI.h"
+#include "TestFiles.h"
 
 namespace fs = std::filesystem;
 
@@ -67,18 +68,12 @@ void makeTopDown(Bytes &file) {
 
 class BitmapFiles : public ::testing::Test {
   protected:
-    fs::path dir;
+    testsupport::ScratchDir scratch;
+    const fs::path dir = scratch.Root();
 
     void SetUp() override {
         if (std::system("command -v convert >/dev/null 2>&1") != 0)
             GTEST_SKIP() << "ImageMagick's convert is not installed";
-        std::string pattern = (fs::temp_directory_path() / "quelmara-bmp-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        dir = pattern;
-    }
-    void TearDown() override {
-        if (!dir.empty())
-            fs::remove_all(dir);
     }
 
     // Makes a test picture with convert; the options end with the format, as in "BMP3:".

@@ -12,7 +12,7 @@ using SampleScreen = skintest::SkinTest;
 
 TEST_F(SampleScreen, SampleLayoutHoldsEveryControlTheApplicationLooksUp) {
     GfxAPIInit(nullptr, 800, 590);
-    skintest::InDiscFolder disc;
+    testsupport::ScopedWorkingDirectory disc(skintest::DiscFolder());
     const testsupport::LoadResult loaded = testsupport::LoadScriptFile("_data/layout.scr");
     ASSERT_NE(loaded.ctl, nullptr) << loaded.out;
     const auto expectType = [](const char *id, const GUIControlType *type) {

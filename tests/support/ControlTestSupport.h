@@ -1,25 +1,22 @@
 // Shared fixtures of the toolkit tests: a fresh back buffer and tree per test,
 // recorders for the rectangles shown, the Draw calls made and the events that
-// reach the root, surfaces of known content, scratch folders for script files,
-// and a probe control that logs the calls it receives.
+// reach the root, surfaces of known content, script loading, and a probe control that logs the
+// calls it receives.
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
-
-#include <unistd.h>
 
 #include "GUIControl.h"
 #include "GUIInputCodes.h"
 #include "GUIModule.h"
 #include "GUIScript.h"
 #include "PngDump.h"
+#include "TestFiles.h"
 
 // GUIRect lives in the global namespace, so its test helpers do too.
 inline bool operator==(const GUIRect &a, const GUIRect &b) {
@@ -194,35 +191,6 @@ class RootTest : public ToolkitTest {
         for (int i = 0; i < n; ++i)
             GUIControlOnTimer(&root);
     }
-};
-
-// A folder of its own below the system's temporary folder, removed with its
-// contents at the end of the test.
-class ScratchDir {
-  public:
-    ScratchDir() {
-        const auto *info = ::testing::UnitTest::GetInstance()->current_test_info();
-        path_ = std::filesystem::temp_directory_path() /
-                ("quelmara-" + std::string(info->name()) + "-" + std::to_string(getpid()));
-        std::filesystem::create_directories(path_);
-    }
-    ~ScratchDir() {
-        std::error_code ignored;
-        std::filesystem::remove_all(path_, ignored);
-    }
-    ScratchDir(const ScratchDir &) = delete;
-    ScratchDir &operator=(const ScratchDir &) = delete;
-
-    // Writes the bytes exactly as given and returns the file's path.
-    std::string Write(const std::string &name, const std::string &bytes) const {
-        const auto file = path_ / name;
-        std::ofstream(file, std::ios::binary) << bytes;
-        return file.string();
-    }
-    std::string Path(const std::string &name) const { return (path_ / name).string(); }
-
-  private:
-    std::filesystem::path path_;
 };
 
 struct LoadResult {

@@ -15,25 +15,15 @@
 
 namespace skintest {
 
-// The working directory is the sample disc's top folder while this lives.
-class InDiscFolder {
-  public:
-    InDiscFolder() : previous_(std::filesystem::current_path()) {
-        std::filesystem::current_path(testsupport::SourcePath("disc"));
-    }
-    ~InDiscFolder() { std::filesystem::current_path(previous_); }
-    InDiscFolder(const InDiscFolder &) = delete;
-    InDiscFolder &operator=(const InDiscFolder &) = delete;
-
-  private:
-    std::filesystem::path previous_;
-};
+inline std::filesystem::path DiscFolder() {
+    return testsupport::SourcePath("disc");
+}
 
 // Skin surfaces and the font live until the process ends, so the skin is
 // loaded once; returns what the loader printed on standard output.
 inline const std::string &LoadSkinOnce() {
     static const std::string printed = [] {
-        InDiscFolder disc;
+        testsupport::ScopedWorkingDirectory disc(DiscFolder());
         ::testing::internal::CaptureStdout();
         GUISkinLoad();
         return ::testing::internal::GetCapturedStdout();
@@ -78,6 +68,10 @@ inline ::testing::AssertionResult MatchesReference(const std::string &name, cons
     const std::string folder = testsupport::SourcePath("tests/skin/references/");
     const std::string reference = folder + name + ".png";
     const std::string error = folder + name + "_err.png";
+    if (!std::getenv("FONTCONFIG_FILE"))
+        return ::testing::AssertionFailure()
+               << "the text in " << reference << " needs the tests' pinned font: run through "
+               << "ctest, or set FONTCONFIG_FILE to tests/support/fonts.conf";
     const testsupport::PngImage actual = testsupport::BackBufferImage(rect);
     if (!std::filesystem::exists(reference)) {
         const char *update = std::getenv("QUELMARA_UPDATE_REFERENCES");
