@@ -86,6 +86,13 @@ TEST_F(ViewTest, DisallowedHorizontalBarOnlyShowsForAScrolledPane) {
     EXPECT_FALSE(hbar()->oControl.bHidden);
 }
 
+TEST_F(ViewTest, DisallowedVerticalBarStaysHiddenUnderAHorizontalOne) {
+    view->bAllowV = 0;
+    setContent(150, 90);
+    EXPECT_TRUE(vbar()->oControl.bHidden);
+    EXPECT_FALSE(hbar()->oControl.bHidden);
+}
+
 TEST_F(ViewTest, EachBarScrollsThePaneOnItsAxisAndRaisesTheViewEvent) {
     setContent(300, 300);
     // The vertical bar's forward arrow: view column 84, rows 68 to 84.

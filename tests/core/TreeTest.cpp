@@ -100,6 +100,11 @@ TEST_F(Tree, SetSizeResizesWithoutDrawingThenRepaintsTheUnion) {
     // 50 wide as now, 20 high as before.
     EXPECT_EQ(shown, (Rects{{25, 75, 28, 48}}));
     EXPECT_EQ(Pixel(40, 45), kParentColour);
+
+    resetRecords();
+    GUIControlSetSize(&child, 20, 15);
+    EXPECT_EQ(shown, (Rects{{25, 75, 28, 43}})) << "only narrower: the old width is repainted";
+    EXPECT_EQ(Pixel(60, 30), kParentColour);
 }
 
 TEST_F(Tree, HideShowAndDisableRepaintOnlyOnChange) {
