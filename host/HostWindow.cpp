@@ -3,6 +3,7 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <optional>
 #include <string>
@@ -117,6 +118,26 @@ struct CHostWindow::Impl {
     CUpdateRegion pending;
     uint64_t presents = 0;
 
+    // Where the host reports that it is idle (QUELMARA_READY_FILE, for scripts
+    // that drive the program): the number of mouse-button and key events
+    // handled so far, rewritten whenever that number changed and everything
+    // drawn is shown. First written once the first frame is shown.
+    std::string readyFile = Variable("QUELMARA_READY_FILE");
+    uint64_t inputs = 0;
+    std::optional<uint64_t> reportedInputs;
+
+    void ReportIdle() {
+        if (readyFile.empty() || presents == 0 || reportedInputs == inputs)
+            return;
+        reportedInputs = inputs;
+        const std::string partial = readyFile + ".partial";
+        if (std::FILE *file = std::fopen(partial.c_str(), "w")) {
+            std::fprintf(file, "%llu\n", static_cast<unsigned long long>(inputs));
+            if (std::fclose(file) == 0)
+                std::rename(partial.c_str(), readyFile.c_str());
+        }
+    }
+
     // Drawing only records what changed; the window is updated once per pass
     // of the event loop (PresentPending), not once per rectangle.
     static void DisplayHook(const GUIRect *rect, void *user) {
@@ -148,7 +169,12 @@ struct CHostWindow::Impl {
         ++presents;
     }
 
-    void Dispatch(const SDL_Event &event) { dispatcher.Dispatch(event, *dialog); }
+    void Dispatch(const SDL_Event &event) {
+        if (event.type == SDL_MOUSEBUTTONDOWN || event.type == SDL_MOUSEBUTTONUP ||
+            event.type == SDL_KEYDOWN || event.type == SDL_KEYUP)
+            ++inputs;
+        dispatcher.Dispatch(event, *dialog);
+    }
 
     // Stops at the end of the dialog: what is queued after it is not its business.
     void DispatchPending() {
@@ -178,6 +204,7 @@ struct CHostWindow::Impl {
         PresentPending();
         if (!dialog || ended)
             return;
+        ReportIdle();
         std::optional<int> timeout;
         if (maxWait)
             timeout = static_cast<int>(maxWait->count());
