@@ -238,35 +238,6 @@ TEST_F(Tree, ScrolledAndCutBlitStaysAnchored) {
     EXPECT_EQ(Pixel(0, 26), kParentColour);
 }
 
-GfxFont *testFont() {
-    static GfxFont *font = GfxAPICreateFont("DejaVu Sans", 16);
-    return font;
-}
-
-void drawCutText(GUIControl *self, GUIRect *) {
-    GUIRect r{-3, 107, -2, 28};
-    GUIControlText(self, "Quelmara", &r, 0, 0, testFont(), kWhite);
-}
-
-TEST_F(Tree, TextKeepsItsGlyphsInPlaceWhenLeftAndTopAreCut) {
-    ASSERT_NE(testFont(), nullptr);
-    GUIRect uncut{37, 147, 38, 68};
-    GfxAPIText("Quelmara", &uncut, 0, 0, testFont(), kWhite);
-    const std::vector<uint32_t> reference(pGfxBackBuffer, pGfxBackBuffer + kWidth * kHeight);
-    GfxAPIInit(nullptr, kWidth, kHeight);
-
-    makeControl(root, nullptr, {0, kWidth, 0, kHeight});
-    makeControl(parent, &root, {40, 150, 40, 70});
-    parent.Draw = drawCutText;
-    GUIControlRedrawThis(&root);
-
-    for (int32_t y = 0; y < kHeight; ++y)
-        for (int32_t x = 0; x < kWidth; ++x)
-            ASSERT_EQ(Pixel(x, y), x >= 40 && y >= 40 ? reference[y * kWidth + x] : 0u)
-                << x << "," << y;
-    EXPECT_NE(std::count(reference.begin(), reference.end(), 0u), kWidth * kHeight);
-}
-
 TEST_F(Tree, NoDrawOrHiddenAncestorSuppressesItsDescendants) {
     makeRootAndParent();
     makeControl(child, &parent, {10, 30, 10, 30}, &childFill.surface);
