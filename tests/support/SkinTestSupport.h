@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -87,22 +88,19 @@ inline ::testing::AssertionResult MatchesReference(const std::string &name, cons
     testsupport::PngImage expected;
     if (!testsupport::ReadPng(reference, expected))
         return ::testing::AssertionFailure() << "cannot read " << reference;
-    std::string difference;
-    if (expected.width != actual.width || expected.height != actual.height) {
-        difference = "the size differs";
-    } else {
-        for (int32_t y = 0; y < actual.height && difference.empty(); ++y)
-            for (int32_t x = 0; x < actual.width && difference.empty(); ++x)
-                if (actual.At(x, y) != expected.At(x, y))
-                    difference = "first difference at (" + std::to_string(x) + ", " +
-                                 std::to_string(y) + ")";
-    }
-    if (difference.empty()) {
+    if (expected.width == actual.width && expected.pixels == actual.pixels) {
         std::filesystem::remove(error);
         return ::testing::AssertionSuccess();
     }
+    const auto first = std::mismatch(actual.pixels.begin(), actual.pixels.end(),
+                                     expected.pixels.begin(), expected.pixels.end())
+                           .first -
+                       actual.pixels.begin();
+    const int32_t width = std::max(actual.width, 1);
     testsupport::WriteBackBufferPng(error, rect);
-    return ::testing::AssertionFailure() << name << ": " << difference << "; drawn into " << error;
+    return ::testing::AssertionFailure()
+           << name << " differs from its reference from pixel (" << first % width << ", "
+           << first / width << "); drawn into " << error;
 }
 
 } // namespace skintest
