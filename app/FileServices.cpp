@@ -8,6 +8,7 @@
 #include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace FileServices {
 namespace {
@@ -15,6 +16,7 @@ namespace {
 constexpr std::size_t kFirstReadSize = 4096;
 constexpr std::size_t kCopyBufferSize = 128 * 1024;
 constexpr std::size_t kCopyChunk = std::size_t{1} << 30;
+constexpr int kTemporaryNameAttempts = 100;
 
 // Owns an open file descriptor.
 class CFileDescriptor {
@@ -30,6 +32,8 @@ class CFileDescriptor {
     }
     int Get() const { return m_iFd; }
     bool IsOpen() const { return m_iFd >= 0; }
+    // Gives up the descriptor, so that the caller can close it and see the result.
+    int Release() { return std::exchange(m_iFd, -1); }
 
   private:
     int m_iFd;
@@ -176,6 +180,20 @@ bool CopyContents(int iFrom, int iTo, std::size_t nExpected) {
     }
 }
 
+// A hidden name in the target's folder, so that the rename stays on one
+// filesystem; short, so that it fits wherever the target's name does.
+std::string TemporaryNameBeside(const std::string &strTarget, int iAttempt) {
+    const std::size_t nSlash = strTarget.rfind('/');
+    const std::size_t nNameStart = nSlash == std::string::npos ? 0 : nSlash + 1;
+    return strTarget.substr(0, nNameStart) + ".quelmara-" + std::to_string(getpid()) + "-" +
+           std::to_string(iAttempt) + ".part";
+}
+
+// The filesystem root is kept as "".
+std::string FolderPath(const std::string &strFolder) {
+    return strFolder.empty() ? "/" : strFolder;
+}
+
 } // namespace
 
 std::optional<std::vector<CListedEntry>> ListDirectory(const std::string &strPath) {
@@ -201,13 +219,45 @@ bool CopyFile(const std::string &strFrom, const std::string &strTo) {
     const COpenedFile source = OpenForReading(strFrom);
     if (!source.m_file.IsOpen())
         return false;
-    // Created writable whatever the source's bits (disc files are often
-    // read-only), so that installing again can overwrite the copy.
-    const CFileDescriptor target(
-        open(strTo.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0666));
-    if (!target.IsOpen())
+    // The bytes go to a new file beside the target, which then takes the
+    // target's place in one step: an interrupted copy never leaves a
+    // truncated file, and a link standing at the target is replaced, not
+    // written through.
+    for (int iAttempt = 0; iAttempt < kTemporaryNameAttempts; ++iAttempt) {
+        const std::string strTemporary = TemporaryNameBeside(strTo, iAttempt);
+        // Created writable whatever the source's bits (disc files are often
+        // read-only), so that installing again can replace the copy.
+        CFileDescriptor target(
+            open(strTemporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
+        if (!target.IsOpen() && errno == EEXIST)
+            continue;
+        if (!target.IsOpen())
+            return false;
+        const bool bCopied = CopyContents(source.m_file.Get(), target.Get(), source.m_nSize) &&
+                             close(target.Release()) == 0 &&
+                             rename(strTemporary.c_str(), strTo.c_str()) == 0;
+        if (!bCopied)
+            unlink(strTemporary.c_str());
+        return bCopied;
+    }
+    return false;
+}
+
+bool IsSymbolicLink(const std::string &strPath) {
+    struct stat info {};
+    return lstat(strPath.c_str(), &info) == 0 && S_ISLNK(info.st_mode);
+}
+
+bool IsInsideFolder(const std::string &strPath, const std::string &strFolder) {
+    std::error_code error;
+    const std::filesystem::path path = std::filesystem::canonical(strPath, error);
+    if (error)
         return false;
-    return CopyContents(source.m_file.Get(), target.Get(), source.m_nSize);
+    const std::filesystem::path folder = std::filesystem::canonical(FolderPath(strFolder), error);
+    if (error)
+        return false;
+    return std::mismatch(folder.begin(), folder.end(), path.begin(), path.end()).first ==
+           folder.end();
 }
 
 bool IsSameFile(const std::string &strFirst, const std::string &strSecond) {
@@ -221,15 +271,6 @@ std::optional<std::string> CurrentDirectory() {
     if (error)
         return std::nullopt;
     return current.string();
-}
-
-std::string AbsolutePath(const std::string &strPath) {
-    if (!strPath.empty() && strPath.front() == '/')
-        return strPath;
-    const std::optional<std::string> current = CurrentDirectory();
-    if (!current)
-        return strPath;
-    return (*current == "/" ? "" : *current) + "/" + strPath;
 }
 
 bool IsRegularFile(const std::string &strPath) {

@@ -28,19 +28,25 @@ bool ChangeDirectory(const std::string &strPath);
 // Creates one directory level; false when it exists already or cannot be made.
 bool MakeDirectory(const std::string &strPath);
 
-// Copies a regular file's bytes onto the destination, replacing what is there.
-// Links are read as the files they point to; anything else (a folder, a pipe)
-// is refused, as is a destination that is itself a symbolic link.
+// Copies a regular file's bytes to a temporary name beside the destination and
+// renames that over the destination, so that a failed or interrupted copy
+// leaves the previous file (a failed copy's temporary file is removed). A
+// source link is read as the file it points to; anything else (a folder, a
+// pipe) is refused. A link at the destination is replaced, never written through.
 bool CopyFile(const std::string &strFrom, const std::string &strTo);
+
+// True when the path itself is a symbolic link.
+bool IsSymbolicLink(const std::string &strPath);
+
+// True when the path, its links resolved, lies inside the folder (resolved
+// too) or is the folder itself; false when either cannot be resolved.
+bool IsInsideFolder(const std::string &strPath, const std::string &strFolder);
 
 // True when both paths name the same existing file or folder.
 bool IsSameFile(const std::string &strFirst, const std::string &strSecond);
 
 // The working directory as an absolute path; no value when it cannot be found.
 std::optional<std::string> CurrentDirectory();
-
-// An absolute path stays as it is; any other is taken relative to the working directory.
-std::string AbsolutePath(const std::string &strPath);
 
 // True when the path names a regular file (a link is followed); folders,
 // pipes and devices are no files to read.

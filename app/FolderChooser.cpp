@@ -221,9 +221,7 @@ bool ChooseHotSyncFolder() {
     const std::string strFolder = *chosen + "/";
     if (g_pCatalog)
         g_pCatalog->SaveHotSyncFolder(strFolder);
-    GUIControl *pField = GUIControlGetByID(nullptr, "sfolder");
-    if (pField && pField->pType == &sGUIEditType)
-        GUIEditSet(pField, strFolder.c_str());
+    ShowHotSyncFolder(strFolder);
     return true;
 }
 

@@ -18,10 +18,14 @@ namespace {
 constexpr int kExitFailure = 1;
 constexpr int kExitUsage = 2;
 
+constexpr const char *kVersion = "quelmara 1.0\n";
+
 constexpr const char *kUsage =
     "usage: quelmara [disc folder]\n"
     "Shows the games of a Palm game disc and installs them into the\n"
-    "HotSync folder. Without a folder the working directory is the disc.\n";
+    "HotSync folder. Without a folder the working directory is the disc.\n"
+    "  -h, --help     show this text and exit\n"
+    "  --version      show the version and exit\n";
 
 bool IsHelpRequest(std::string_view argument) {
     return argument == "--help" || argument == "-h";
@@ -59,6 +63,10 @@ CGameDiscApp theApp;
 int main(int argc, char **argv) {
     if (argc == 2 && IsHelpRequest(argv[1])) {
         std::cout << kUsage;
+        return 0;
+    }
+    if (argc == 2 && std::string_view(argv[1]) == "--version") {
+        std::cout << kVersion;
         return 0;
     }
     if (argc > 2) {

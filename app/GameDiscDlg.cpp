@@ -3,12 +3,16 @@
 #include <array>
 #include <chrono>
 #include <iostream>
+#include <string>
+#include <vector>
 
+#include "FileServices.h"
 #include "FolderChooser.h"
 #include "GUIButton.h"
 #include "GUIEdit.h"
 #include "GUIList.h"
 #include "GUIScript.h"
+#include "GameList.h"
 #include "HostWindow.h"
 #include "MainScreen.h"
 #include "VirtualKeys.h"
@@ -61,15 +65,16 @@ GUIControl *Find(const char *pszID) {
     return GUIControlGetByID(nullptr, pszID);
 }
 
-bool HasRequiredControls() {
+// Adds a line for each control the screen needs and the layout lacks.
+bool HasRequiredControls(std::vector<std::string> &problems) {
     bool bComplete = true;
     for (const RequiredControl &required : kRequiredControls) {
         const GUIControl *pControl = Find(required.pszID);
         if (pControl && (!required.pType || pControl->pType == required.pType))
             continue;
-        std::cerr << "quelmara: " << kLayoutFile << " has no "
-                  << (required.pType ? required.pType->pszName : "picture") << " control \""
-                  << required.pszID << "\"\n";
+        problems.push_back(std::string(kLayoutFile) + " has no " +
+                           (required.pType ? required.pType->pszName : "picture") + " control \"" +
+                           required.pszID + "\"");
         bComplete = false;
     }
     return bComplete;
@@ -116,7 +121,9 @@ bool CGameDiscDlg::OnInitDialog() {
         client = pHost->GetClientSize();
     }
     GfxAPIInit(pHost ? pHost->NativeHandle() : nullptr, client.width, client.height);
-    if (!BuildScreen()) {
+    const bool bBuilt = BuildScreen();
+    ExplainMissingParts();
+    if (!bBuilt) {
         EndDialog(kStartFailed);
         return true;
     }
@@ -141,11 +148,14 @@ bool CGameDiscDlg::OnInitDialog() {
 bool CGameDiscDlg::BuildScreen() {
     m_pScreenRoot = GUIControlCreateFromFile(nullptr, kLayoutFile);
     if (!m_pScreenRoot) {
-        std::cerr << "quelmara: cannot build the screen from " << kLayoutFile << '\n';
+        m_problems.push_back(std::string(kLayoutFile) +
+                             (FileServices::IsRegularFile(kLayoutFile)
+                                  ? " is not a layout the program can read"
+                                  : " is missing or is not a file"));
         return false;
     }
     GUIControlRedrawThis(m_pScreenRoot);
-    if (!HasRequiredControls())
+    if (!HasRequiredControls(m_problems))
         return false;
     m_pScreenRoot->OnPublicEvent = MainScreenOnEvent;
     ApplyButtonLooks();
@@ -155,9 +165,30 @@ bool CGameDiscDlg::BuildScreen() {
     return true;
 }
 
+// Tells the user what the disc lacks (the skin's, the layout's and the
+// buttons' files, the layout's controls) instead of leaving an empty or
+// partial window unexplained.
+void CGameDiscDlg::ExplainMissingParts() {
+    const int32_t iFailed = GfxAPIGetFailedLoadCount();
+    for (int32_t i = m_iFirstFailedLoad; i < iFailed; ++i) {
+        if (const char *pszFile = GfxAPIGetFailedLoad(i))
+            m_problems.push_back(std::string(pszFile) + " is missing or damaged");
+    }
+    if (m_problems.empty())
+        return;
+    std::string strMessage = "The disc is incomplete:";
+    for (const std::string &strProblem : m_problems) {
+        std::cerr << "quelmara: " << strProblem << '\n';
+        strMessage += "\n" + strProblem;
+    }
+    strMessage += m_bScreenReady ? "\n\nThe screen is shown without them."
+                                 : "\n\nThe screen cannot be shown; the program ends.";
+    ScreenServices().m_showMessage(strMessage);
+}
+
 void CGameDiscDlg::LoadHotSyncFolder() {
     if (m_pCatalog->LoadSettings()) {
-        GUIEditSet(Find("sfolder"), m_pCatalog->m_strHotSyncFolder.c_str());
+        ShowHotSyncFolder(m_pCatalog->m_strHotSyncFolder);
         return;
     }
     if (!ChooseHotSyncFolder())
@@ -171,11 +202,7 @@ void CGameDiscDlg::FillGameList() {
     m_pCatalog->LoadCatalog();
     if (!m_pCatalog->m_pRoot)
         return;
-    for (CCatalogEntry *pEntry = m_pCatalog->m_pRoot->GetFirstChild(); pEntry;
-         pEntry = pEntry->GetNext()) {
-        const int32_t iRow = GUIListAdd(&pGames->oControl, pEntry->GetName());
-        GUIListSetData(&pGames->oControl, reinterpret_cast<uintptr_t>(pEntry), iRow);
-    }
+    AddGameListRows(&pGames->oControl, *m_pCatalog->m_pRoot);
 }
 
 void CGameDiscDlg::OnPaint() {

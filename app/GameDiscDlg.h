@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "GUIControl.h"
 #include "GameCatalog.h"
@@ -60,10 +62,16 @@ class CGameDiscDlg : public host::CHostDialog {
 
   private:
     bool BuildScreen();
+    void ExplainMissingParts();
     // Remembers the flags and, when asked to, hands the message to the toolkit.
     void PassMouse(uint32_t flags, int32_t x, int32_t y, bool bForward);
     void LoadHotSyncFolder();
     void FillGameList();
 
     bool m_bScreenReady = false;
+    // Failed file loads from this one on are the start-up's (the skin is
+    // loaded after the dialog is made).
+    int32_t m_iFirstFailedLoad = GfxAPIGetFailedLoadCount();
+    // What the layout lacks, for the message that explains the screen.
+    std::vector<std::string> m_problems;
 };

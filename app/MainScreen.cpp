@@ -4,14 +4,18 @@
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
+#include <limits>
 #include <string_view>
 
 #include "FolderChooser.h"
 #include "GUIEdit.h"
 #include "GUIInputCodes.h"
 #include "GUIList.h"
+#include "GUIProgress.h"
 #include "GUISkin.h"
+#include "GUIText.h"
 #include "GameCatalog.h"
+#include "GameList.h"
 #include "HostWindow.h"
 #include "PlatformServices.h"
 #include "ToolkitPanel.h"
@@ -37,15 +41,29 @@ void ShowMessage(const std::string &strText) {
     std::cerr << "quelmara: " << strText << '\n';
 }
 
+// Lets the host repaint the window and tick the timer while the screen is
+// busy; input waits in the queue. False once the window has been closed.
+bool KeepHostPainted() {
+    host::CHostWindow *pWindow = host::CHostWindow::Active();
+    if (!pWindow)
+        return true;
+    pWindow->PumpWindowEvents();
+    return !pWindow->IsModalEnded();
+}
+
 CScreenServices HostServices() {
-    return {ShowMessage, host::ShellOpen, [](int iStatus) { std::exit(iStatus); }};
+    return {ShowMessage, host::ShellOpen, [](int iStatus) { std::exit(iStatus); }, KeepHostPainted};
+}
+
+// The HotSync folder as it was given, for a field whose buffer holds only its start.
+std::string &WholeFolderText() {
+    static std::string strWhole;
+    return strWhole;
 }
 
 // Copies at most kMaxBufferText characters and terminates the copy.
 void CopyBounded(char (&szBuffer)[kBufferSize], std::string_view text) {
-    const std::size_t nLength = std::min(text.size(), kMaxBufferText);
-    std::memcpy(szBuffer, text.data(), nLength);
-    szBuffer[nLength] = '\0';
+    GUITextCopy(szBuffer, kBufferSize, text.data(), text.size());
 }
 
 GUIControl *FindOfType(const char *pszID, const GUIControlType &type) {
@@ -150,29 +168,151 @@ std::size_t BuildRow(const char *pszText, int32_t iWidth, char (&szRow)[kBufferS
     return nAccepted;
 }
 
+// Without a picture folder the control is left showing nothing.
 void ShowScreenshot(const char *pszPicFolder) {
     GUIControl *pScreenshot = GUIControlGetByID(nullptr, "ss");
     if (!pScreenshot)
         return;
     const std::string strPath = std::string(TextOrEmpty(pszPicFolder)) + "/ss.bmp";
     // A path that does not fit the buffer would name another file: none is shown.
-    GfxSurface *pSurface =
-        strPath.size() <= kMaxBufferText ? GfxAPILoadNewSurface(strPath.c_str(), nullptr) : nullptr;
+    GfxSurface *pSurface = pszPicFolder && strPath.size() <= kMaxBufferText
+                               ? GfxAPILoadNewSurface(strPath.c_str(), nullptr)
+                               : nullptr;
     // Nothing else refers to the screenshot shown before.
     GfxAPIDeleteSurface(pScreenshot->pBackground);
     pScreenshot->pBackground = pSurface;
     GUIControlRedrawThis(pScreenshot);
 }
 
-void ShowDescription(const char *pszDetails) {
+// Empties the description list and puts its view back at the top. Null when
+// the screen has no description list.
+GUIControl *ClearDescription() {
     GUIControl *pDetails = FindList("details");
     if (!pDetails)
-        return;
+        return nullptr;
     GUIListClear(pDetails);
     // Set directly, without a scroll call: the new text starts at the top.
     if (pDetails->pParent)
         pDetails->pParent->iScrollY = 0;
-    WordWrapIntoList(pDetails, TextOrEmpty(pszDetails));
+    return pDetails;
+}
+
+void ShowDescription(const char *pszDetails) {
+    if (GUIControl *pDetails = ClearDescription())
+        WordWrapIntoList(pDetails, TextOrEmpty(pszDetails));
+}
+
+// The control that shows a list with its scroll bars: the view around the
+// list's pane, or the nearest there is.
+GUIControl *ShownWith(GUIControl *pList) {
+    GUIControl *pShown = pList;
+    for (int iLevel = 0; iLevel < 2 && pShown->pParent; ++iLevel)
+        pShown = pShown->pParent;
+    return pShown;
+}
+
+// Keeps the screen from drawing while a list is filled row by row, then draws
+// the list's view once: each added row would repaint the whole view otherwise.
+class CHeldDrawing {
+  public:
+    explicit CHeldDrawing(GUIControl *pList) : m_pShown(ShownWith(pList)) {
+        m_pTop = m_pShown;
+        while (m_pTop->pParent)
+            m_pTop = m_pTop->pParent;
+        m_saved = m_pTop->bNoDraw;
+        m_pTop->bNoDraw = 1;
+    }
+    ~CHeldDrawing() {
+        m_pTop->bNoDraw = m_saved;
+        GUIControlRedrawThis(m_pShown);
+    }
+    CHeldDrawing(const CHeldDrawing &) = delete;
+    CHeldDrawing &operator=(const CHeldDrawing &) = delete;
+
+  private:
+    GUIControl *m_pShown;
+    GUIControl *m_pTop;
+    uint8_t m_saved;
+};
+
+// A category: its name, how many games it holds in the first information
+// line, their names in the description area and the first one's screenshot.
+void ShowCategory(CCatalogEntry &category) {
+    const std::vector<CCatalogEntry *> games = GamesIn(category);
+    SetEditText("name", category.GetName());
+    SetEditText("msg0", "");
+    SetEditText("msg1", "");
+    const std::string strCount = GameCountText(games.size());
+    const char *pszInfo = strCount.c_str();
+    for (const char *pszID : {"info0", "info1", "info2", "info3", "info4"})
+        pszInfo = ShowTextLine(pszID, pszInfo);
+    if (GUIControl *pDetails = ClearDescription()) {
+        const CHeldDrawing held(pDetails);
+        char szRow[kBufferSize];
+        for (const CCatalogEntry *pGame : games) {
+            CopyBounded(szRow, pGame->GetName());
+            GUIListAdd(pDetails, szRow);
+        }
+    }
+    ShowScreenshot(games.empty() ? nullptr : games.front()->GetPicFolder());
+    for (const char *pszID : {"au0", "au1", "au2"})
+        ShowTextLine(pszID, "");
+}
+
+// A progress bar over the second message line while a category is installed,
+// counting games; it goes when the install ends.
+class CInstallBar {
+  public:
+    explicit CInstallBar(std::size_t nGames) {
+        GUIControl *pLine = FindEdit("msg1");
+        if (!pLine || !pLine->pParent)
+            return;
+        GUIRect rect{pLine->iLeft, pLine->iRight, pLine->iTop, pLine->iBottom};
+        m_pBar = GUIProgressNew(pLine->pParent, &rect);
+        reinterpret_cast<GUIProgress *>(m_pBar)->iMax = static_cast<int32_t>(
+            std::min<std::size_t>(nGames, std::numeric_limits<int32_t>::max()));
+        GUIControlRedrawThis(m_pBar);
+    }
+    ~CInstallBar() {
+        if (m_pBar)
+            GUIControlDestroy(m_pBar);
+    }
+    CInstallBar(const CInstallBar &) = delete;
+    CInstallBar &operator=(const CInstallBar &) = delete;
+
+    void Show(std::size_t nDone) {
+        if (m_pBar)
+            GUIProgressSet(m_pBar, static_cast<int32_t>(std::min<std::size_t>(
+                                       nDone, std::numeric_limits<int32_t>::max())));
+    }
+
+  private:
+    GUIControl *m_pBar = nullptr;
+};
+
+// Installs the games one after another, saying which one is being copied,
+// advancing the bar and letting the window repaint between them; a closed
+// window stops the rest.
+void InstallCategory(CCatalogEntry &category) {
+    const std::vector<CCatalogEntry *> games = GamesIn(category);
+    std::size_t nCopied = 0;
+    SetEditText("msg1", "");
+    {
+        CInstallBar bar(games.size());
+        for (CCatalogEntry *pGame : games) {
+            const std::string strCopying = "Copying " + std::to_string(nCopied + 1) + " of " +
+                                           std::to_string(games.size()) + ": " + pGame->GetName();
+            SetEditText("msg0", strCopying.c_str());
+            if (!ScreenServices().m_keepPainted())
+                break;
+            pGame->Install();
+            bar.Show(++nCopied);
+        }
+    }
+    const std::string strDone =
+        GameCountText(nCopied) + (nCopied == 1 ? " was" : " were") + " copied to the palm";
+    SetEditText("msg0", strDone.c_str());
+    SetEditText("msg1", kInstalledLine1);
 }
 
 // Selects the first row from first to last (either way round, both included)
@@ -294,10 +434,22 @@ std::string TailThatFits(const std::string &strText, int32_t iWidth) {
     return kEllipsis;
 }
 
+void ShowHotSyncFolder(const std::string &strFolder) {
+    WholeFolderText() = strFolder;
+    SetEditText("sfolder", strFolder.c_str());
+}
+
+std::string FolderFieldText(const GUIControl *pField) {
+    const std::string strField = reinterpret_cast<const GUIEdit *>(pField)->szText;
+    const std::string &strWhole = WholeFolderText();
+    return strWhole.starts_with(strField) ? strWhole : strField;
+}
+
 void DrawTextTail(GUIControl *pSelf, GUIRect *pRect) {
     auto *pEdit = reinterpret_cast<GUIEdit *>(pSelf);
     const std::string strWhole = pEdit->szText;
-    const std::string strShown = TailThatFits(strWhole, pSelf->iWidth - kEditTextInsets);
+    const std::string strShown =
+        TailThatFits(FolderFieldText(pSelf), pSelf->iWidth - kEditTextInsets);
     std::memcpy(pEdit->szText, strShown.c_str(), strShown.size() + 1);
     GUISkinDrawEdit(pSelf, pRect);
     std::memcpy(pEdit->szText, strWhole.c_str(), strWhole.size() + 1);
@@ -307,9 +459,13 @@ void ShowSelectedGame() {
     GUIControl *pList = FindList("gamelist");
     if (!pList)
         return;
-    const CCatalogEntry *pEntry = EntryAt(pList, AsList(pList)->iSelected);
+    CCatalogEntry *pEntry = EntryAt(pList, AsList(pList)->iSelected);
     if (!pEntry)
         return;
+    if (pEntry->IsFolder()) {
+        ShowCategory(*pEntry);
+        return;
+    }
     SetEditText("name", pEntry->GetName());
     SetEditText("msg0", "");
     SetEditText("msg1", "");
@@ -348,7 +504,12 @@ void InstallSelectedGame() {
     GUIControl *pList = FindList("gamelist");
     if (!pList || AsList(pList)->iSelected < 0)
         return;
-    if (CCatalogEntry *pEntry = EntryAt(pList, AsList(pList)->iSelected))
+    CCatalogEntry *pEntry = EntryAt(pList, AsList(pList)->iSelected);
+    if (pEntry && pEntry->IsFolder()) {
+        InstallCategory(*pEntry);
+        return;
+    }
+    if (pEntry)
         pEntry->Install();
     SetEditText("msg0", kInstalledLine0);
     SetEditText("msg1", kInstalledLine1);

@@ -18,6 +18,9 @@ struct CScreenServices {
     std::function<bool(const std::string &)> m_openText;
     // Ends the process; only returns when a test replaced it.
     std::function<void(int)> m_exitProcess;
+    // Called between the games of a long install: the window repaints and
+    // input waits. False when the window has gone and the rest must stop.
+    std::function<bool()> m_keepPainted;
 };
 
 CScreenServices &ScreenServices();
@@ -50,8 +53,16 @@ void WordWrapIntoList(GUIControl *pList, const char *pszText);
 // buffer, "..." in front when it had to be cut.
 std::string TailThatFits(const std::string &strText, int32_t iWidth);
 
-// The skin's edit look showing the end of a text too wide for the field,
-// while the field keeps the whole text (the HotSync folder's field).
+// Puts the HotSync folder into "sfolder". The field's buffer may hold only the
+// start of a long path; the field is drawn from the whole path.
+void ShowHotSyncFolder(const std::string &strFolder);
+
+// What the HotSync folder's field stands for: the whole folder it was given,
+// or its own text when that has changed since.
+std::string FolderFieldText(const GUIControl *pField);
+
+// The skin's edit look showing the end of the field's text when it is too
+// wide, while the field keeps its text (the HotSync folder's field).
 void DrawTextTail(GUIControl *pSelf, GUIRect *pRect);
 
 void ShowSelectedGame();

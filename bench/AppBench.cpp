@@ -1,5 +1,6 @@
 // The catalogue walk of a generated disc against only opening and reading the
-// same text files, and installing a game against `cp -r` of its folder.
+// same text files, installing a game against `cp -r` of its folder, and
+// selecting a row of a game list of 10,000 games grouped in 50 categories.
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
@@ -11,7 +12,13 @@
 #include <unistd.h>
 #include <vector>
 
+#include "GUIList.h"
+#include "GUIScript.h"
+#include "GUISkin.h"
 #include "GameCatalog.h"
+#include "GameList.h"
+#include "MainScreen.h"
+#include "PngDump.h"
 
 namespace {
 
@@ -21,6 +28,8 @@ constexpr int kCategories = 100;
 constexpr int kGamesPerCategory = 100;
 constexpr int kGameFiles = 200;
 constexpr std::size_t kGameFileSize = 50u * 1024 * 1024 / kGameFiles;
+constexpr int kListCategories = 50;
+constexpr int kListGamesPerCategory = 200;
 
 void WriteFile(const fs::path &path, const std::string &bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
@@ -172,5 +181,66 @@ void BM_CpRecursive(benchmark::State &state) {
     state.SetBytesProcessed(state.iterations() * kGameFiles * static_cast<int64_t>(kGameFileSize));
 }
 BENCHMARK(BM_CpRecursive)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The sample disc's screen with a catalogue built in memory: 50 categories of
+// 200 games, each game showing one of the disc's screenshots.
+struct CCategoryScreen {
+    CCatalogFolder m_root;
+    GUIControl *m_pList = nullptr;
+
+    CCategoryScreen() {
+        const CKeepWorkingDirectory keep;
+        fs::current_path(testsupport::SourcePath("disc"));
+        GUISkinLoad();
+        GfxAPIInit(nullptr, 800, 620);
+        GUIControl *pScreen = GUIControlCreateFromFile(nullptr, "_data/layout.scr");
+        if (!pScreen)
+            return;
+        pScreen->OnPublicEvent = MainScreenOnEvent;
+        const std::string strPic = (fs::current_path() / "Action/BeetleDerby/pic").string();
+        for (int iCategory = 0; iCategory < kListCategories; ++iCategory) {
+            CCatalogEntry *pCategory = m_root.AddChild(1);
+            pCategory->m_strName = "Category " + std::to_string(iCategory);
+            for (int iGame = 0; iGame < kListGamesPerCategory; ++iGame) {
+                auto *pGame = static_cast<CCatalogGame *>(pCategory->AddChild(0));
+                pGame->m_strName = "Game " + std::to_string(iGame);
+                pGame->m_strDetails = "A game.";
+                pGame->m_strPicFolder = strPic;
+            }
+        }
+        m_pList = GUIControlGetByID(nullptr, "gamelist");
+        AddGameListRows(m_pList, m_root);
+    }
+};
+
+CCategoryScreen &CategoryScreen() {
+    static CCategoryScreen screen;
+    return screen;
+}
+
+// Selects the given row, then another, so that every selection shows anew.
+void SelectRows(benchmark::State &state, int32_t iRow, int32_t iOtherRow) {
+    CCategoryScreen &screen = CategoryScreen();
+    if (!screen.m_pList) {
+        state.SkipWithError("the sample disc's layout did not load");
+        return;
+    }
+    for (auto _ : state) {
+        GUIListSetSelection(screen.m_pList, iRow);
+        state.PauseTiming();
+        GUIListSetSelection(screen.m_pList, iOtherRow);
+        state.ResumeTiming();
+    }
+}
+
+void BM_SelectCategoryRow(benchmark::State &state) {
+    SelectRows(state, (kListGamesPerCategory + 1) * 20, (kListGamesPerCategory + 1) * 21);
+}
+BENCHMARK(BM_SelectCategoryRow)->Unit(benchmark::kMicrosecond);
+
+void BM_SelectGameRow(benchmark::State &state) {
+    SelectRows(state, (kListGamesPerCategory + 1) * 20 + 1, (kListGamesPerCategory + 1) * 21 + 1);
+}
+BENCHMARK(BM_SelectGameRow)->Unit(benchmark::kMicrosecond);
 
 } // namespace

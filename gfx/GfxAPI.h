@@ -51,6 +51,11 @@ void GfxAPIDisplay(GUIRect *rect);
 // Returns null, after one line on standard error, for a missing or malformed file.
 GfxSurface *GfxAPILoadNewSurface(const char *path, const char *maskPath);
 void GfxAPIDeleteSurface(GfxSurface *surface);
+// How many loads have failed so far, and the file name of failure number
+// index (from 0; null for the older ones no longer kept), so that a caller
+// can tell the user what is missing.
+int32_t GfxAPIGetFailedLoadCount(void);
+const char *GfxAPIGetFailedLoad(int32_t index);
 void GfxAPIBlit(GfxSurface *surface, GUIRect *rect, uint32_t srcX, uint32_t srcY);
 
 GfxFont *GfxAPICreateFont(const char *face, int32_t height);

@@ -2,12 +2,15 @@
 // headers and converted to the back buffer's 0x00RRGGBB format, rows top-down.
 #include "GfxAPI.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-#include <memory>
+#include <deque>
 #include <optional>
+#include <string>
 #include <vector>
+
+#include "GfxFile.h"
 
 namespace {
 
@@ -17,11 +20,7 @@ constexpr int32_t kMaxSide = 16384;
 constexpr uint32_t kCompressionRgb = 0;
 constexpr uint32_t kCompressionBitfields = 3;
 // Largest sensible file: the biggest 32-bit image plus headers and a colour table.
-constexpr long kMaxFileSize = static_cast<long>(kMaxSide) * kMaxSide * 4 + 4096;
-
-struct FileCloser {
-    void operator()(std::FILE *f) const { std::fclose(f); }
-};
+constexpr uint64_t kMaxFileSize = static_cast<uint64_t>(kMaxSide) * kMaxSide * 4 + 4096;
 
 uint16_t readU16(const uint8_t *p) {
     return static_cast<uint16_t>(p[0] | (p[1] << 8));
@@ -32,38 +31,42 @@ uint32_t readU32(const uint8_t *p) {
            (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[3]) << 24);
 }
 
+// Names of the latest files that failed to load, for a start-up that tells
+// the user what its disc lacks. Only the last few are kept: screenshots may
+// fail again and again.
+constexpr size_t kKeptFailedLoads = 64;
+std::deque<std::string> failedLoads;
+int32_t failedLoadCount = 0;
+
 void reportFailure(const char *path, const char *reason) {
     std::fprintf(stderr, "GfxAPILoadNewSurface: %s: %s\n", path, reason);
+    if (failedLoadCount == INT32_MAX)
+        return;
+    if (failedLoads.size() == kKeptFailedLoads)
+        failedLoads.pop_front();
+    failedLoads.emplace_back(path);
+    ++failedLoadCount;
 }
 
 // The whole file, or nothing after a message.
 std::optional<std::vector<uint8_t>> readWholeFile(const char *path) {
-    std::error_code error;
-    if (std::filesystem::exists(path, error) && !std::filesystem::is_regular_file(path, error)) {
-        reportFailure(path, "not a regular file");
+    GfxFile file;
+    const char *reason = nullptr;
+    if (!GfxFileOpen(&file, path, &reason)) {
+        reportFailure(path, reason);
         return std::nullopt;
     }
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path, "rb"));
-    if (!file) {
-        reportFailure(path, "cannot open the file");
-        return std::nullopt;
-    }
-    long size = -1;
-    if (std::fseek(file.get(), 0, SEEK_END) == 0)
-        size = std::ftell(file.get());
-    if (size < 0 || std::fseek(file.get(), 0, SEEK_SET) != 0) {
-        reportFailure(path, "cannot read the file");
-        return std::nullopt;
-    }
-    if (size > kMaxFileSize) {
+    std::optional<std::vector<uint8_t>> bytes;
+    if (file.nSize > kMaxFileSize) {
         reportFailure(path, "file too large for a bitmap");
-        return std::nullopt;
+    } else {
+        bytes.emplace(static_cast<size_t>(file.nSize));
+        if (!GfxFileRead(&file, bytes->data(), bytes->size())) {
+            reportFailure(path, "cannot read the file");
+            bytes.reset();
+        }
     }
-    std::vector<uint8_t> bytes(static_cast<size_t>(size));
-    if (std::fread(bytes.data(), 1, bytes.size(), file.get()) != bytes.size()) {
-        reportFailure(path, "cannot read the file");
-        return std::nullopt;
-    }
+    GfxFileClose(&file);
     return bytes;
 }
 
@@ -349,6 +352,17 @@ void GfxAPIDeleteSurface(GfxSurface *surface) {
     std::free(surface->pPixels);
     std::free(surface->pMask);
     std::free(surface);
+}
+
+int32_t GfxAPIGetFailedLoadCount(void) {
+    return failedLoadCount;
+}
+
+const char *GfxAPIGetFailedLoad(int32_t index) {
+    const int32_t firstKept = failedLoadCount - static_cast<int32_t>(failedLoads.size());
+    if (index < firstKept || index >= failedLoadCount)
+        return nullptr;
+    return failedLoads[static_cast<size_t>(index - firstKept)].c_str();
 }
 
 } // extern "C"

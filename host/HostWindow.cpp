@@ -13,6 +13,7 @@
 #include "HostEvents.h"
 #include "PlatformServices.h"
 #include "UpdateRegion.h"
+#include "WindowIcon.h"
 
 namespace host {
 namespace {
@@ -73,6 +74,18 @@ bool IsInvisibleFallback(const char *driver) {
 std::string Variable(const char *name) {
     const char *value = std::getenv(name);
     return value ? value : "";
+}
+
+// SDL copies the icon's pixels, so they need not outlive the call.
+void SetWindowIcon(SDL_Window *window) {
+    std::vector<uint32_t> pixels = WindowIconPixels();
+    SDL_Surface *icon = SDL_CreateRGBSurfaceWithFormatFrom(
+        pixels.data(), kWindowIconSize, kWindowIconSize, 32,
+        kWindowIconSize * static_cast<int>(sizeof(uint32_t)), SDL_PIXELFORMAT_ARGB8888);
+    if (!icon)
+        return;
+    SDL_SetWindowIcon(window, icon);
+    SDL_FreeSurface(icon);
 }
 
 // Rounds up, so that a wait never ends just before the deadline it waits for.
@@ -183,6 +196,16 @@ struct CHostWindow::Impl {
             Dispatch(event);
     }
 
+    // Window events (paint, close) and quit requests only: mouse and keys
+    // stay queued for when the screen takes input again.
+    void DispatchWindowEvents() {
+        SDL_PumpEvents();
+        SDL_Event event;
+        while (dialog && !ended &&
+               SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_QUIT, SDL_SYSWMEVENT) == 1)
+            Dispatch(event);
+    }
+
     // One tick at most per call; ticks missed while the loop was busy are not
     // made up, as a window timer's are not.
     void DeliverTimerIfDue() {
@@ -260,6 +283,7 @@ bool CHostWindow::Open(std::string &error) {
         error = std::string("quelmara: cannot create the window: ") + SDL_GetError();
         return false;
     }
+    SetWindowIcon(window.get());
     // Keys are read as key-downs only; no input method is wanted.
     SDL_StopTextInput();
     m_impl->video = std::move(video);
@@ -326,6 +350,12 @@ void CHostWindow::KillTimer() {
 
 void CHostWindow::PumpPendingEvents() {
     m_impl->DispatchPending();
+    m_impl->DeliverTimerIfDue();
+    m_impl->PresentPending();
+}
+
+void CHostWindow::PumpWindowEvents() {
+    m_impl->DispatchWindowEvents();
     m_impl->DeliverTimerIfDue();
     m_impl->PresentPending();
 }

@@ -53,6 +53,10 @@ class CHostWindow {
     // Shows what was drawn, then the same after waiting up to maxWait for an
     // event or the next tick.
     void WaitAndPumpEvents(std::chrono::milliseconds maxWait);
+    // For a busy screen: dispatches the queued window events (paint, close)
+    // and a due timer tick, then shows what was drawn; mouse and key events
+    // stay queued.
+    void PumpWindowEvents();
     // Shows in the window what was drawn and not yet shown; for code about to
     // block outside the event loop.
     void PresentPendingUpdates();

@@ -6,6 +6,9 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdlib>
+#include <iostream>
+#include <iterator>
+#include <string_view>
 
 #include "HostWindow.h"
 
@@ -35,6 +38,23 @@ bool HasScheme(const std::string &text) {
                        IsSchemeCharacter);
 }
 
+bool StartsWithIgnoringCase(const std::string &text, std::string_view prefix) {
+    return text.size() >= prefix.size() &&
+           std::equal(prefix.begin(), prefix.end(), text.begin(), [](char a, char b) {
+               return std::tolower(static_cast<unsigned char>(a)) ==
+                      std::tolower(static_cast<unsigned char>(b));
+           });
+}
+
+// Only web and mail addresses leave the program: never a local file, another
+// scheme or a text that the opener would read as one of its options.
+bool IsOpenedAddress(const std::string &url) {
+    constexpr std::string_view kSchemes[] = {"http://", "https://", "mailto:"};
+    return std::any_of(std::begin(kSchemes), std::end(kSchemes), [&](std::string_view scheme) {
+        return url.size() > scheme.size() && StartsWithIgnoringCase(url, scheme);
+    });
+}
+
 } // namespace
 
 std::optional<std::string> MissingDisplayMessage(const char *display, const char *waylandDisplay) {
@@ -57,16 +77,21 @@ bool ShowMessageBox(const std::string &text) {
 }
 
 std::string ShellUrlFor(const std::string &text) {
+    std::string url = text;
     if (text.starts_with("www."))
-        return "http://" + text;
-    if (text.find('@') != std::string::npos && !HasScheme(text))
-        return "mailto:" + text;
-    return text;
+        url = "http://" + text;
+    else if (text.find('@') != std::string::npos && !HasScheme(text))
+        url = "mailto:" + text;
+    return IsOpenedAddress(url) ? url : std::string();
 }
 
 bool ShellOpen(const std::string &text) {
     const std::string url = ShellUrlFor(text);
-    return !url.empty() && SDL_OpenURL(url.c_str()) == 0;
+    if (url.empty()) {
+        std::cerr << "quelmara: not opening \"" << text << "\": not a web or mail address\n";
+        return false;
+    }
+    return SDL_OpenURL(url.c_str()) == 0;
 }
 
 } // namespace host

@@ -21,11 +21,13 @@ std::optional<std::string> MissingDisplayMessage();
 bool ShowMessageBox(const std::string &text);
 
 // What opening a text means: "www." texts are web addresses ("http://" is put
-// in front), texts with "@" and no scheme mail addresses ("mailto:"), anything
-// else is opened as given. Empty for an empty text.
+// in front), texts with "@" and no scheme mail addresses ("mailto:"). Only
+// http, https and mailto addresses are opened; for any other text the result
+// is empty.
 std::string ShellUrlFor(const std::string &text);
 
-// Opens the text with the desktop's program for it; false if that failed.
+// Opens the text's address with the desktop's program for it; false, with a
+// line on standard error when it is no address, if that failed.
 bool ShellOpen(const std::string &text);
 
 } // namespace host

@@ -80,7 +80,10 @@ std::string LayoutScript() {
     w.Comment("The six image buttons get their bitmaps and sizes from the program.");
     w.Line("Desktop(" + std::to_string(kWidth) + "," + std::to_string(kHeight) + ")");
     w.Open();
-    w.Line("Bitmap[0,0](" + Quoted(kBackdropFile) + ") \"backdrop\"");
+    // Sized here as well as by its picture, so that the controls on it stay
+    // on screen when a disc lacks the picture.
+    w.Line("Bitmap" + Place({0, 0, kWidth, kHeight}) + "(" + Quoted(kBackdropFile) +
+           ") \"backdrop\"");
     w.Open();
 
     w.Comment("Title bar");
@@ -105,8 +108,7 @@ std::string LayoutScript() {
 
     w.Comment("The selected game");
     Field(w, kNameField, "Choose a game from the list", "name");
-    w.Line("Bitmap[" + std::to_string(kScreenshot.x) + "," + std::to_string(kScreenshot.y) + "](" +
-           Quoted(kWelcomeFile) + ") \"ss\";");
+    w.Line("Bitmap" + Place(kScreenshot) + "(" + Quoted(kWelcomeFile) + ") \"ss\";");
     for (int i = 0; i < kInfoLines; ++i)
         Field(w, InfoLine(i), "", "info" + std::to_string(i));
     for (int i = 0; i < kAuthorLines; ++i)

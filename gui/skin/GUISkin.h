@@ -65,16 +65,31 @@ enum {
     GUI_SKIN_V_THUMB_THICKNESS = 19,
     GUI_SKIN_V_THUMB_CAP = 9,
     GUI_SKIN_VIEW_BAR_SIZE = 20,
+    GUI_SKIN_COMBO_HEIGHT = 28,
+    GUI_SKIN_COMBO_BUTTON_WIDTH = 28,
+    GUI_SKIN_COLUMN_HEADER_HEIGHT = 20,
+    GUI_SKIN_CHECK_SIZE = 28,
+    GUI_SKIN_WINDOW_BORDER = 4,
+    GUI_SKIN_TITLE_HEIGHT = 20,
 };
 
 // Initialisers, installed in the types' skin hooks.
 void GUISkinInitBitmap(GUIControl *ctl);
 void GUISkinInitButton(GUIControl *ctl);
+void GUISkinInitCombo(GUIControl *ctl);
 void GUISkinInitDesktop(GUIControl *ctl);
 void GUISkinInitEdit(GUIControl *ctl);
 void GUISkinInitList(GUIControl *ctl);
+// Does nothing: a pop-up menu keeps the look its list got.
+void GUISkinInitPopupMenu(GUIControl *ctl);
+void GUISkinInitPlain(GUIControl *ctl);
 void GUISkinInitScrollBar(GUIControl *ctl);
 void GUISkinInitView(GUIControl *ctl);
+void GUISkinInitTable(GUIControl *ctl);
+void GUISkinInitCHeader(GUIControl *ctl);
+void GUISkinInitCheck(GUIControl *ctl);
+void GUISkinInitProgress(GUIControl *ctl);
+void GUISkinInitWindow(GUIControl *ctl);
 
 // Draw operations. Each ends with the mark frame.
 void GUISkinDrawMarkFrame(GUIControl *ctl, GUIRect *rect);
@@ -89,6 +104,10 @@ void GUISkinDrawList(GUIControl *ctl, GUIRect *rect);
 void GUISkinDrawHThumb(GUIControl *ctl, GUIRect *rect);
 void GUISkinDrawVThumb(GUIControl *ctl, GUIRect *rect);
 void GUISkinDrawDesktop(GUIControl *ctl, GUIRect *rect);
+void GUISkinDrawCHeader(GUIControl *ctl, GUIRect *rect);
+void GUISkinDrawCheck(GUIControl *ctl, GUIRect *rect);
+void GUISkinDrawProgress(GUIControl *ctl, GUIRect *rect);
+void GUISkinDrawWindow(GUIControl *ctl, GUIRect *rect);
 
 #ifdef __cplusplus
 }

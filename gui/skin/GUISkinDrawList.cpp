@@ -11,6 +11,8 @@ void GUISkinInitList(GUIControl *ctl) {
     reinterpret_cast<GUIList *>(ctl)->iItemHeight = GUI_SKIN_LIST_ROW_HEIGHT;
 }
 
+void GUISkinInitPopupMenu(GUIControl *) {}
+
 void GUISkinDrawList(GUIControl *ctl, GUIRect *rect) {
     GUIList *list = reinterpret_cast<GUIList *>(ctl);
     const int32_t h = list->iItemHeight;

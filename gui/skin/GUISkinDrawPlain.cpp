@@ -1,5 +1,5 @@
 // The mark frame and the types whose look is a plain frame, a box or their
-// picture: desktop, view, bitmap.
+// picture: desktop, view, bitmap, separator, tab.
 #include "GUIBitmap.h"
 #include "GUISkin.h"
 #include "GUIView.h"
@@ -19,6 +19,10 @@ void GUISkinDrawMarkFrame(GUIControl *ctl, GUIRect *) {
 
 void GUISkinDrawPlain(GUIControl *ctl, GUIRect *rect) {
     GUISkinDrawMarkFrame(ctl, rect);
+}
+
+void GUISkinInitPlain(GUIControl *ctl) {
+    ctl->Draw = GUISkinDrawPlain;
 }
 
 void GUISkinDrawDesktop(GUIControl *ctl, GUIRect *rect) {

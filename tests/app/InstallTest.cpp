@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <csignal>
 #include <cstdlib>
 #include <memory>
 #include <set>
 #include <sstream>
 #include <string>
+#include <sys/resource.h>
 
 #include "AppFixture.h"
 #include "GameCatalog.h"
@@ -47,6 +49,8 @@ class InstallTest : public AppFixture {
         fs::create_directories(m_hotsync);
         m_pCatalog = std::make_unique<CGameCatalog>();
         m_pCatalog->m_strHotSyncFolder = m_hotsync.string() + "/";
+        m_pCatalog->m_pRoot = std::make_unique<CCatalogFolder>();
+        m_pCatalog->m_pRoot->SetPath((m_root / "disc").string());
     }
 
     // An entry named as the catalogue walk names it; this leaves the working
@@ -160,6 +164,60 @@ TEST_F(InstallTest, LinksAreCopiedAsFilesAndLinkedFoldersAreNotFollowed) {
     EXPECT_EQ(Everything(m_hotsync / "g"),
               (std::set<std::string>{"f link.prc", "f prog.prc", "d sub"}));
     EXPECT_EQ(ReadFile(m_hotsync / "g/link.prc"), "linked");
+}
+
+// Links in the HotSync folder are not written through, links out of the disc
+// are not copied, and a folder without its "/" is a folder all the same; a
+// relative HotSync folder gets nothing.
+TEST_F(InstallTest, NothingIsWrittenOutsideTheHotSyncFolder) {
+    const fs::path game = m_root / "disc/g";
+    MakeGame(game);
+    WriteFile(game / "prog.prc", "p");
+    WriteFile(game / "lib/x.pdb", "x");
+    WriteFile(m_root / "secret", "private");
+    fs::create_symlink(m_root / "secret", game / "secret.pdb");
+    fs::create_directories(m_root / "elsewhere/lib");
+    fs::create_directory_symlink(m_root / "elsewhere", m_hotsync / "g");
+    fs::create_directories(m_hotsync / "h");
+    fs::create_directory_symlink(m_root / "elsewhere/lib", m_hotsync / "h/lib");
+    const std::set<std::string> before = Everything(m_root);
+
+    testing::internal::CaptureStderr();
+    Install(game);
+    m_pCatalog->m_strHotSyncFolder = "hs/";
+    Install(game);
+    m_pCatalog->m_strHotSyncFolder = "";
+    Install(game);
+    const std::string strErrors = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(Everything(m_root), before);
+    EXPECT_NE(strErrors.find("the target is a link"), std::string::npos) << strErrors;
+    EXPECT_NE(strErrors.find("not an absolute path"), std::string::npos) << strErrors;
+
+    WriteFile(game / "_name", "h");
+    m_pCatalog->m_strHotSyncFolder = m_hotsync.string();
+    Install(game);
+    EXPECT_EQ(Everything(m_hotsync / "h"), (std::set<std::string>{"f prog.prc", "l lib"}));
+    EXPECT_EQ(Everything(m_root / "elsewhere"), std::set<std::string>{"d lib"});
+}
+
+// A copy that fails midway (here: the file size limit, as a full disc would)
+// leaves the earlier copy whole and no temporary file behind.
+TEST_F(InstallTest, AFailedCopyLeavesThePreviousFile) {
+    const fs::path game = m_root / "disc/g";
+    MakeGame(game);
+    WriteFile(game / "prog.prc", std::string(256 * 1024, 'n'));
+    WriteFile(m_hotsync / "g/prog.prc", "previous");
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    rlimit small = saved;
+    small.rlim_cur = 64 * 1024;
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    Install(game);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_EQ(Everything(m_hotsync / "g"), std::set<std::string>{"f prog.prc"});
+    EXPECT_EQ(ReadFile(m_hotsync / "g/prog.prc"), "previous");
 }
 
 } // namespace

@@ -3,6 +3,8 @@
 // choice is driven end to end by the e2e tests.)
 #include "ScreenFixture.h"
 
+#include <sys/stat.h>
+
 using namespace screentest;
 
 namespace {
@@ -37,10 +39,50 @@ TEST_F(BrokenLayoutTest, AControlOfTheWrongTypeStopsTheStartUp) {
     const std::string errors = testing::internal::GetCapturedStderr();
     EXPECT_FALSE(Dialog().IsScreenReady());
     EXPECT_NE(errors.find("no List control \"gamelist\""), std::string::npos) << errors;
+    ASSERT_EQ(m_messages.size(), 1u);
+    EXPECT_NE(m_messages[0].find("no List control \"gamelist\""), std::string::npos);
     // The screen takes no input it cannot handle.
     Dialog().OnSearchCommand();
     Click(10, 10);
-    EXPECT_TRUE(m_messages.empty());
+    EXPECT_EQ(m_messages.size(), 1u);
+}
+
+// _data as a folder of links to the sample disc's files, without the named one.
+class IncompleteDiscTest : public ScreenTest {
+  protected:
+    void DataWithout(const std::string &name) {
+        fs::remove(m_disc / "_data");
+        fs::create_directory(m_disc / "_data");
+        for (const auto &entry : fs::directory_iterator(testsupport::SourcePath("disc/_data")))
+            if (entry.path().filename() != name)
+                fs::create_symlink(entry.path(), m_disc / "_data" / entry.path().filename());
+    }
+};
+
+TEST_F(IncompleteDiscTest, APipeForTheLayoutFailsAtOnceWithAMessage) {
+    DataWithout("layout.scr");
+    ASSERT_EQ(mkfifo((m_disc / "_data/layout.scr").c_str(), 0600), 0);
+    WriteSettings("/x/");
+    testing::internal::CaptureStderr();
+    Start();
+    testing::internal::GetCapturedStderr();
+    EXPECT_FALSE(Dialog().IsScreenReady());
+    ASSERT_EQ(m_messages.size(), 1u);
+    EXPECT_NE(m_messages[0].find("_data/layout.scr is missing or is not a file"),
+              std::string::npos);
+}
+
+TEST_F(IncompleteDiscTest, AMissingBackdropIsNamedAndTheScreenStillWorks) {
+    DataWithout("backdrop.bmp");
+    testing::internal::CaptureStderr();
+    StartWithSettings();
+    testing::internal::GetCapturedStderr();
+    ASSERT_TRUE(Dialog().IsScreenReady());
+    ASSERT_EQ(m_messages.size(), 1u);
+    EXPECT_NE(m_messages[0].find("_data/backdrop.bmp is missing"), std::string::npos);
+    ClickGameRow(1);
+    EXPECT_EQ(Text("name"), "Beta");
+    SavePicture("no-backdrop");
 }
 
 } // namespace

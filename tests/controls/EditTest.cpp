@@ -4,6 +4,7 @@
 
 #include "ControlTestSupport.h"
 #include "GUIEdit.h"
+#include "GUIScript.h"
 
 using testsupport::eventsOf;
 
@@ -99,6 +100,25 @@ TEST_F(EditField, TooLongTextsAreCutAndLeaveNoRoomForTheMarker) {
     EXPECT_EQ(edit(field)->bInputActive, 0);
     EXPECT_FALSE(pressKey('a'));
     EXPECT_EQ(got(), longText.substr(0, 127));
+}
+
+// A long UTF-8 name keeps whole characters; a Windows-1252 text, whose bytes
+// are characters, is cut at the byte.
+TEST_F(EditField, LongTextsAreCutBetweenCharacters) {
+    std::string cyrillic;
+    for (int i = 0; i < 70; ++i)
+        cyrillic += "\xd0\x96"; // a two-byte letter; 127 bytes end inside the 64th
+    GUIEditSet(field, ("x" + cyrillic).c_str());
+    EXPECT_EQ(text(), "x" + cyrillic.substr(0, 63 * 2));
+    const std::string latin1 = "x" + std::string(70, '\xd0') + std::string(70, '\x96');
+    GUIEditSet(field, latin1.c_str());
+    EXPECT_EQ(text(), latin1.substr(0, 127));
+    const std::string word = "\"" + cyrillic + "\"";
+    GUIScriptReader reader{const_cast<char *>(word.data()), const_cast<char *>(word.data()),
+                           const_cast<char *>(word.data() + word.size()), 1};
+    char buffer[8];
+    GUIScriptGetWord(&reader, buffer, sizeof buffer);
+    EXPECT_EQ(std::string(buffer), cyrillic.substr(0, 6));
 }
 
 } // namespace

@@ -2,18 +2,15 @@
 // the loaded tree through the writer, the dump and every dispatch entry point.
 #include <cstdint>
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 
-#include <unistd.h>
-
+#include "FuzzScratch.h"
 #include "GUIControl.h"
 #include "GUIModule.h"
 #include "GUIScript.h"
 
 namespace {
 
-std::string scratchDir;
 std::string scriptPath;
 FILE *sink = nullptr;
 
@@ -22,19 +19,6 @@ FILE *sink = nullptr;
 // neither hang nor fill its memory on one.
 void SizeLikeAPicture(GUIControl *ctl) {
     GUIControlSetSize(ctl, 16, 12);
-}
-
-void RemoveScratch() {
-    std::remove(scriptPath.c_str());
-    rmdir(scratchDir.c_str());
-}
-
-bool WriteScript(const uint8_t *data, size_t size) {
-    FILE *file = std::fopen(scriptPath.c_str(), "wb");
-    if (!file)
-        return false;
-    const bool written = std::fwrite(data, 1, size, file) == size;
-    return std::fclose(file) == 0 && written;
 }
 
 void Exercise(GUIControl *root) {
@@ -52,13 +36,7 @@ void Exercise(GUIControl *root) {
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***) {
-    const char *tmp = std::getenv("TMPDIR");
-    std::string pattern = std::string(tmp && *tmp ? tmp : "/tmp") + "/quelmara-fuzz-XXXXXX";
-    if (!mkdtemp(pattern.data()))
-        std::abort();
-    scratchDir = pattern;
-    scriptPath = scratchDir + "/input.scr";
-    std::atexit(RemoveScratch);
+    scriptPath = fuzzscratch::Make() / "input.scr";
     sink = std::fopen("/dev/null", "wb");
     pGUILogFile = sink;
     GfxAPIInit(nullptr, 64, 48);
@@ -67,8 +45,7 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
-    if (!WriteScript(data, size))
-        std::abort();
+    fuzzscratch::Write(scriptPath, data, size);
     GUIControl *ctl = GUIControlCreateFromFile(nullptr, scriptPath.c_str());
     if (ctl)
         Exercise(ctl);

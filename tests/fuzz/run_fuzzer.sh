@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Runs the script fuzzer for a bounded time on a copy of the seed corpus inside
+# Runs a fuzzer for a bounded time on a copy of the seed corpus inside
 # a scratch folder, so nothing it writes lands in the source tree. Inputs that
 # fail are kept in the given artifact folder (in the build tree) for the
 # corpus.
@@ -7,11 +7,11 @@ set -euo pipefail
 
 fuzzer=$1
 seeds=$2
-dictionary=$3
+dictionary=$3 # may be empty
 artifacts=$4
 seconds=${5:-30}
 
-# The target writes every input to a file: keep that in memory when possible.
+# The targets write every input to files: keep that in memory when possible.
 if [ -d /dev/shm ] && [ -w /dev/shm ]; then
   export TMPDIR=/dev/shm
 fi
@@ -21,9 +21,14 @@ mkdir "$work/corpus"
 cp "$seeds"/* "$work/corpus/"
 cd "$work"
 
+options=()
+[ -n "$dictionary" ] && options+=(-dict="$dictionary")
+
+# The targets' own output (load messages) is dropped; libFuzzer and the
+# sanitizers still report on a copy of standard error.
 status=0
 "$fuzzer" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=8192 \
-  -dict="$dictionary" -close_fd_mask=1 -print_final_stats=1 \
+  "${options[@]}" -close_fd_mask=3 -print_final_stats=1 \
   -artifact_prefix="$work/" "$work/corpus" || status=$?
 
 if [ "$status" -ne 0 ]; then

@@ -42,16 +42,22 @@ TEST(ChildProcessTest, OnlyAChooserEndingWithZeroAndAPathMakesAChoice) {
         EXPECT_FALSE(host::RunFolderChooser(Shell(cancel), [] {})) << cancel;
 }
 
-TEST(ShellUrlTest, WebAndMailAddressesGetTheirSchemes) {
+TEST(ShellUrlTest, OnlyWebAndMailAddressesAreOpened) {
     const std::pair<const char *, const char *> cases[] = {
         {"www.example.com/games?id=3", "http://www.example.com/games?id=3"},
-        {"see www.example.com", "see www.example.com"},
+        {"see www.example.com", ""},
+        {"HTTPS://example.com/", "HTTPS://example.com/"},
         {"author@example.com", "mailto:author@example.com"},
         {"first.last@example.com:25", "mailto:first.last@example.com:25"},
         {"http://user@example.com/", "http://user@example.com/"},
         {"www.example.com/@me", "http://www.example.com/@me"},
-        {"Written by Some One", "Written by Some One"},
+        {"Written by Some One", ""},
         {"", ""},
+        {"--version", ""},
+        {"file:///etc/shadow", ""},
+        {"/usr/bin/id", ""},
+        {"ftp://example.com/", ""},
+        {"http://", ""},
     };
     for (const auto &[text, url] : cases)
         EXPECT_EQ(host::ShellUrlFor(text), url) << text;

@@ -127,7 +127,7 @@ TEST_F(HostWindowTest, OuterSizeIsTheClientSizeUnderABareServerAndPaintsReachThe
 TEST_F(HostWindowTest, TicksGoOnWhileTheFolderChooserRuns) {
     const testsupport::ScratchDir bin;
     const std::string zenity =
-        bin.Write("zenity", "#!/bin/sh\n/bin/sleep 0.3\necho /home/me/hotsync\n");
+        bin.Write("zenity", "#!/bin/sh\n/bin/sleep 1\necho /home/me/hotsync\n");
     std::filesystem::permissions(zenity, std::filesystem::perms::owner_all);
     testsupport::ScopedEnvironment path("PATH", bin.Root().string());
     std::optional<std::string> chosen;

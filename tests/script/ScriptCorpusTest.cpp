@@ -12,7 +12,7 @@ namespace {
 class ScriptCorpus : public testsupport::ToolkitTest {};
 
 TEST_F(ScriptCorpus, EveryInputLoadsOrFailsCleanly) {
-    const std::filesystem::path corpus = testsupport::SourcePath("tests/fuzz/corpus");
+    const std::filesystem::path corpus = testsupport::SourcePath("tests/fuzz/corpus/script");
     int inputs = 0;
     for (const auto &entry : std::filesystem::directory_iterator(corpus)) {
         auto r = testsupport::LoadScriptFile(entry.path().string());

@@ -1,10 +1,12 @@
 // What the skin leaves unpainted, on a root that paints nothing itself, so that
-// every pixel the skin does not touch keeps a known colour. What it paints is
-// compared with the reference pictures.
+// every pixel the skin does not touch keeps a known colour, and the progress
+// bar's arithmetic. The rest of what it paints is compared with the reference
+// pictures.
 #include <algorithm>
 
 #include "GUIButton.h"
 #include "GUIList.h"
+#include "GUIProgress.h"
 #include "SkinTestSupport.h"
 
 namespace {
@@ -12,6 +14,7 @@ namespace {
 using testsupport::Pixel;
 
 constexpr uint32_t kUntouched = 0xff00ff; // a colour no skin bitmap uses
+constexpr uint32_t kWhite = 0xffffff;
 
 class SkinDraw : public skintest::SkinTest {
   protected:
@@ -41,6 +44,13 @@ class SkinDraw : public skintest::SkinTest {
                 if (Pixel(x, y) != kUntouched)
                     return false;
         return true;
+    }
+
+    // The back buffer over r after a redraw of ctl on black.
+    static std::vector<uint32_t> Redrawn(GUIControl *ctl, const GUIRect &r) {
+        Fill(0);
+        GUIControlRedrawThis(ctl);
+        return testsupport::BackBufferImage(r).pixels;
     }
 
     GUIControl root_{};
@@ -75,6 +85,43 @@ TEST_F(SkinDraw, ListRedrawsOnlyTheRowsThatMeetTheRectangle) {
     EXPECT_TRUE(Untouched({10, 110, 58, 90}));
     for (int32_t y = 26; y < 58; ++y)
         EXPECT_NE(Pixel(60, y), kUntouched) << y;
+}
+
+// The bar is 300 wide, so its fill spans 298 pixels: enough to tell the
+// arithmetic on shifted values (from a maximum of 65536 on) from the plain one.
+TEST_F(SkinDraw, ProgressFillAndPercentageOnBothSidesOf65536) {
+    const GUIRect area{10, 310, 8, 32};
+    GUIControl *bar = GUIProgressNew(&root_, const_cast<GUIRect *>(&area));
+    auto *progress = reinterpret_cast<GUIProgress *>(bar);
+    testsupport::TestSurface red = testsupport::TestSurface::solid(0xff0000);
+    GfxSurface *const skinFill = progressfill;
+    struct Case {
+        int32_t max, pos, fillRight;
+        const char *text;
+    };
+    for (const Case c :
+         {Case{0, 0, 0, nullptr}, Case{65535, 65280, 297, "     99%"},
+          Case{65535, 65535, 299, "     100%"}, Case{65536, 65535, 297, "     99%"},
+          Case{65536, 767, 3, "     0%"}, Case{0x7fffff00, 0x3fffff80, 149, "     49%"}}) {
+        progress->iMax = c.max;
+        GUIProgressSet(bar, c.pos);
+        progressfill = &red.surface;
+        progress->bShowText = 0;
+        Redrawn(bar, area);
+        int32_t filled = 0;
+        while (Pixel(11 + filled, 20) == 0xff0000)
+            ++filled;
+        EXPECT_EQ(filled, std::max(c.fillRight - 1, 0)) << c.max << " " << c.pos;
+        EXPECT_EQ(Pixel(11, 8 + 22), GFX_BOX_COLOUR) << "two pixels free at the bottom";
+        progressfill = nullptr;
+        progress->bShowText = 1;
+        const std::vector<uint32_t> drawn = Redrawn(bar, area);
+        Fill(GFX_BOX_COLOUR);
+        if (c.text)
+            GfxAPIText(c.text, const_cast<GUIRect *>(&area), 0, 0, pGUISkinFont, kWhite);
+        EXPECT_EQ(drawn, testsupport::BackBufferImage(area).pixels) << c.max << " " << c.pos;
+    }
+    progressfill = skinFill;
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "GUIEdit.h"
 #include "GUIList.h"
 #include "GUIScrollBar.h"
+#include "GUITable.h"
 #include "GUIView.h"
 #include "SkinTestSupport.h"
 
@@ -111,6 +112,21 @@ TEST_F(SkinReference, View) {
     place = At(176, 8, 56, 56);
     GUIControlMark(GUIViewNew(desktop, &place));
     ExpectMatches("view");
+}
+
+// Headers keep the button skin's size, so the third one is cut by the
+// table's edge; the first is marked.
+TEST_F(SkinReference, TableHeaders) {
+    GUIControl *desktop = Desktop(280, 120);
+    GUIRect place = At(4, 4, 272, 112);
+    GUIControl *table = GUITableNew(desktop, &place);
+    for (const char *title : {"Name", "Players", "A long column title"})
+        GUITableNewColumn(table, title, 80);
+    for (int32_t cell = 0; cell < 9; ++cell)
+        GUITableSetItem(table, cell / 3, cell % 3, ("Cell " + std::to_string(cell)).c_str());
+    GUIControlMark(reinterpret_cast<GUIControl *>(
+        GENArrayGetItem(&reinterpret_cast<GUITable *>(table)->aColumns, 0)));
+    ExpectMatches("table");
 }
 
 TEST_F(SkinReference, Bitmap) {

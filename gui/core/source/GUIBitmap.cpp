@@ -1,11 +1,12 @@
 // Picture control. The skin loads szFile into pBackground and takes its size.
 #include "GUIBitmap.h"
 
-#include <cstdio>
+#include <cstring>
 
 #include "GUIControlNew.h"
 #include "GUIModule.h"
 #include "GUIScript.h"
+#include "GUIText.h"
 
 extern "C" {
 
@@ -25,7 +26,7 @@ GUIControl *GUIBitmapNew(GUIControl *parent, GUIRect *rect, const char *file) {
 void GUIBitmapInit(GUIBitmap *bitmap, GUIControl *parent, GUIRect *rect, const char *file) {
     GUIControl *ctl = &bitmap->oControl;
     GUIControlInit(ctl, parent, rect);
-    std::snprintf(bitmap->szFile, sizeof bitmap->szFile, "%s", file ? file : "");
+    GUITextCopy(bitmap->szFile, sizeof bitmap->szFile, file, file ? std::strlen(file) : 0);
     GUIControlRedrawThis(ctl);
     ctl->pType = &sGUIBitmapType;
     ctl->pChildHost = ctl;

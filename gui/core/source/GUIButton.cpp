@@ -1,12 +1,13 @@
 // Push button.
 #include "GUIButton.h"
 
-#include <cstdio>
+#include <cstring>
 
 #include "GUIControlNew.h"
 #include "GUIInputCodes.h"
 #include "GUIModule.h"
 #include "GUIScript.h"
+#include "GUIText.h"
 
 namespace {
 
@@ -44,7 +45,8 @@ void GUIButtonInit(GUIButton *button, GUIControl *parent, GUIRect *rect, const c
     GUIControlInit(ctl, parent, rect);
     button->pPushedImage = nullptr;
     button->pReleasedImage = nullptr;
-    std::snprintf(button->szCaption, sizeof button->szCaption, "%s", caption ? caption : "");
+    GUITextCopy(button->szCaption, sizeof button->szCaption, caption,
+                caption ? std::strlen(caption) : 0);
     GUIControlRedrawThis(ctl);
     ctl->Mouse = GUIButtonMouse;
     ctl->pType = &sGUIButtonType;

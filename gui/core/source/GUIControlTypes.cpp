@@ -3,21 +3,43 @@
 // when the program is built; the type files only refer to their own record.
 #include "GUIBitmap.h"
 #include "GUIButton.h"
+#include "GUICHeader.h"
+#include "GUICheck.h"
+#include "GUICombo.h"
 #include "GUIDesktop.h"
 #include "GUIEdit.h"
+#include "GUIEditor.h"
 #include "GUIList.h"
+#include "GUIPopupMenu.h"
+#include "GUIProgress.h"
 #include "GUIScrollBar.h"
+#include "GUISeparator.h"
+#include "GUISheet.h"
+#include "GUITab.h"
+#include "GUITable.h"
 #include "GUIView.h"
+#include "GUIWindow.h"
 
 extern "C" {
 
 GUIControlType sGUIBitmapType = {"Bitmap", GUIBitmapFromScript, &sGUIButtonType};
-GUIControlType sGUIButtonType = {"Button", GUIButtonFromScript, &sGUIDesktopType};
+GUIControlType sGUIButtonType = {"Button", GUIButtonFromScript, &sGUICheckType};
+GUIControlType sGUICheckType = {"Check", GUICheckFromScript, &sGUIComboType};
+GUIControlType sGUIComboType = {"Combo", GUIComboFromScript, &sGUIDesktopType};
 GUIControlType sGUIDesktopType = {"Desktop", GUIDesktopFromScript, &sGUIEditType};
-GUIControlType sGUIEditType = {"Edit", GUIEditFromScript, &sGUIListType};
-GUIControlType sGUIListType = {"List", GUIListFromScript, &sGUIScrollBarType};
-GUIControlType sGUIScrollBarType = {"ScrollBar", GUIScrollBarFromScript, &sGUIViewType};
-GUIControlType sGUIViewType = {"View", GUIViewFromScript, nullptr};
+GUIControlType sGUIEditType = {"Edit", GUIEditFromScript, &sGUIEditorType};
+GUIControlType sGUIEditorType = {"Editor", GUIEditorFromScript, &sGUIProgressType};
+GUIControlType sGUIProgressType = {"Progress", GUIProgressFromScript, &sGUIListType};
+GUIControlType sGUIListType = {"List", GUIListFromScript, &sGUIPopupMenuType};
+GUIControlType sGUIPopupMenuType = {"PopupMenu", GUIPopupMenuFromScript, &sGUIScrollBarType};
+GUIControlType sGUIScrollBarType = {"ScrollBar", GUIScrollBarFromScript, &sGUISeparatorType};
+GUIControlType sGUISeparatorType = {"Separator", GUISeparatorFromScript, &sGUITabType};
+GUIControlType sGUITabType = {"Tab", GUITabFromScript, &sGUITableType};
+GUIControlType sGUITableType = {"Table", GUITableFromScript, &sGUICHeaderType};
+GUIControlType sGUICHeaderType = {"CHeader", nullptr, &sGUIViewType};
+GUIControlType sGUIViewType = {"View", GUIViewFromScript, &sGUIWindowType};
+GUIControlType sGUIWindowType = {"Window", GUIWindowFromScript, &sGUISheetType};
+GUIControlType sGUISheetType = {"Sheet", GUISheetFromScript, nullptr};
 
 GUIControlType *pGUIControlTypeHead = &sGUIBitmapType;
 

@@ -9,6 +9,7 @@
 #include "GUIInputCodes.h"
 #include "GUIModule.h"
 #include "GUIScript.h"
+#include "GUIText.h"
 
 extern "C" {}
 
@@ -31,10 +32,7 @@ int32_t textLength(const GUIEdit *edit) {
 }
 
 void copyText(GUIEdit *edit, const char *text) {
-    const char *source = text ? text : "";
-    const size_t length = strnlen(source, kMaxLength);
-    std::memcpy(edit->szText, source, length);
-    edit->szText[length] = 0;
+    GUITextCopy(edit->szText, sizeof edit->szText, text, text ? std::strlen(text) : 0);
 }
 
 // Removes the character at index; the rest, terminator included, moves left.

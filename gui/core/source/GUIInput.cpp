@@ -3,6 +3,7 @@
 
 #include "GUIControl.h"
 #include "GUIModule.h"
+#include "GUIPopupMenu.h"
 
 namespace {
 
@@ -97,7 +98,8 @@ void GUIControlOnTimer(GUIControl *ctl) {
 
 namespace {
 
-// Later siblings first, then the children, then the control itself.
+// Later siblings first, then the children, then the control itself. Pop-up
+// menus are not released here: their own module keeps the record.
 void removeMarkedControls(GUIControl *c) {
     if (c->pNext)
         removeMarkedControls(c->pNext);
@@ -105,7 +107,10 @@ void removeMarkedControls(GUIControl *c) {
         removeMarkedControls(c->pFirstChild);
     if (!c->bRemoveLater)
         return;
-    GUIControlDestroy(c);
+    if (c->pType == &sGUIPopupMenuType)
+        GUIPopupMenuDismiss(c);
+    else
+        GUIControlDestroy(c);
 }
 
 } // namespace

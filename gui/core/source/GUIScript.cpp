@@ -9,13 +9,15 @@
 #include <string>
 
 #include "GUIModule.h"
+#include "GUIText.h"
+#include "GfxFile.h"
 
 namespace {
 
 const char *const kSourceName = "gui\\core\\source\\GUIScript";
 
 // Layout scripts are a few kilobytes; anything this large is not one.
-constexpr long kMaxScriptSize = 64L * 1024 * 1024;
+constexpr uint64_t kMaxScriptSize = 64ULL * 1024 * 1024;
 
 // Deepest tree level a script block may add children to. Every tree walk of
 // the toolkit recurses once per level, so an untrusted script must not nest
@@ -59,11 +61,6 @@ int32_t scanDecimal(const char *p, const char *end) {
         value = std::min<int64_t>(value * 10 + (*p - '0'), int64_t{INT32_MAX} + 1);
     return static_cast<int32_t>(
         std::clamp<int64_t>(negative ? -value : value, INT32_MIN, INT32_MAX));
-}
-
-void keepChar(char *buffer, int32_t capacity, int32_t &kept, char c) {
-    if (kept < capacity)
-        buffer[kept++] = c;
 }
 
 const GUIControlType *findType(const char *keyword) {
@@ -180,21 +177,23 @@ void dumpLine(FILE *log, const GUIControl *ctl, int32_t depth) {
 extern "C" {
 
 bool GUIScriptOpen(GUIScriptReader *reader, const char *path) {
-    FILE *file = path ? std::fopen(path, "rb") : nullptr;
-    if (!file)
+    GfxFile file;
+    const char *reason = nullptr;
+    if (!GfxFileOpen(&file, path, &reason)) {
+        std::fprintf(stderr, "Script %s: %s\n", path ? path : "(none)", reason);
         return false;
-    long size = -1;
-    if (std::fseek(file, 0, SEEK_END) == 0)
-        size = std::ftell(file);
+    }
+    const uint64_t size = file.nSize;
     char *buffer = nullptr;
     bool read = false;
-    if (size >= 0 && size <= kMaxScriptSize && std::fseek(file, 0, SEEK_SET) == 0) {
+    if (size <= kMaxScriptSize) {
         buffer = static_cast<char *>(__dalloc(static_cast<uint32_t>(size), kSourceName, __LINE__));
-        read = buffer &&
-               std::fread(buffer, 1, static_cast<size_t>(size), file) == static_cast<size_t>(size);
+        read = buffer && GfxFileRead(&file, buffer, static_cast<size_t>(size));
     }
-    std::fclose(file);
+    GfxFileClose(&file);
     if (!read) {
+        std::fprintf(stderr, "Script %s: %s\n", path,
+                     size > kMaxScriptSize ? "too large for a layout" : "cannot read the file");
         if (buffer)
             __dfree(buffer);
         return false;
@@ -240,20 +239,17 @@ char GUIScriptGetChar(GUIScriptReader *reader) {
 
 void GUIScriptGetWord(GUIScriptReader *reader, char *buffer, int32_t size) {
     GUIScriptSkipBlanks(reader);
-    const int32_t capacity = size > 0 ? size - 1 : 0;
-    int32_t kept = 0;
-    if (!atEnd(reader) && *reader->pPos == '"') {
+    const bool quoted = !atEnd(reader) && *reader->pPos == '"';
+    if (quoted)
         ++reader->pPos;
-        while (!atEnd(reader) && *reader->pPos != '"')
-            keepChar(buffer, capacity, kept, *reader->pPos++);
-        if (!atEnd(reader))
-            ++reader->pPos;
-    } else {
-        while (!atEnd(reader) && isWordChar(*reader->pPos))
-            keepChar(buffer, capacity, kept, *reader->pPos++);
-    }
+    const char *start = reader->pPos;
+    while (!atEnd(reader) && (quoted ? *reader->pPos != '"' : isWordChar(*reader->pPos)))
+        ++reader->pPos;
     if (size > 0)
-        buffer[kept] = 0;
+        GUITextCopy(buffer, static_cast<size_t>(size), start,
+                    static_cast<size_t>(reader->pPos - start));
+    if (quoted && !atEnd(reader))
+        ++reader->pPos;
 }
 
 int32_t GUIScriptGetNumber(GUIScriptReader *reader) {
