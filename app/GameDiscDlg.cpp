@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "DrawingHold.h"
 #include "FileServices.h"
 #include "FolderChooser.h"
 #include "GUIButton.h"
@@ -202,6 +203,7 @@ void CGameDiscDlg::FillGameList() {
     m_pCatalog->LoadCatalog();
     if (!m_pCatalog->m_pRoot)
         return;
+    const CDrawingHold hold(&pGames->oControl);
     AddGameListRows(&pGames->oControl, *m_pCatalog->m_pRoot);
 }
 

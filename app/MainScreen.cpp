@@ -7,6 +7,7 @@
 #include <limits>
 #include <string_view>
 
+#include "DrawingHold.h"
 #include "FolderChooser.h"
 #include "GUIEdit.h"
 #include "GUIInputCodes.h"
@@ -184,56 +185,22 @@ void ShowScreenshot(const char *pszPicFolder) {
     GUIControlRedrawThis(pScreenshot);
 }
 
-// Empties the description list and puts its view back at the top. Null when
-// the screen has no description list.
-GUIControl *ClearDescription() {
-    GUIControl *pDetails = FindList("details");
-    if (!pDetails)
-        return nullptr;
+// Empties the description list and puts its view back at the top.
+void ClearDescription(GUIControl *pDetails) {
     GUIListClear(pDetails);
     // Set directly, without a scroll call: the new text starts at the top.
     if (pDetails->pParent)
         pDetails->pParent->iScrollY = 0;
-    return pDetails;
 }
 
 void ShowDescription(const char *pszDetails) {
-    if (GUIControl *pDetails = ClearDescription())
-        WordWrapIntoList(pDetails, TextOrEmpty(pszDetails));
+    GUIControl *pDetails = FindList("details");
+    if (!pDetails)
+        return;
+    const CDrawingHold hold(pDetails);
+    ClearDescription(pDetails);
+    WordWrapIntoList(pDetails, TextOrEmpty(pszDetails));
 }
-
-// The control that shows a list with its scroll bars: the view around the
-// list's pane, or the nearest there is.
-GUIControl *ShownWith(GUIControl *pList) {
-    GUIControl *pShown = pList;
-    for (int iLevel = 0; iLevel < 2 && pShown->pParent; ++iLevel)
-        pShown = pShown->pParent;
-    return pShown;
-}
-
-// Keeps the screen from drawing while a list is filled row by row, then draws
-// the list's view once: each added row would repaint the whole view otherwise.
-class CHeldDrawing {
-  public:
-    explicit CHeldDrawing(GUIControl *pList) : m_pShown(ShownWith(pList)) {
-        m_pTop = m_pShown;
-        while (m_pTop->pParent)
-            m_pTop = m_pTop->pParent;
-        m_saved = m_pTop->bNoDraw;
-        m_pTop->bNoDraw = 1;
-    }
-    ~CHeldDrawing() {
-        m_pTop->bNoDraw = m_saved;
-        GUIControlRedrawThis(m_pShown);
-    }
-    CHeldDrawing(const CHeldDrawing &) = delete;
-    CHeldDrawing &operator=(const CHeldDrawing &) = delete;
-
-  private:
-    GUIControl *m_pShown;
-    GUIControl *m_pTop;
-    uint8_t m_saved;
-};
 
 // A category: its name, how many games it holds in the first information
 // line, their names in the description area and the first one's screenshot.
@@ -246,8 +213,9 @@ void ShowCategory(CCatalogEntry &category) {
     const char *pszInfo = strCount.c_str();
     for (const char *pszID : {"info0", "info1", "info2", "info3", "info4"})
         pszInfo = ShowTextLine(pszID, pszInfo);
-    if (GUIControl *pDetails = ClearDescription()) {
-        const CHeldDrawing held(pDetails);
+    if (GUIControl *pDetails = FindList("details")) {
+        const CDrawingHold hold(pDetails);
+        ClearDescription(pDetails);
         char szRow[kBufferSize];
         for (const CCatalogEntry *pGame : games) {
             CopyBounded(szRow, pGame->GetName());
@@ -408,7 +376,11 @@ void WordWrapIntoList(GUIControl *pList, const char *pszText) {
         return;
     const int32_t iWidth = pList->iWidth;
     const char *pszRest = pszText;
-    while (*pszRest) {
+    for (int32_t iRows = 0; *pszRest; ++iRows) {
+        if (iRows == kMaxWrappedRows) {
+            GUIListAdd(pList, kTextContinuesRow);
+            return;
+        }
         char szRow[kBufferSize];
         pszRest += BuildRow(pszRest, iWidth, szRow);
         GUIListAdd(pList, szRow);

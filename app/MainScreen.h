@@ -46,6 +46,12 @@ void OpenLineMouse(GUIControl *self, int32_t x, int32_t y, uint8_t buttons, uint
 // where the next line starts.
 const char *ShowTextLine(const char *pszID, const char *pszText);
 
+// A description is wrapped into this many rows at most, so that a huge one
+// shows at once; one more row then says that the text goes on.
+inline constexpr int32_t kMaxWrappedRows = 500;
+inline constexpr const char *kTextContinuesRow =
+    "(The description goes on; it is too long to show.)";
+
 // Adds the text to the list as rows narrower than the list, broken between words.
 void WordWrapIntoList(GUIControl *pList, const char *pszText);
 

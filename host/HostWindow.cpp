@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "GfxAPI.h"
@@ -127,6 +128,8 @@ struct CHostWindow::Impl {
     std::optional<std::chrono::milliseconds> timerPeriod;
     Clock::time_point nextTick;
     bool inTimer = false;
+    bool startedUp = false;
+    std::function<void()> firstFrame;
 
     CUpdateRegion pending;
     uint64_t presents = 0;
@@ -180,6 +183,8 @@ struct CHostWindow::Impl {
             return;
         SDL_UpdateWindowSurfaceRects(window.get(), shown.data(), static_cast<int>(shown.size()));
         ++presents;
+        if (startedUp && firstFrame)
+            std::exchange(firstFrame, nullptr)();
     }
 
     void Dispatch(const SDL_Event &event) {
@@ -299,8 +304,10 @@ int CHostWindow::DoModal(CHostDialog &dialog) {
     m_impl->dialog = &dialog;
     m_impl->ended = false;
     m_impl->result = 0;
+    m_impl->startedUp = false;
     dialog.m_pHost = this;
     dialog.OnInitDialog();
+    m_impl->startedUp = true;
     if (!m_impl->ended)
         SDL_ShowWindow(m_impl->window.get());
     while (!m_impl->ended)
@@ -370,6 +377,10 @@ void CHostWindow::PresentPendingUpdates() {
 
 uint64_t CHostWindow::PresentCount() const {
     return m_impl->presents;
+}
+
+void CHostWindow::OnFirstFrame(std::function<void()> callback) {
+    m_impl->firstFrame = std::move(callback);
 }
 
 void CHostWindow::EndModal(int result) {

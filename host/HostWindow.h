@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -62,6 +63,10 @@ class CHostWindow {
     void PresentPendingUpdates();
     // Number of updates sent to the window so far (each shows everything drawn since the last).
     uint64_t PresentCount() const;
+
+    // Calls back once, when the first picture after the dialog's start-up
+    // steps has been shown in the window (to time the start-up).
+    void OnFirstFrame(std::function<void()> callback);
 
     void EndModal(int result);
     bool IsModalEnded() const;
