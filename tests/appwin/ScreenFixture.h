@@ -50,15 +50,14 @@ class ScreenTest : public ::testing::Test {
         g_szSearchText[0] = '\0';
         skintest::LoadSkinOnce();
         ScreenServices() = {[this](const std::string &text) { m_messages.push_back(text); },
-                            [](const std::string &) { return true; },
-                            [this](int status) { m_exits.push_back(status); },
+                            [](const std::string &) { return true; }, [](int) {},
                             [this] {
                                 m_busyMessages.push_back(Text("msg0") + BarState());
                                 return true;
                             }};
         host::SetFolderBrowserFallback([this](const std::string &title) {
             m_browserTitles.push_back(title);
-            return m_browserAnswer;
+            return std::nullopt;
         });
     }
 
@@ -158,11 +157,9 @@ class ScreenTest : public ::testing::Test {
     const fs::path m_disc = m_root / "disc";
     const fs::path m_hotsync = m_root / "hotsync";
     std::vector<std::string> m_messages;
-    std::vector<int> m_exits;
     // msg0 each time a long install let the window repaint.
     std::vector<std::string> m_busyMessages;
     std::vector<std::string> m_browserTitles;
-    std::optional<std::string> m_browserAnswer;
 
   private:
     // The pictures the screen loaded (bitmaps, the six buttons' images) live
