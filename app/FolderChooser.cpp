@@ -12,14 +12,12 @@
 #include "GUISkin.h"
 #include "GUIView.h"
 #include "GameCatalog.h"
-#include "MainScreen.h"
+#include "ScreenMetrics.h"
 #include "VirtualKeys.h"
 
 namespace {
 
 namespace fb = folderbrowser;
-
-constexpr int32_t kPathIndent = 14;
 
 int32_t WidthOf(const GUIRect &rect) {
     return rect.iRight - rect.iLeft;
@@ -43,6 +41,18 @@ std::vector<std::string> SubFolders(const std::string &strFolder) {
         }
     }
     return names;
+}
+
+// A path too long for an edit's buffer keeps its end, "..." in front; the
+// field shows the end of what it holds.
+std::string EndForField(const std::string &strPath) {
+    constexpr std::size_t nRoom = GUI_EDIT_TEXT_SIZE - 1 - sizeof "..." + 1;
+    if (strPath.size() < GUI_EDIT_TEXT_SIZE)
+        return strPath;
+    std::size_t nCut = strPath.size() - nRoom;
+    while (nCut < strPath.size() && (static_cast<unsigned char>(strPath[nCut]) & 0xC0) == 0x80)
+        ++nCut;
+    return "..." + strPath.substr(nCut);
 }
 
 bool IsFolder(const std::string &strPath) {
@@ -128,6 +138,7 @@ class CToolkitFolderBrowser final : public CToolkitPanel {
         auto *pPathEdit = reinterpret_cast<GUIEdit *>(m_pPath);
         pPathEdit->bFrame = 1;
         pPathEdit->bCentre = 0;
+        pPathEdit->bShowEnd = 1;
         GUIControlSetSize(m_pPath, WidthOf(path), HeightOf(path));
         AddWell(fb::kFolderWell);
         GUIRect view = fb::kFolderView;
@@ -136,7 +147,7 @@ class CToolkitFolderBrowser final : public CToolkitPanel {
         GUIRect list{0, WidthOf(view) - m_pView->iBarSize, 0, 0};
         m_pList = GUIListNew(&m_pView->oPane, &list);
         auto *pList = reinterpret_cast<GUIList *>(m_pList);
-        pList->iItemHeight = fb::kRowHeight;
+        pList->iItemHeight = kListRowHeight;
         pList->bRowBackground = 0;
         m_pList->Draw = DrawFolderList;
         m_pUp = MakeButton(pPanel, fb::kUpButton, "Up");
@@ -168,10 +179,7 @@ class CToolkitFolderBrowser final : public CToolkitPanel {
         return JoinPath(m_strFolder, m_subFolders[static_cast<std::size_t>(iRow)]);
     }
 
-    void ShowPath() {
-        const int32_t iRoom = m_pPath->iWidth - 2 * kPathIndent;
-        GUIEditSet(m_pPath, TailThatFits(ShownPath(), iRoom).c_str());
-    }
+    void ShowPath() { GUIEditSet(m_pPath, EndForField(ShownPath()).c_str()); }
 
     void ShowFolder(const std::string &strFolder) {
         m_strFolder = strFolder;

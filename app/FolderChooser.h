@@ -30,7 +30,6 @@ inline constexpr int32_t kPanelHeight = 410;
 inline constexpr GUIRect kPathField{16, 424, 42, 70};
 inline constexpr GUIRect kFolderWell{16, 424, 80, 350};
 inline constexpr GUIRect kFolderView{18, 422, 82, 348};
-inline constexpr int32_t kRowHeight = 16;
 inline constexpr GUIRect kUpButton{16, 130, 364, 392};
 inline constexpr GUIRect kOkButton{188, 302, 364, 392};
 inline constexpr GUIRect kCancelButton{310, 424, 364, 392};

@@ -1,6 +1,5 @@
 #include "MainScreen.h"
 
-#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
@@ -10,7 +9,6 @@
 #include "GUIEdit.h"
 #include "GUIInputCodes.h"
 #include "GUIList.h"
-#include "GUISkin.h"
 #include "GUIText.h"
 #include "GameCatalog.h"
 #include "HostWindow.h"
@@ -24,9 +22,6 @@ namespace {
 // Each working buffer holds at most this many characters and a terminating zero.
 constexpr std::size_t kBufferSize = 256;
 constexpr std::size_t kMaxBufferText = kBufferSize - 1;
-constexpr const char *kEllipsis = "...";
-// What the skin's edit look leaves of a field's width for its text.
-constexpr int32_t kEditTextInsets = 12;
 
 // The desktop's message box, else one drawn with the toolkit, else the text
 // on standard error.
@@ -274,32 +269,6 @@ void WordWrapIntoList(GUIControl *pList, const char *pszText) {
         while (IsBreak(*pszRest))
             ++pszRest;
     }
-}
-
-std::string TailThatFits(const std::string &strText, int32_t iWidth) {
-    const auto fits = [iWidth](const std::string &strCandidate) {
-        return strCandidate.size() < GUI_EDIT_TEXT_SIZE &&
-               GfxAPITextGetWidth(strCandidate.c_str(), pGUISkinFont) < iWidth;
-    };
-    if (fits(strText))
-        return strText;
-    for (std::size_t nCut = 1; nCut < strText.size(); ++nCut) {
-        if (IsContinuationByte(strText[nCut]))
-            continue;
-        std::string strTail = kEllipsis + strText.substr(nCut);
-        if (fits(strTail))
-            return strTail;
-    }
-    return kEllipsis;
-}
-
-void DrawTextTail(GUIControl *pSelf, GUIRect *pRect) {
-    auto *pEdit = reinterpret_cast<GUIEdit *>(pSelf);
-    const std::string strWhole = pEdit->szText;
-    const std::string strShown = TailThatFits(strWhole, pSelf->iWidth - kEditTextInsets);
-    std::memcpy(pEdit->szText, strShown.c_str(), strShown.size() + 1);
-    GUISkinDrawEdit(pSelf, pRect);
-    std::memcpy(pEdit->szText, strWhole.c_str(), strWhole.size() + 1);
 }
 
 void ShowSelectedGame() {

@@ -46,14 +46,6 @@ const char *ShowTextLine(const char *pszID, const char *pszText);
 // Adds the text to the list as rows narrower than the list, broken between words.
 void WordWrapIntoList(GUIControl *pList, const char *pszText);
 
-// The end of a text that fits the width in the skin's font and an edit's
-// buffer, "..." in front when it had to be cut.
-std::string TailThatFits(const std::string &strText, int32_t iWidth);
-
-// The skin's edit look showing the end of a text too wide for the field,
-// while the field keeps the whole text (the HotSync folder's field).
-void DrawTextTail(GUIControl *pSelf, GUIRect *pRect);
-
 void ShowSelectedGame();
 void SearchFromFirstGame();
 void SearchForward();

@@ -8,6 +8,7 @@
 #include "GUIEdit.h"
 #include "GUISkin.h"
 #include "HostWindow.h"
+#include "ScreenMetrics.h"
 #include "VirtualKeys.h"
 
 namespace {
@@ -140,7 +141,17 @@ class CToolkitMessageBox final : public CToolkitPanel {
     GUIControl *m_pOk = nullptr;
 };
 
+CKeyGrab *pActiveKeyGrab = nullptr;
+
 } // namespace
+
+void SetKeyGrab(CKeyGrab *pGrab) {
+    pActiveKeyGrab = pGrab;
+}
+
+CKeyGrab *KeyGrab() {
+    return pActiveKeyGrab;
+}
 
 struct CToolkitPanel::CLook {
     CLook(int32_t iScreenWidth, int32_t iScreenHeight, int32_t iPanelWidth, int32_t iPanelHeight)

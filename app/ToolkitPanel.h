@@ -9,7 +9,18 @@
 #include <string>
 
 #include "GUIControl.h"
-#include "GameDiscDlg.h"
+
+// Something drawn over the screen that takes every key of the window while it
+// is open, Return and Escape included.
+class CKeyGrab {
+  public:
+    virtual ~CKeyGrab() = default;
+    virtual void OnGrabbedKey(int32_t key) = 0;
+};
+
+// The main window gives every key to the grab in force; null ends it.
+void SetKeyGrab(CKeyGrab *pGrab);
+CKeyGrab *KeyGrab();
 
 // Serves the window once while a panel is open: false when the window has
 // gone and the panel must close.
