@@ -68,6 +68,9 @@ enum {
     GUI_SKIN_COMBO_HEIGHT = 28,
     GUI_SKIN_COMBO_BUTTON_WIDTH = 28,
     GUI_SKIN_COLUMN_HEADER_HEIGHT = 20,
+    GUI_SKIN_CHECK_SIZE = 28,
+    GUI_SKIN_WINDOW_BORDER = 4,
+    GUI_SKIN_TITLE_HEIGHT = 20,
 };
 
 // Initialisers, installed in the types' skin hooks.
@@ -84,6 +87,9 @@ void GUISkinInitScrollBar(GUIControl *ctl);
 void GUISkinInitView(GUIControl *ctl);
 void GUISkinInitTable(GUIControl *ctl);
 void GUISkinInitCHeader(GUIControl *ctl);
+void GUISkinInitCheck(GUIControl *ctl);
+void GUISkinInitProgress(GUIControl *ctl);
+void GUISkinInitWindow(GUIControl *ctl);
 
 // Draw operations. Each ends with the mark frame.
 void GUISkinDrawMarkFrame(GUIControl *ctl, GUIRect *rect);
@@ -99,6 +105,9 @@ void GUISkinDrawHThumb(GUIControl *ctl, GUIRect *rect);
 void GUISkinDrawVThumb(GUIControl *ctl, GUIRect *rect);
 void GUISkinDrawDesktop(GUIControl *ctl, GUIRect *rect);
 void GUISkinDrawCHeader(GUIControl *ctl, GUIRect *rect);
+void GUISkinDrawCheck(GUIControl *ctl, GUIRect *rect);
+void GUISkinDrawProgress(GUIControl *ctl, GUIRect *rect);
+void GUISkinDrawWindow(GUIControl *ctl, GUIRect *rect);
 
 #ifdef __cplusplus
 }

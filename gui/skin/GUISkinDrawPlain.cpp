@@ -1,5 +1,5 @@
 // The mark frame and the types whose look is a plain frame, a box or their
-// picture: desktop, view, bitmap, tab.
+// picture: desktop, view, bitmap, separator, tab.
 #include "GUIBitmap.h"
 #include "GUIControlCast.h"
 #include "GUISkin.h"

@@ -108,16 +108,20 @@ constexpr SkinGroup kGroups[] = {
 void setHooks() {
     pGUIBitmapSkinInit = GUISkinInitBitmap;
     pGUIButtonSkinInit = GUISkinInitButton;
+    pGUICheckSkinInit = GUISkinInitCheck;
     pGUIComboSkinInit = GUISkinInitCombo;
     pGUIDesktopSkinInit = GUISkinInitDesktop;
     pGUIEditSkinInit = GUISkinInitEdit;
     pGUIListSkinInit = GUISkinInitList;
     pGUIPopupMenuSkinInit = GUISkinInitPopupMenu;
+    pGUIProgressSkinInit = GUISkinInitProgress;
     pGUIScrollBarSkinInit = GUISkinInitScrollBar;
+    pGUISeparatorSkinInit = GUISkinInitPlain;
     pGUITabSkinInit = GUISkinInitPlain;
-    pGUIViewSkinInit = GUISkinInitView;
     pGUITableSkinInit = GUISkinInitTable;
     pGUICHeaderSkinInit = GUISkinInitCHeader;
+    pGUIViewSkinInit = GUISkinInitView;
+    pGUIWindowSkinInit = GUISkinInitWindow;
 }
 
 GfxSurface *loadSkinBitmap(const char *name) {

@@ -5,6 +5,7 @@
 #include "GUIButton.h"
 #include "GUIEdit.h"
 #include "GUIList.h"
+#include "GUIProgress.h"
 #include "GUIScrollBar.h"
 #include "SkinTestSupport.h"
 
@@ -181,6 +182,43 @@ TEST_F(SkinDraw, HorizontalScrollBarTilesItsTrackUnderArrowsAndThumbAndVerticalH
     EXPECT_TRUE(Shows(nullptr, {260, 280, 30, 78}));
     EXPECT_TRUE(Shows(gorgoteteje, {260, 279, 78, 87}));
     EXPECT_TRUE(Shows(nullptr, {260, 280, 126, 190}));
+}
+
+// The bar is 300 wide, so its fill spans 298 pixels: enough to tell the
+// arithmetic on shifted values (from a maximum of 65536 on) from the plain one.
+TEST_F(SkinDraw, ProgressFillAndPercentageOnBothSidesOf65536) {
+    const GUIRect area{10, 310, 8, 32};
+    GUIControl *bar = GUIProgressNew(&root_, const_cast<GUIRect *>(&area));
+    auto *progress = reinterpret_cast<GUIProgress *>(bar);
+    testsupport::TestSurface red = testsupport::TestSurface::solid(0xff0000);
+    GfxSurface *const skinFill = progressfill;
+    struct Case {
+        int32_t max, pos, fillRight;
+        const char *text;
+    };
+    for (const Case c :
+         {Case{0, 0, 0, nullptr}, Case{65535, 65280, 297, "     99%"},
+          Case{65535, 65535, 299, "     100%"}, Case{65536, 65535, 297, "     99%"},
+          Case{65536, 767, 3, "     0%"}, Case{0x7fffff00, 0x3fffff80, 149, "     49%"}}) {
+        progress->iMax = c.max;
+        GUIProgressSet(bar, c.pos);
+        progressfill = &red.surface;
+        progress->bShowText = 0;
+        Redrawn(bar, area);
+        int32_t filled = 0;
+        while (Pixel(11 + filled, 20) == 0xff0000)
+            ++filled;
+        EXPECT_EQ(filled, std::max(c.fillRight - 1, 0)) << c.max << " " << c.pos;
+        EXPECT_EQ(Pixel(11, 8 + 22), GFX_BOX_COLOUR) << "two pixels free at the bottom";
+        progressfill = nullptr;
+        progress->bShowText = 1;
+        const std::vector<uint32_t> drawn = Redrawn(bar, area);
+        Fill(GFX_BOX_COLOUR);
+        if (c.text)
+            GfxAPIText(c.text, const_cast<GUIRect *>(&area), 0, 0, pGUISkinFont, kWhite);
+        EXPECT_EQ(drawn, testsupport::BackBufferImage(area).pixels) << c.max << " " << c.pos;
+    }
+    progressfill = skinFill;
 }
 
 } // namespace

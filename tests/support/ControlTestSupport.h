@@ -150,6 +150,7 @@ class ToolkitTest : public ::testing::Test {
             GUIControlDestroy(pGUIControlRoot);
         pGUIBitmapSkinInit = pGUIButtonSkinInit = pGUIDesktopSkinInit = nullptr;
         pGUIEditSkinInit = pGUIListSkinInit = pGUIScrollBarSkinInit = pGUIViewSkinInit = nullptr;
+        pGUIWindowSkinInit = nullptr;
     }
     void resetRecords() {
         shown.clear();

@@ -6,17 +6,21 @@
 #include "GUIBitmap.h"
 #include "GUIButton.h"
 #include "GUICHeader.h"
+#include "GUICheck.h"
 #include "GUICombo.h"
 #include "GUIControlCast.h"
 #include "GUIDesktop.h"
 #include "GUIEdit.h"
 #include "GUIList.h"
 #include "GUIPopupMenu.h"
+#include "GUIProgress.h"
 #include "GUIScrollBar.h"
+#include "GUISeparator.h"
 #include "GUISheet.h"
 #include "GUITab.h"
 #include "GUITable.h"
 #include "GUIView.h"
+#include "GUIWindow.h"
 
 namespace {
 
@@ -34,17 +38,21 @@ const GUIControlType *baseTypeOf(const GUIControlType *type) {
 extern "C" {
 
 GUIControlType sGUIBitmapType = {"Bitmap", GUIBitmapFromScript, &sGUIButtonType};
-GUIControlType sGUIButtonType = {"Button", GUIButtonFromScript, &sGUIComboType};
+GUIControlType sGUIButtonType = {"Button", GUIButtonFromScript, &sGUICheckType};
+GUIControlType sGUICheckType = {"Check", GUICheckFromScript, &sGUIComboType};
 GUIControlType sGUIComboType = {"Combo", GUIComboFromScript, &sGUIDesktopType};
 GUIControlType sGUIDesktopType = {"Desktop", GUIDesktopFromScript, &sGUIEditType};
-GUIControlType sGUIEditType = {"Edit", GUIEditFromScript, &sGUIListType};
+GUIControlType sGUIEditType = {"Edit", GUIEditFromScript, &sGUIProgressType};
+GUIControlType sGUIProgressType = {"Progress", GUIProgressFromScript, &sGUIListType};
 GUIControlType sGUIListType = {"List", GUIListFromScript, &sGUIPopupMenuType};
 GUIControlType sGUIPopupMenuType = {"PopupMenu", GUIPopupMenuFromScript, &sGUIScrollBarType};
-GUIControlType sGUIScrollBarType = {"ScrollBar", GUIScrollBarFromScript, &sGUITabType};
+GUIControlType sGUIScrollBarType = {"ScrollBar", GUIScrollBarFromScript, &sGUISeparatorType};
+GUIControlType sGUISeparatorType = {"Separator", GUISeparatorFromScript, &sGUITabType};
 GUIControlType sGUITabType = {"Tab", GUITabFromScript, &sGUITableType};
 GUIControlType sGUITableType = {"Table", GUITableFromScript, &sGUICHeaderType};
 GUIControlType sGUICHeaderType = {"CHeader", nullptr, &sGUIViewType};
-GUIControlType sGUIViewType = {"View", GUIViewFromScript, &sGUISheetType};
+GUIControlType sGUIViewType = {"View", GUIViewFromScript, &sGUIWindowType};
+GUIControlType sGUIWindowType = {"Window", GUIWindowFromScript, &sGUISheetType};
 GUIControlType sGUISheetType = {"Sheet", GUISheetFromScript, nullptr};
 
 GUIControlType *pGUIControlTypeHead = &sGUIBitmapType;
