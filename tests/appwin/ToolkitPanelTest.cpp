@@ -11,21 +11,16 @@ namespace {
 
 TEST_F(ScreenTest, TheMessageBoxWaitsForOkOrReturnAndKeepsTheScreenOutOfReach) {
     StartWithSettings();
-    GUIControl *panel = nullptr;
     int turns = 0;
     std::string shown;
     const auto steps = [&] {
         if (++turns == 1) {
-            GUIControl *overlay = pGUIControlRoot->pFirstChild;
-            while (overlay->pNext)
-                overlay = overlay->pNext;
-            panel = overlay->pFirstChild;
-            shown = reinterpret_cast<GUIEdit *>(panel->pFirstChild)->szText;
+            shown = Text("text");
             SavePicture("message");
             ClickGameRow(0);
             Dialog().OnKeyDown('A');
         } else {
-            ClickControl(panel->pFirstChild->pNext);
+            ClickControl("ok");
         }
         return turns < 5;
     };

@@ -40,17 +40,42 @@ need() {
   done
 }
 
-# Positions in the window, from the disc's layout (disc/_data/layout.scr) and
-# the toolkit folder browser's geometry (app/FolderChooser.h).
-game_row_x=80
-game_row_y() { echo $((90 + 16 * $1 + 8)); }
-search_field=(144 423)
-install_button=(369 562)
-exit_button=(767 25)
-browser_row_x=260
-browser_row_y() { echo $((100 + 82 + 16 * $1 + 8)); }
-browser_ok=(425 478)
-browser_cancel=(547 478)
+# Places in the window, read from the layouts: the disc's for the main screen,
+# the program's own for its folder browser (whose controls are placed in its
+# window's coordinates); list rows are as high as the program makes them.
+source_dir=$(dirname "$disc")
+main_layout="$disc/_data/layout.scr"
+browser_layout="$source_dir/app/layouts/FolderBrowser.scr"
+row_height=$(sed -nE 's/.*kListRowHeight = ([0-9]+);.*/\1/p' "$source_dir/app/ScreenMetrics.h")
+
+# x and y of the control with that identifier in a layout.
+origin_of() {
+  local place
+  place=$(sed -nE "s/^[^[]*\[([0-9]+),([0-9]+)[],].*\"$2\".*/\1 \2/p" "$1" | head -n 1)
+  [ -n "$place" ] || fail "no control \"$2\" in $1"
+  echo "$place"
+}
+
+# A point just inside that control, shifted by the origin of the one holding it.
+point_in() {
+  local x y holder_x=0 holder_y=0
+  read -r x y <<<"$(origin_of "$1" "$2")"
+  [ -z "${3:-}" ] || read -r holder_x holder_y <<<"$(origin_of "$1" "$3")"
+  echo $((holder_x + x + 10)) $((holder_y + y + 8))
+}
+
+read -r game_view_x game_view_y <<<"$(origin_of "$main_layout" gameview)"
+game_row_x=$((game_view_x + 40))
+game_row_y() { echo $((game_view_y + row_height * $1 + row_height / 2)); }
+read -r -a search_field <<<"$(point_in "$main_layout" stext)"
+read -r -a install_button <<<"$(point_in "$main_layout" instb)"
+read -r -a exit_button <<<"$(point_in "$main_layout" exitb)"
+read -r browser_x browser_y <<<"$(origin_of "$browser_layout" folderbrowser)"
+read -r folders_x folders_y <<<"$(origin_of "$browser_layout" folders)"
+browser_row_x=$((browser_x + folders_x + 40))
+browser_row_y() { echo $((browser_y + folders_y + row_height * $1 + row_height / 2)); }
+read -r -a browser_ok <<<"$(point_in "$browser_layout" ok folderbrowser)"
+read -r -a browser_cancel <<<"$(point_in "$browser_layout" cancel folderbrowser)"
 
 start_display() {
   need Xvfb xdotool import
