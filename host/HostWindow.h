@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "HostDialog.h"
@@ -16,7 +17,13 @@ struct ClientSize {
     int32_t height;
 };
 
-class CHostWindow {
+// The line to print when no display can be reached, or nothing when one of
+// the display variables is set. Null stands for an unset variable.
+std::optional<std::string> MissingDisplayMessage(const char *display, const char *waylandDisplay);
+// The same for this process's environment.
+std::optional<std::string> MissingDisplayMessage();
+
+class CHostWindow : public CModalLoop {
   public:
     CHostWindow();
     ~CHostWindow();
@@ -59,7 +66,7 @@ class CHostWindow {
     // Number of updates sent to the window so far (each shows everything drawn since the last).
     uint64_t PresentCount() const;
 
-    void EndModal(int result);
+    void EndModal(int result) override;
     bool IsModalEnded() const;
 
     // The host whose DoModal is running, or null; services that act on behalf
