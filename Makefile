@@ -1,6 +1,6 @@
 # make run   - build and start the program on the sample disc
 # make test  - build and run every test, in a normal and a sanitizer build
-# make bench - build and run the benchmarks
+# make bench - build and run the benchmarks and the start-up timing (bench/startup.sh)
 # make assets - regenerate the sample disc's bitmaps, layout and game programs
 # make install - install the program, the disc and a desktop entry below
 #                $(PREFIX) (default /usr/local); DESTDIR is honoured
@@ -50,6 +50,7 @@ install: build
 
 bench: build
 	$(BUILD)/bench/quelmara_bench
+	bash bench/startup.sh $(BUILD)
 
 assets: deps $(BUILD)/build.ninja
 	cmake --build $(BUILD) --target make_assets -j $(JOBS)

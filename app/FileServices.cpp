@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
 #include <filesystem>
+#include <iostream>
 #include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -18,42 +20,25 @@ constexpr std::size_t kCopyBufferSize = 128 * 1024;
 constexpr std::size_t kCopyChunk = std::size_t{1} << 30;
 constexpr int kTemporaryNameAttempts = 100;
 
-// Owns an open file descriptor.
-class CFileDescriptor {
-  public:
-    explicit CFileDescriptor(int iFd) : m_iFd(iFd) {}
-    CFileDescriptor(CFileDescriptor &&other) noexcept : m_iFd(other.m_iFd) { other.m_iFd = -1; }
-    CFileDescriptor(const CFileDescriptor &) = delete;
-    CFileDescriptor &operator=(const CFileDescriptor &) = delete;
-    CFileDescriptor &operator=(CFileDescriptor &&) = delete;
-    ~CFileDescriptor() {
-        if (m_iFd >= 0)
-            close(m_iFd);
-    }
-    int Get() const { return m_iFd; }
-    bool IsOpen() const { return m_iFd >= 0; }
-    // Gives up the descriptor, so that the caller can close it and see the result.
-    int Release() { return std::exchange(m_iFd, -1); }
-
-  private:
-    int m_iFd;
-};
-
 struct CDirectoryCloser {
     void operator()(DIR *pDir) const { closedir(pDir); }
 };
 
-// A regular file opened for reading, with its size. Folders, pipes and devices
-// are refused so that no reader blocks or reads without end.
-struct COpenedFile {
-    CFileDescriptor m_file{-1};
-    std::size_t m_nSize = 0;
-};
-
-COpenedFile OpenForReading(const std::string &strPath) {
-    CFileDescriptor file(open(strPath.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+// Refuses folders, pipes and devices, so that no reader blocks or reads without
+// end. pszRefusal, when given, receives why a file that is there was refused.
+COpenedFile OpenForReading(int iFolder, const char *pszPath, const char **pszRefusal = nullptr) {
+    CFileDescriptor file(openat(iFolder, pszPath, O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    const char *pszWhy = nullptr;
     struct stat info {};
-    if (!file.IsOpen() || fstat(file.Get(), &info) != 0 || !S_ISREG(info.st_mode))
+    if (!file.IsOpen())
+        pszWhy = errno == ENOENT ? nullptr : std::strerror(errno);
+    else if (fstat(file.Get(), &info) != 0)
+        pszWhy = std::strerror(errno);
+    else if (!S_ISREG(info.st_mode))
+        pszWhy = S_ISDIR(info.st_mode) ? "a folder, not a file" : "not a regular file";
+    if (pszRefusal)
+        *pszRefusal = pszWhy;
+    if (!file.IsOpen() || !S_ISREG(info.st_mode))
         return {};
     return {std::move(file), static_cast<std::size_t>(info.st_size)};
 }
@@ -82,7 +67,7 @@ std::string ReadUpTo(const COpenedFile &opened, std::size_t nLimit) {
 }
 
 std::optional<std::string> ReadFile(const std::string &strPath, std::size_t nLimit) {
-    const COpenedFile opened = OpenForReading(strPath);
+    const COpenedFile opened = OpenForReading(AT_FDCWD, strPath.c_str());
     if (!opened.m_file.IsOpen())
         return std::nullopt;
     return ReadUpTo(opened, nLimit);
@@ -122,12 +107,43 @@ bool ListsBefore(const CListedEntry &a, const CListedEntry &b) {
     return x < y;
 }
 
-bool IsRealDirectory(DIR *pDir, const dirent &entry) {
+bool IsFolderAt(DIR *pDir, const char *pszName, int iFlags) {
+    struct stat info {};
+    return fstatat(dirfd(pDir), pszName, &info, iFlags) == 0 && S_ISDIR(info.st_mode);
+}
+
+bool IsSymbolicLink(DIR *pDir, const dirent &entry) {
     if (entry.d_type != DT_UNKNOWN)
-        return entry.d_type == DT_DIR;
+        return entry.d_type == DT_LNK;
     struct stat info {};
     return fstatat(dirfd(pDir), entry.d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
-           S_ISDIR(info.st_mode);
+           S_ISLNK(info.st_mode);
+}
+
+CListedEntry DescribeEntry(DIR *pDir, const dirent &entry) {
+    CListedEntry listed{entry.d_name};
+    if (entry.d_type == DT_DIR)
+        listed.m_bIsDirectory = true;
+    else if (entry.d_type == DT_UNKNOWN)
+        listed.m_bIsDirectory = IsFolderAt(pDir, entry.d_name, AT_SYMLINK_NOFOLLOW);
+    if (!listed.m_bIsDirectory && IsSymbolicLink(pDir, entry))
+        listed.m_bIsFolderLink = IsFolderAt(pDir, entry.d_name, 0);
+    return listed;
+}
+
+std::optional<std::vector<CListedEntry>> ListOpenDirectory(DIR *pOpened) {
+    const std::unique_ptr<DIR, CDirectoryCloser> dir(pOpened);
+    if (!dir)
+        return std::nullopt;
+    std::vector<CListedEntry> entries;
+    while (const dirent *pEntry = readdir(dir.get()))
+        entries.push_back(DescribeEntry(dir.get(), *pEntry));
+    std::sort(entries.begin(), entries.end(), ListsBefore);
+    return entries;
+}
+
+bool FileIdentity(const CFileDescriptor &file, struct stat &info) {
+    return file.IsOpen() && fstat(file.Get(), &info) == 0;
 }
 
 bool WriteAll(int iFd, const char *pData, std::size_t nSize) {
@@ -196,15 +212,80 @@ std::string FolderPath(const std::string &strFolder) {
 
 } // namespace
 
+CFileDescriptor &CFileDescriptor::operator=(CFileDescriptor &&other) noexcept {
+    if (this != &other) {
+        Close();
+        m_iFd = other.m_iFd;
+        other.m_iFd = -1;
+    }
+    return *this;
+}
+
+void CFileDescriptor::Close() {
+    if (m_iFd >= 0)
+        close(m_iFd);
+    m_iFd = -1;
+}
+
+CFileDescriptor OpenFolder(const std::string &strPath) {
+    return CFileDescriptor(open(strPath.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+}
+
+CFileDescriptor OpenFolderAt(const CFileDescriptor &folder, const std::string &strName) {
+    return CFileDescriptor(
+        openat(folder.Get(), strName.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+}
+
+bool IsSameFolder(const CFileDescriptor &first, const CFileDescriptor &second) {
+    struct stat firstInfo {};
+    struct stat secondInfo {};
+    return FileIdentity(first, firstInfo) && FileIdentity(second, secondInfo) &&
+           firstInfo.st_dev == secondInfo.st_dev && firstInfo.st_ino == secondInfo.st_ino;
+}
+
+COpenedFile OpenFileAt(const CFileDescriptor &folder, const std::string &strFolderPath,
+                       const std::string &strName) {
+    const char *pszRefusal = nullptr;
+    COpenedFile opened = OpenForReading(folder.Get(), strName.c_str(), &pszRefusal);
+    if (pszRefusal)
+        std::cerr << "quelmara: " << strFolderPath << "/" << strName
+                  << " is not read: " << pszRefusal << '\n';
+    return opened;
+}
+
+std::string ReadText(const COpenedFile &file, std::size_t nMaxBytes) {
+    std::string strText = ReadUpTo(file, nMaxBytes);
+    TranslateTextMode(strText);
+    return strText;
+}
+
+std::string ReadTextLine(const COpenedFile &file, std::size_t nMaxChars) {
+    // Each character read in text mode takes at most two bytes (CR LF); one byte
+    // more shows whether a CR at the edge is part of a pair.
+    std::string strLine = ReadText(file, 2 * nMaxChars + 1);
+    const std::size_t nLineEnd = strLine.find('\n');
+    const std::size_t nLength =
+        std::min(nMaxChars, nLineEnd == std::string::npos ? strLine.size() : nLineEnd + 1);
+    strLine.resize(std::min(nLength, strLine.find('\0')));
+    return strLine;
+}
+
 std::optional<std::vector<CListedEntry>> ListDirectory(const std::string &strPath) {
-    const std::unique_ptr<DIR, CDirectoryCloser> dir(opendir(strPath.c_str()));
-    if (!dir)
+    return ListOpenDirectory(opendir(strPath.c_str()));
+}
+
+std::optional<std::vector<CListedEntry>> ListDirectory(const CFileDescriptor &folder) {
+    // The listing reads through a descriptor of its own, from the folder's start.
+    const int iOwn = fcntl(folder.Get(), F_DUPFD_CLOEXEC, 0);
+    if (iOwn < 0)
         return std::nullopt;
-    std::vector<CListedEntry> entries;
-    while (const dirent *pEntry = readdir(dir.get()))
-        entries.push_back({pEntry->d_name, IsRealDirectory(dir.get(), *pEntry)});
-    std::sort(entries.begin(), entries.end(), ListsBefore);
-    return entries;
+    DIR *pDir = fdopendir(iOwn);
+    if (!pDir) {
+        close(iOwn);
+        return std::nullopt;
+    }
+    rewinddir(pDir);
+    return ListOpenDirectory(pDir);
 }
 
 bool ChangeDirectory(const std::string &strPath) {
@@ -216,7 +297,7 @@ bool MakeDirectory(const std::string &strPath) {
 }
 
 bool CopyFile(const std::string &strFrom, const std::string &strTo) {
-    const COpenedFile source = OpenForReading(strFrom);
+    const COpenedFile source = OpenForReading(AT_FDCWD, strFrom.c_str());
     if (!source.m_file.IsOpen())
         return false;
     // The bytes go to a new file beside the target, which then takes the
@@ -276,27 +357,6 @@ std::optional<std::string> CurrentDirectory() {
 bool IsRegularFile(const std::string &strPath) {
     struct stat info {};
     return stat(strPath.c_str(), &info) == 0 && S_ISREG(info.st_mode);
-}
-
-std::optional<std::string> ReadTextFile(const std::string &strPath, std::size_t nMaxBytes) {
-    std::optional<std::string> text = ReadFile(strPath, nMaxBytes);
-    if (text)
-        TranslateTextMode(*text);
-    return text;
-}
-
-std::optional<std::string> ReadTextLine(const std::string &strPath, std::size_t nMaxChars) {
-    // Each character read in text mode takes at most two bytes (CR LF); one byte
-    // more shows whether a CR at the edge is part of a pair.
-    std::optional<std::string> line = ReadFile(strPath, 2 * nMaxChars + 1);
-    if (!line)
-        return line;
-    TranslateTextMode(*line);
-    const std::size_t nLineEnd = line->find('\n');
-    const std::size_t nLength =
-        std::min(nMaxChars, nLineEnd == std::string::npos ? line->size() : nLineEnd + 1);
-    line->resize(std::min(nLength, line->find('\0')));
-    return line;
 }
 
 std::optional<std::string> ReadBytes(const std::string &strPath, std::size_t nMaxBytes) {

@@ -38,8 +38,7 @@ std::vector<std::string> SubFolders(const std::string &strFolder) {
     return names;
 }
 
-// A path too long for an edit's buffer keeps its end, "..." in front; the
-// field shows the end of what it holds.
+// A path too long for an edit's buffer keeps its end, "..." in front.
 std::string EndForField(const std::string &strPath) {
     constexpr std::size_t nRoom = GUI_EDIT_TEXT_SIZE - 1 - kEllipsis.size();
     if (strPath.size() < GUI_EDIT_TEXT_SIZE)
@@ -180,10 +179,14 @@ bool ChooseHotSyncFolder() {
     const std::string strFolder = *chosen + "/";
     if (g_pCatalog)
         g_pCatalog->SaveHotSyncFolder(strFolder);
+    ShowHotSyncFolder(strFolder);
+    return true;
+}
+
+void ShowHotSyncFolder(const std::string &strFolder) {
     GUIControl *pField = GUIControlGetByID(nullptr, "sfolder");
     if (pField && pField->pType == &sGUIEditType)
-        GUIEditSet(pField, strFolder.c_str());
-    return true;
+        GUIEditSet(pField, EndForField(strFolder).c_str());
 }
 
 std::string FolderBrowserStart(const std::string &strHotSyncFolder) {

@@ -14,6 +14,10 @@ inline constexpr const char *kFolderBrowserTitle = "Select your Hotsync folder."
 // user cancelled; nothing changes then.
 bool ChooseHotSyncFolder();
 
+// Puts the HotSync folder into "sfolder"; a path too long for the field's
+// buffer keeps its end there, and the field shows the end of what it holds.
+void ShowHotSyncFolder(const std::string &strFolder);
+
 // Where the toolkit's browser opens: the HotSync folder, or the nearest folder
 // above it that exists; $HOME for a relative one; "/" when nothing else is left.
 std::string FolderBrowserStart(const std::string &strHotSyncFolder);

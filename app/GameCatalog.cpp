@@ -1,6 +1,10 @@
 #include "GameCatalog.h"
 
+#include <cstdint>
+#include <cstring>
+#include <iostream>
 #include <optional>
+#include <vector>
 
 #include "FileServices.h"
 #include "Settings.h"
@@ -13,15 +17,77 @@ constexpr std::size_t kNameLineLength = 254;
 constexpr std::size_t kTextLineLength = 2047;
 // Far beyond any real description; only keeps a broken disc from exhausting memory.
 constexpr std::size_t kTextFileLimit = 64u * 1024 * 1024;
+constexpr std::size_t kMebibyte = 1024 * 1024;
 
 // The filesystem root is kept as "" so that its children join as "/name".
 std::string FolderOnDisc(const std::string &strPath) {
     return strPath.empty() ? "/" : strPath;
 }
 
-void AppendTextFile(const char *pszFile, std::string &strText) {
-    if (std::optional<std::string> text = FileServices::ReadTextFile(pszFile, kTextFileLimit))
-        strText += *text;
+// How many bytes of text the running walk may still read, over all games.
+struct CTextAllowance {
+    std::size_t m_nTotal = SIZE_MAX;
+    std::size_t m_nLeft = SIZE_MAX;
+    bool m_bReported = false;
+};
+
+CTextAllowance &Allowance() {
+    static CTextAllowance allowance;
+    return allowance;
+}
+
+void StartAllowance(std::size_t nTotal) {
+    Allowance() = {nTotal, nTotal, false};
+}
+
+std::string ReadAllowedText(const FileServices::COpenedFile &file) {
+    CTextAllowance &allowance = Allowance();
+    const std::size_t nLimit = std::min(kTextFileLimit, allowance.m_nLeft);
+    if (file.m_nSize > nLimit && nLimit < kTextFileLimit && !allowance.m_bReported) {
+        std::cerr << "quelmara: the disc's texts hold more than " << allowance.m_nTotal / kMebibyte
+                  << " MiB; the rest of them is not read\n";
+        allowance.m_bReported = true;
+    }
+    std::string strText = FileServices::ReadText(file, nLimit);
+    allowance.m_nLeft -= std::min(allowance.m_nLeft, strText.size());
+    return strText;
+}
+
+// The end of the piece that starts at nStart: a text file is read in lines of
+// at most kTextLineLength characters, each up to and including its LF.
+std::size_t PieceEnd(const std::string &strText, std::size_t nStart) {
+    const std::size_t nWindow = std::min(kTextLineLength, strText.size() - nStart);
+    const void *pLineEnd = std::memchr(strText.data() + nStart, '\n', nWindow);
+    if (!pLineEnd)
+        return nStart + nWindow;
+    return static_cast<std::size_t>(static_cast<const char *>(pLineEnd) - strText.data()) + 1;
+}
+
+// Each piece is appended as a zero-terminated text, so a zero byte loses the
+// rest of its own piece and nothing after it.
+void DropAfterZeroBytes(std::string &strText) {
+    if (strText.find('\0') == std::string::npos)
+        return;
+    std::string strKept;
+    for (std::size_t nStart = 0; nStart < strText.size();) {
+        const std::size_t nEnd = PieceEnd(strText, nStart);
+        const void *pZero = std::memchr(strText.data() + nStart, '\0', nEnd - nStart);
+        const std::size_t nKeep =
+            pZero ? static_cast<std::size_t>(static_cast<const char *>(pZero) - strText.data()) -
+                        nStart
+                  : nEnd - nStart;
+        strKept.append(strText, nStart, nKeep);
+        nStart = nEnd;
+    }
+    strText = std::move(strKept);
+}
+
+void AppendText(const FileServices::COpenedFile &file, std::string &strText) {
+    if (!file.m_file.IsOpen())
+        return;
+    std::string strRead = ReadAllowedText(file);
+    DropAfterZeroBytes(strRead);
+    strText += strRead;
 }
 
 } // namespace
@@ -39,10 +105,9 @@ void CCatalogEntry::SetPath(const std::string &strPath) {
 }
 
 void CCatalogEntry::SetNameFromFile(const std::string &strDefaultName) {
-    std::optional<std::string> name;
-    if (FileServices::ChangeDirectory(FolderOnDisc(m_strPath)))
-        name = FileServices::ReadTextLine("_name", kNameLineLength);
-    m_strName = name.value_or(strDefaultName);
+    const FileServices::COpenedFile nameFile = OpenOwnFile("_name");
+    m_strName = nameFile.m_file.IsOpen() ? FileServices::ReadTextLine(nameFile, kNameLineLength)
+                                         : strDefaultName;
 }
 
 CCatalogEntry *CCatalogEntry::AddChild(int iKind) {
@@ -94,9 +159,56 @@ void CCatalogEntry::GatherGamesInto(CCatalogEntry &others) {
     m_pLastChild = pLastKept;
 }
 
-bool CCatalogEntry::HasDetailsFile(const std::string &strPath) {
-    return FileServices::ChangeDirectory(FolderOnDisc(strPath)) &&
-           FileServices::IsRegularFile("_details");
+bool CCatalogEntry::OpenOwnFolder() {
+    if (!m_folder.IsOpen())
+        m_folder = FileServices::OpenFolder(FolderOnDisc(m_strPath));
+    return m_folder.IsOpen();
+}
+
+bool CCatalogEntry::IsOnWalkPath(const FileServices::CFileDescriptor &folder) const {
+    for (const CCatalogEntry *pEntry = this; pEntry; pEntry = pEntry->m_pParent) {
+        if (FileServices::IsSameFolder(pEntry->m_folder, folder))
+            return true;
+    }
+    return false;
+}
+
+FileServices::COpenedFile CCatalogEntry::OpenOwnFile(const std::string &strName) const {
+    if (m_folder.IsOpen())
+        return FileServices::OpenFileAt(m_folder, m_strPath, strName);
+    // A game is read through its parent's open folder: one open per file.
+    if (m_pParent && m_pParent->m_folder.IsOpen()) {
+        const std::string &strParent = m_pParent->m_strPath;
+        if (m_strPath.size() > strParent.size() + 1 && m_strPath.starts_with(strParent) &&
+            m_strPath[strParent.size()] == '/')
+            return FileServices::OpenFileAt(m_pParent->m_folder, strParent,
+                                            m_strPath.substr(strParent.size() + 1) + "/" + strName);
+    }
+    const FileServices::CFileDescriptor folder = FileServices::OpenFolder(FolderOnDisc(m_strPath));
+    return FileServices::OpenFileAt(folder, m_strPath, strName);
+}
+
+CCatalogEntry *CCatalogEntry::AddWalkedChild(const std::string &strName) {
+    FileServices::COpenedFile details =
+        FileServices::OpenFileAt(m_folder, m_strPath, strName + "/_details");
+    const bool bGame = details.m_file.IsOpen();
+    FileServices::CFileDescriptor folder;
+    if (!bGame) {
+        folder = FileServices::OpenFolderAt(m_folder, strName);
+        // A folder reached again through a link would be walked without end.
+        if (!folder.IsOpen() || IsOnWalkPath(folder))
+            return nullptr;
+    }
+    CCatalogEntry *pChild = AddChild(bGame ? 0 : 1);
+    pChild->SetPath(m_strPath + "/" + strName);
+    pChild->m_folder = std::move(folder);
+    if (bGame)
+        static_cast<CCatalogGame *>(pChild)->m_detailsFile = std::move(details);
+    pChild->SetNameFromFile(strName);
+    if (pChild->Load())
+        return pChild;
+    RemoveChild(pChild);
+    return nullptr;
 }
 
 bool CCatalogEntry::IsSubFolderName(const std::string &strName) {
@@ -104,34 +216,28 @@ bool CCatalogEntry::IsSubFolderName(const std::string &strName) {
 }
 
 bool CCatalogFolder::Load() {
-    const std::string strFolder = FolderOnDisc(m_strPath);
-    if (!FileServices::ChangeDirectory(strFolder))
+    if (!OpenOwnFolder())
         return false;
-    // Taken whole: the children's walks change the working directory meanwhile.
-    const std::optional<std::vector<CListedEntry>> listing = FileServices::ListDirectory(strFolder);
-    if (!listing)
-        return false;
-
+    // Taken whole before any child is walked.
+    const std::optional<std::vector<CListedEntry>> listing = FileServices::ListDirectory(m_folder);
+    // Only the top folder's links to folders are followed.
+    const bool bFollowLinks = GetParent() == nullptr;
     int iGames = 0;
     int iFolders = 0;
-    for (const CListedEntry &entry : *listing) {
-        if (!entry.m_bIsDirectory || !IsSubFolderName(entry.m_strName))
+    for (const CListedEntry &entry : listing.value_or(std::vector<CListedEntry>{})) {
+        const bool bFolder = entry.m_bIsDirectory || (bFollowLinks && entry.m_bIsFolderLink);
+        if (!bFolder || !IsSubFolderName(entry.m_strName))
             continue;
-        const std::string strFull = m_strPath + "/" + entry.m_strName;
-        const bool bGame = HasDetailsFile(strFull);
-        CCatalogEntry *pChild = AddChild(bGame ? 0 : 1);
-        pChild->SetPath(strFull);
-        pChild->SetNameFromFile(entry.m_strName);
-        if (!pChild->Load())
-            RemoveChild(pChild);
-        else
-            ++(bGame ? iGames : iFolders);
+        if (const CCatalogEntry *pChild = AddWalkedChild(entry.m_strName))
+            ++(pChild->IsGame() ? iGames : iFolders);
     }
-
-    if (iFolders == 0 && iGames == 0)
+    if (!listing || (iFolders == 0 && iGames == 0)) {
+        m_folder.Close();
         return false;
+    }
     if (iFolders == 0) {
         m_bHoldsGames = 1;
+        m_folder.Close();
         return true;
     }
     m_bHoldsGames = 0;
@@ -144,18 +250,27 @@ bool CCatalogFolder::Load() {
         pOthers->m_bHoldsGames = 1;
         GatherGamesInto(*pOthers);
     }
+    m_folder.Close();
     return true;
 }
 
 bool CCatalogGame::Load() {
-    if (!FileServices::ChangeDirectory(FolderOnDisc(m_strPath)))
-        return false;
-    AppendTextFile("_details", m_strDetails);
-    AppendTextFile("_info", m_strInfo);
-    AppendTextFile("_author", m_strAuthor);
-    if (std::optional<std::string> web = FileServices::ReadTextLine("_authorweb", kTextLineLength))
-        m_strAuthorWeb += *web;
+    // The walk has recognised the game by opening "_details"; a game loaded on
+    // its own first opens its folder.
+    if (!m_detailsFile.m_file.IsOpen()) {
+        if (!OpenOwnFolder())
+            return false;
+        m_detailsFile = OpenOwnFile("_details");
+    }
+    AppendText(m_detailsFile, m_strDetails);
+    AppendText(OpenOwnFile("_info"), m_strInfo);
+    AppendText(OpenOwnFile("_author"), m_strAuthor);
+    const FileServices::COpenedFile web = OpenOwnFile("_authorweb");
+    if (web.m_file.IsOpen())
+        m_strAuthorWeb += FileServices::ReadTextLine(web, kTextLineLength);
     m_strPicFolder = m_strPath + "/pic";
+    m_detailsFile = {};
+    m_folder.Close();
     return true;
 }
 
@@ -173,6 +288,7 @@ bool CGameCatalog::LoadCatalog() {
     const std::optional<std::string> top = FileServices::CurrentDirectory();
     if (!top)
         return false;
+    StartAllowance(m_nTextLimit);
     m_pRoot = std::make_unique<CCatalogFolder>();
     m_pRoot->SetPath(*top == "/" ? "" : *top);
     m_pRoot->SetNameFromFile("Games");

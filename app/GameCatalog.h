@@ -7,6 +7,8 @@
 #include <memory>
 #include <string>
 
+#include "FileServices.h"
+
 class CCatalogEntry {
   public:
     CCatalogEntry() = default;
@@ -34,7 +36,7 @@ class CCatalogEntry {
 
     void SetPath(const std::string &strPath);
     // Names the entry after the first line of the folder's "_name", or the
-    // default when there is none. Leaves the working directory in the folder.
+    // default when there is none.
     void SetNameFromFile(const std::string &strDefaultName);
     // Kind 0 appends a new game, any other kind a new folder.
     CCatalogEntry *AddChild(int iKind);
@@ -43,13 +45,26 @@ class CCatalogEntry {
     // child of this one is left alone.
     void RemoveChild(CCatalogEntry *pEntry);
 
-    // Enters the folder and tells whether it holds "_details", the mark of a game.
-    static bool HasDetailsFile(const std::string &strPath);
     static bool IsSubFolderName(const std::string &strName);
 
   protected:
     // Moves every game child, in order, to the end of the collecting entry's children.
     void GatherGamesInto(CCatalogEntry &others);
+    // Opens the folder at m_strPath unless the walk has opened it already;
+    // false when it cannot be opened.
+    bool OpenOwnFolder();
+    // Opens one of the folder's files without blocking; see FileServices::OpenFileAt.
+    FileServices::COpenedFile OpenOwnFile(const std::string &strName) const;
+    // Takes a sub-folder of the open folder: a game when it holds "_details"
+    // (recognised by opening it), else a category. The child is appended and
+    // loaded; one that yields nothing is removed again and null returned.
+    CCatalogEntry *AddWalkedChild(const std::string &strName);
+    // True when the folder is this entry's or one of its parents' open folder.
+    bool IsOnWalkPath(const FileServices::CFileDescriptor &folder) const;
+
+    // The folder held open while the walk reads it, so that its files and its
+    // games' files are opened relative to it; closed once it is loaded.
+    FileServices::CFileDescriptor m_folder;
 
   private:
     std::unique_ptr<CCatalogEntry> m_pFirstChild;
@@ -106,6 +121,9 @@ class CCatalogGame final : public CCatalogEntry {
     // False for the game's own underscore files, dot names and the "pic" folder.
     static bool IsCopiedName(const std::string &strName);
 
+    // The walk recognises a game by opening its "_details" and leaves it open here.
+    FileServices::COpenedFile m_detailsFile;
+
     std::string m_strDetails;
     std::string m_strInfo;
     std::string m_strAuthor;
@@ -132,6 +150,9 @@ class CGameCatalog {
     std::unique_ptr<CCatalogFolder> m_pRoot;
     // Ends with "/" as stored by a choice; the game's name is appended directly.
     std::string m_strHotSyncFolder;
+    // The most bytes of text files one walk reads, all games together, so that
+    // a disc whose texts link to a few huge files cannot exhaust the memory.
+    std::size_t m_nTextLimit = std::size_t{256} * 1024 * 1024;
 };
 
 // The one catalogue object, set by its construction.

@@ -6,12 +6,14 @@
 #include <string>
 #include <vector>
 
+#include "DrawingHold.h"
 #include "FileServices.h"
 #include "FolderChooser.h"
 #include "GUIButton.h"
 #include "GUIEdit.h"
 #include "GUIList.h"
 #include "GUIScript.h"
+#include "GameList.h"
 #include "HostWindow.h"
 #include "MainScreen.h"
 #include "ScreenMetrics.h"
@@ -178,7 +180,7 @@ void CGameDiscDlg::ExplainMissingParts() {
 
 void CGameDiscDlg::LoadHotSyncFolder() {
     if (m_pCatalog->LoadSettings()) {
-        GUIEditSet(Find("sfolder"), m_pCatalog->m_strHotSyncFolder.c_str());
+        ShowHotSyncFolder(m_pCatalog->m_strHotSyncFolder);
         return;
     }
     if (!ChooseHotSyncFolder())
@@ -192,11 +194,8 @@ void CGameDiscDlg::FillGameList() {
     m_pCatalog->LoadCatalog();
     if (!m_pCatalog->m_pRoot)
         return;
-    for (CCatalogEntry *pEntry = m_pCatalog->m_pRoot->GetFirstChild(); pEntry;
-         pEntry = pEntry->GetNext()) {
-        const int32_t iRow = GUIListAdd(&pGames->oControl, pEntry->GetName());
-        GUIListSetData(&pGames->oControl, reinterpret_cast<uintptr_t>(pEntry), iRow);
-    }
+    const CDrawingHold hold(&pGames->oControl);
+    AddGameListRows(&pGames->oControl, *m_pCatalog->m_pRoot);
 }
 
 void CGameDiscDlg::OnPaint() {

@@ -3,14 +3,18 @@
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
+#include <limits>
 #include <string_view>
 
+#include "DrawingHold.h"
 #include "FolderChooser.h"
 #include "GUIEdit.h"
 #include "GUIInputCodes.h"
 #include "GUIList.h"
+#include "GUIProgress.h"
 #include "GUIText.h"
 #include "GameCatalog.h"
+#include "GameList.h"
 #include "HostWindow.h"
 #include "PlatformServices.h"
 #include "ToolkitPanel.h"
@@ -33,8 +37,18 @@ void ShowMessage(const std::string &strText) {
     std::cerr << "quelmara: " << strText << '\n';
 }
 
+// Lets the host repaint the window and tick the timer while the screen is
+// busy; input waits in the queue. False once the window has been closed.
+bool KeepHostPainted() {
+    host::CHostWindow *pWindow = host::CHostWindow::Active();
+    if (!pWindow)
+        return true;
+    pWindow->PumpWindowEvents();
+    return !pWindow->IsModalEnded();
+}
+
 CScreenServices HostServices() {
-    return {ShowMessage, host::ShellOpen, [](int iStatus) { std::exit(iStatus); }};
+    return {ShowMessage, host::ShellOpen, [](int iStatus) { std::exit(iStatus); }, KeepHostPainted};
 }
 
 // Copies at most kMaxBufferText characters and terminates the copy.
@@ -144,29 +158,118 @@ std::size_t BuildRow(const char *pszText, int32_t iWidth, char (&szRow)[kBufferS
     return nAccepted;
 }
 
+// Without a picture folder the control is left showing nothing.
 void ShowScreenshot(const char *pszPicFolder) {
     GUIControl *pScreenshot = GUIControlGetByID(nullptr, "ss");
     if (!pScreenshot)
         return;
     const std::string strPath = std::string(TextOrEmpty(pszPicFolder)) + "/ss.bmp";
     // A path that does not fit the buffer would name another file: none is shown.
-    GfxSurface *pSurface =
-        strPath.size() <= kMaxBufferText ? GfxAPILoadNewSurface(strPath.c_str(), nullptr) : nullptr;
+    GfxSurface *pSurface = pszPicFolder && strPath.size() <= kMaxBufferText
+                               ? GfxAPILoadNewSurface(strPath.c_str(), nullptr)
+                               : nullptr;
     // Nothing else refers to the screenshot shown before.
     GfxAPIDeleteSurface(pScreenshot->pBackground);
     pScreenshot->pBackground = pSurface;
     GUIControlRedrawThis(pScreenshot);
 }
 
-void ShowDescription(const char *pszDetails) {
-    GUIControl *pDetails = FindList("details");
-    if (!pDetails)
-        return;
+// Empties the description list and puts its view back at the top.
+void ClearDescription(GUIControl *pDetails) {
     GUIListClear(pDetails);
     // Set directly, without a scroll call: the new text starts at the top.
     if (pDetails->pParent)
         pDetails->pParent->iScrollY = 0;
+}
+
+void ShowDescription(const char *pszDetails) {
+    GUIControl *pDetails = FindList("details");
+    if (!pDetails)
+        return;
+    const CDrawingHold hold(pDetails);
+    ClearDescription(pDetails);
     WordWrapIntoList(pDetails, TextOrEmpty(pszDetails));
+}
+
+// A category: its name, how many games it holds in the first information
+// line, their names in the description area and the first one's screenshot.
+void ShowCategory(CCatalogEntry &category) {
+    const std::vector<CCatalogEntry *> games = GamesIn(category);
+    SetEditText("name", category.GetName());
+    SetEditText("msg0", "");
+    SetEditText("msg1", "");
+    const std::string strCount = GameCountText(games.size());
+    const char *pszInfo = strCount.c_str();
+    for (const char *pszID : {"info0", "info1", "info2", "info3", "info4"})
+        pszInfo = ShowTextLine(pszID, pszInfo);
+    if (GUIControl *pDetails = FindList("details")) {
+        const CDrawingHold hold(pDetails);
+        ClearDescription(pDetails);
+        char szRow[kBufferSize];
+        for (const CCatalogEntry *pGame : games) {
+            CopyBounded(szRow, pGame->GetName());
+            GUIListAdd(pDetails, szRow);
+        }
+    }
+    ShowScreenshot(games.empty() ? nullptr : games.front()->GetPicFolder());
+    for (const char *pszID : {"au0", "au1", "au2"})
+        ShowTextLine(pszID, "");
+}
+
+// A progress bar over the second message line while a category is installed,
+// counting games; it goes when the install ends.
+class CInstallBar {
+  public:
+    explicit CInstallBar(std::size_t nGames) {
+        GUIControl *pLine = FindEdit("msg1");
+        if (!pLine || !pLine->pParent)
+            return;
+        GUIRect rect{pLine->iLeft, pLine->iRight, pLine->iTop, pLine->iBottom};
+        m_pBar = GUIProgressNew(pLine->pParent, &rect);
+        reinterpret_cast<GUIProgress *>(m_pBar)->iMax = static_cast<int32_t>(
+            std::min<std::size_t>(nGames, std::numeric_limits<int32_t>::max()));
+        GUIControlRedrawThis(m_pBar);
+    }
+    ~CInstallBar() {
+        if (m_pBar)
+            GUIControlDestroy(m_pBar);
+    }
+    CInstallBar(const CInstallBar &) = delete;
+    CInstallBar &operator=(const CInstallBar &) = delete;
+
+    void Show(std::size_t nDone) {
+        if (m_pBar)
+            GUIProgressSet(m_pBar, static_cast<int32_t>(std::min<std::size_t>(
+                                       nDone, std::numeric_limits<int32_t>::max())));
+    }
+
+  private:
+    GUIControl *m_pBar = nullptr;
+};
+
+// Installs the games one after another, saying which one is being copied,
+// advancing the bar and letting the window repaint between them; a closed
+// window stops the rest.
+void InstallCategory(CCatalogEntry &category) {
+    const std::vector<CCatalogEntry *> games = GamesIn(category);
+    std::size_t nCopied = 0;
+    SetEditText("msg1", "");
+    {
+        CInstallBar bar(games.size());
+        for (CCatalogEntry *pGame : games) {
+            const std::string strCopying = "Copying " + std::to_string(nCopied + 1) + " of " +
+                                           std::to_string(games.size()) + ": " + pGame->GetName();
+            SetEditText("msg0", strCopying.c_str());
+            if (!ScreenServices().m_keepPainted())
+                break;
+            pGame->Install();
+            bar.Show(++nCopied);
+        }
+    }
+    const std::string strDone =
+        GameCountText(nCopied) + (nCopied == 1 ? " was" : " were") + " copied to the palm";
+    SetEditText("msg0", strDone.c_str());
+    SetEditText("msg1", kInstalledLine1);
 }
 
 // Selects the first row from first to last (either way round, both included)
@@ -262,7 +365,11 @@ void WordWrapIntoList(GUIControl *pList, const char *pszText) {
         return;
     const int32_t iWidth = pList->iWidth;
     const char *pszRest = pszText;
-    while (*pszRest) {
+    for (int32_t iRows = 0; *pszRest; ++iRows) {
+        if (iRows == kMaxWrappedRows) {
+            GUIListAdd(pList, kTextContinuesRow);
+            return;
+        }
         char szRow[kBufferSize];
         pszRest += BuildRow(pszRest, iWidth, szRow);
         GUIListAdd(pList, szRow);
@@ -275,9 +382,13 @@ void ShowSelectedGame() {
     GUIControl *pList = FindList("gamelist");
     if (!pList)
         return;
-    const CCatalogEntry *pEntry = EntryAt(pList, AsList(pList)->iSelected);
+    CCatalogEntry *pEntry = EntryAt(pList, AsList(pList)->iSelected);
     if (!pEntry)
         return;
+    if (pEntry->IsFolder()) {
+        ShowCategory(*pEntry);
+        return;
+    }
     SetEditText("name", pEntry->GetName());
     SetEditText("msg0", "");
     SetEditText("msg1", "");
@@ -316,7 +427,12 @@ void InstallSelectedGame() {
     GUIControl *pList = FindList("gamelist");
     if (!pList || AsList(pList)->iSelected < 0)
         return;
-    if (CCatalogEntry *pEntry = EntryAt(pList, AsList(pList)->iSelected))
+    CCatalogEntry *pEntry = EntryAt(pList, AsList(pList)->iSelected);
+    if (pEntry && pEntry->IsFolder()) {
+        InstallCategory(*pEntry);
+        return;
+    }
+    if (pEntry)
         pEntry->Install();
     SetEditText("msg0", kInstalledLine0);
     SetEditText("msg1", kInstalledLine1);

@@ -18,6 +18,9 @@ struct CScreenServices {
     std::function<bool(const std::string &)> m_openText;
     // Ends the process; only returns when a test replaced it.
     std::function<void(int)> m_exitProcess;
+    // Called between the games of a long install: the window repaints and
+    // input waits. False when the window has gone and the rest must stop.
+    std::function<bool()> m_keepPainted;
 };
 
 CScreenServices &ScreenServices();
@@ -42,6 +45,12 @@ void OpenLineMouse(GUIControl *self, int32_t x, int32_t y, uint8_t buttons, uint
 // Puts the first line of text into the edit with that identifier and returns
 // where the next line starts.
 const char *ShowTextLine(const char *pszID, const char *pszText);
+
+// A description is wrapped into this many rows at most, so that a huge one
+// shows at once; one more row then says that the text goes on.
+inline constexpr int32_t kMaxWrappedRows = 500;
+inline constexpr const char *kTextContinuesRow =
+    "(The description goes on; it is too long to show.)";
 
 // Adds the text to the list as rows narrower than the list, broken between words.
 void WordWrapIntoList(GUIControl *pList, const char *pszText);

@@ -1,30 +1,39 @@
-// The catalogue walk of a generated disc against only opening and reading the
-// same text files, and installing a game against `cp -r` of its folder.
+// The catalogue walk of generated discs against only opening and reading the
+// same text files, selecting a game on the sample disc's screen, selecting a
+// row of a game list of 10,000 games grouped in 50 categories, and installing
+// a game against `cp -r` of its folder.
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <memory>
 #include <string>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
+#include "BenchDisc.h"
+#include "GUIList.h"
+#include "GUIScript.h"
+#include "GUISkin.h"
 #include "GameCatalog.h"
+#include "GameDiscDlg.h"
+#include "GameList.h"
+#include "MainScreen.h"
+#include "PngDump.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int kCategories = 100;
-constexpr int kGamesPerCategory = 100;
 constexpr int kGameFiles = 200;
 constexpr std::size_t kGameFileSize = 50u * 1024 * 1024 / kGameFiles;
-
-void WriteFile(const fs::path &path, const std::string &bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
+constexpr int kListCategories = 50;
+constexpr int kListGamesPerCategory = 200;
 
 // A temporary folder removed when the benchmark program ends.
 class CTempFolder {
@@ -47,35 +56,26 @@ class CTempFolder {
     fs::path m_path;
 };
 
-// 10,000 games in 100 category folders, each with its five text files.
+// A generated disc per shape, made once: games and category folders (0: flat).
 struct CGeneratedDisc {
-    CTempFolder m_top{"disc"};
+    CTempFolder m_top;
     std::vector<std::string> m_textFiles;
 
-    CGeneratedDisc() {
-        const std::string strDetails(1500, 'd');
-        for (int iCategory = 0; iCategory < kCategories; ++iCategory) {
-            const fs::path category = m_top.Path() / ("Category " + std::to_string(iCategory));
-            for (int iGame = 0; iGame < kGamesPerCategory; ++iGame) {
-                const fs::path game = category / ("game" + std::to_string(iGame));
-                fs::create_directories(game / "pic");
-                Add(game / "_details", strDetails + "\r\n" + strDetails + "\r\n");
-                Add(game / "_name", "Game " + std::to_string(iGame) + "\r\n");
-                Add(game / "_info", "Version 1.0\r\nSize 40k\r\nColour\r\nFree\r\nPalm OS 3.5\r\n");
-                Add(game / "_author", "www.example.org\r\nauthor@example.org\r\n");
-                Add(game / "_authorweb", "www.example.org\r\n");
-            }
-        }
-    }
-    void Add(const fs::path &path, const std::string &content) {
-        WriteFile(path, content);
-        m_textFiles.push_back(path.string());
+    CGeneratedDisc(int iGames, int iCategories)
+        : m_top("disc-" + std::to_string(iGames) + "-" + std::to_string(iCategories)),
+          m_textFiles(benchdisc::WriteDisc(m_top.Path(), iGames, iCategories)) {
+        // Written back now, so that the writing does not slow the timed reads.
+        sync();
     }
 };
 
-CGeneratedDisc &Disc() {
-    static CGeneratedDisc disc;
-    return disc;
+CGeneratedDisc &Disc(const benchmark::State &state) {
+    static std::map<std::pair<int64_t, int64_t>, std::unique_ptr<CGeneratedDisc>> discs;
+    std::unique_ptr<CGeneratedDisc> &pDisc = discs[{state.range(0), state.range(1)}];
+    if (!pDisc)
+        pDisc = std::make_unique<CGeneratedDisc>(static_cast<int>(state.range(0)),
+                                                 static_cast<int>(state.range(1)));
+    return *pDisc;
 }
 
 // One game of 200 files, 50 MB in all.
@@ -84,12 +84,13 @@ struct CGeneratedGame {
     CTempFolder m_hotsync{"hotsync"};
 
     CGeneratedGame() {
-        WriteFile(m_folder.Path() / "_details", "A big game.");
+        benchdisc::WriteFile(m_folder.Path() / "_details", "A big game.");
         std::string strContent(kGameFileSize, '\0');
         for (std::size_t i = 0; i < strContent.size(); ++i)
             strContent[i] = static_cast<char>(i * 2654435761u >> 24);
         for (int i = 0; i < kGameFiles; ++i)
-            WriteFile(m_folder.Path() / ("file" + std::to_string(i) + ".pdb"), strContent);
+            benchdisc::WriteFile(m_folder.Path() / ("file" + std::to_string(i) + ".pdb"),
+                                 strContent);
     }
 };
 
@@ -110,8 +111,14 @@ class CKeepWorkingDirectory {
     fs::path m_saved;
 };
 
+// Games and category folders of the discs the walk is timed on.
+void DiscShapes(benchmark::internal::Benchmark *pBenchmark) {
+    pBenchmark->Args({100, 0})->Args({10000, 0})->Args({10000, 50});
+    pBenchmark->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3.0);
+}
+
 void BM_CatalogWalk(benchmark::State &state) {
-    CGeneratedDisc &disc = Disc();
+    CGeneratedDisc &disc = Disc(state);
     const CKeepWorkingDirectory keep;
     for (auto _ : state) {
         fs::current_path(disc.m_top.Path());
@@ -123,29 +130,92 @@ void BM_CatalogWalk(benchmark::State &state) {
         pCatalog.reset();
         state.ResumeTiming();
     }
-    state.counters["games"] = kCategories * kGamesPerCategory;
 }
-BENCHMARK(BM_CatalogWalk)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
+BENCHMARK(BM_CatalogWalk)->Apply(DiscShapes);
 
+// The same text files opened and read in a plain loop: what the walk costs at least.
 void BM_ReadDiscTextFilesOnly(benchmark::State &state) {
-    CGeneratedDisc &disc = Disc();
-    std::vector<char> buffer(64 * 1024);
-    for (auto _ : state) {
-        std::size_t nTotal = 0;
-        for (const std::string &strPath : disc.m_textFiles) {
-            const int iFd = open(strPath.c_str(), O_RDONLY | O_CLOEXEC);
-            if (iFd < 0)
-                continue;
-            ssize_t nRead;
-            while ((nRead = read(iFd, buffer.data(), buffer.size())) > 0)
-                nTotal += static_cast<std::size_t>(nRead);
-            close(iFd);
-        }
-        benchmark::DoNotOptimize(nTotal);
-    }
-    state.counters["files"] = static_cast<double>(disc.m_textFiles.size());
+    CGeneratedDisc &disc = Disc(state);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(benchdisc::ReadFiles(disc.m_textFiles));
 }
-BENCHMARK(BM_ReadDiscTextFilesOnly)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
+BENCHMARK(BM_ReadDiscTextFilesOnly)->Apply(DiscShapes);
+
+// The main window on the sample disc, without a window, started as the program does.
+class CSampleScreen {
+  public:
+    CSampleScreen() {
+        setenv("XDG_CONFIG_HOME", m_config.Path().c_str(), 1);
+        benchdisc::WriteFile(m_config.Path() / "quelmara.ini", m_config.Path().string() + "/hs/");
+        const CKeepWorkingDirectory keep;
+        fs::current_path(QUELMARA_SOURCE_DIR "/disc");
+        const CQuietStandardOutput quiet;
+        GUISkinLoad();
+        m_pDialog = std::make_unique<CGameDiscDlg>();
+        m_pDialog->OnInitDialog();
+        m_pGames = GUIControlGetByID(nullptr, "gamelist");
+    }
+    GUIControl *Games() const { return m_pGames; }
+    int32_t RowCount() const { return reinterpret_cast<GUIList *>(m_pGames)->aszText.iCount; }
+
+  private:
+    // The skin and the layout loader print their trace lines there.
+    class CQuietStandardOutput {
+      public:
+        CQuietStandardOutput() : m_iSaved(dup(STDOUT_FILENO)) {
+            std::fflush(stdout);
+            const int iNull = open("/dev/null", O_WRONLY | O_CLOEXEC);
+            dup2(iNull, STDOUT_FILENO);
+            close(iNull);
+        }
+        ~CQuietStandardOutput() {
+            std::fflush(stdout);
+            dup2(m_iSaved, STDOUT_FILENO);
+            close(m_iSaved);
+        }
+        CQuietStandardOutput(const CQuietStandardOutput &) = delete;
+        CQuietStandardOutput &operator=(const CQuietStandardOutput &) = delete;
+
+      private:
+        int m_iSaved;
+    };
+
+    CTempFolder m_config{"config"};
+    std::unique_ptr<CGameDiscDlg> m_pDialog;
+    GUIControl *m_pGames = nullptr;
+};
+
+CSampleScreen &SampleScreen() {
+    static CSampleScreen screen;
+    return screen;
+}
+
+// One selection shows the game: texts, the description wrapped into its list, screenshot.
+void BM_SelectGame(benchmark::State &state) {
+    CSampleScreen &screen = SampleScreen();
+    int32_t iRow = 0;
+    for (auto _ : state) {
+        GUIListSetSelection(screen.Games(), iRow);
+        iRow = (iRow + 1) % screen.RowCount();
+    }
+}
+BENCHMARK(BM_SelectGame)->Unit(benchmark::kMicrosecond);
+
+// A game whose description is 10 MB of ordinary words.
+void BM_SelectGameWithHugeDescription(benchmark::State &state) {
+    CSampleScreen &screen = SampleScreen();
+    static CCatalogGame huge;
+    while (huge.m_strDetails.size() < 10u * 1024 * 1024)
+        huge.m_strDetails +=
+            "Guide the little beetle through the garden maze and collect every leaf. ";
+    huge.m_strName = "Huge";
+    huge.m_strPicFolder = QUELMARA_SOURCE_DIR "/disc/BeetleDerby/pic";
+    const int32_t iRow = GUIListAdd(screen.Games(), huge.GetName());
+    GUIListSetData(screen.Games(), reinterpret_cast<uintptr_t>(&huge), iRow);
+    for (auto _ : state)
+        GUIListSetSelection(screen.Games(), iRow);
+}
+BENCHMARK(BM_SelectGameWithHugeDescription)->Unit(benchmark::kMillisecond);
 
 void BM_InstallGame(benchmark::State &state) {
     CGeneratedGame &game = Game();
@@ -172,5 +242,66 @@ void BM_CpRecursive(benchmark::State &state) {
     state.SetBytesProcessed(state.iterations() * kGameFiles * static_cast<int64_t>(kGameFileSize));
 }
 BENCHMARK(BM_CpRecursive)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The sample disc's screen with a catalogue built in memory: 50 categories of
+// 200 games, each game showing one of the disc's screenshots.
+struct CCategoryScreen {
+    CCatalogFolder m_root;
+    GUIControl *m_pList = nullptr;
+
+    CCategoryScreen() {
+        const CKeepWorkingDirectory keep;
+        fs::current_path(testsupport::SourcePath("disc"));
+        GUISkinLoad();
+        GfxAPIInit(nullptr, 800, 620);
+        GUIControl *pScreen = GUIControlCreateFromFile(nullptr, "_data/layout.scr");
+        if (!pScreen)
+            return;
+        pScreen->OnPublicEvent = MainScreenOnEvent;
+        const std::string strPic = (fs::current_path() / "Action/BeetleDerby/pic").string();
+        for (int iCategory = 0; iCategory < kListCategories; ++iCategory) {
+            CCatalogEntry *pCategory = m_root.AddChild(1);
+            pCategory->m_strName = "Category " + std::to_string(iCategory);
+            for (int iGame = 0; iGame < kListGamesPerCategory; ++iGame) {
+                auto *pGame = static_cast<CCatalogGame *>(pCategory->AddChild(0));
+                pGame->m_strName = "Game " + std::to_string(iGame);
+                pGame->m_strDetails = "A game.";
+                pGame->m_strPicFolder = strPic;
+            }
+        }
+        m_pList = GUIControlGetByID(nullptr, "gamelist");
+        AddGameListRows(m_pList, m_root);
+    }
+};
+
+CCategoryScreen &CategoryScreen() {
+    static CCategoryScreen screen;
+    return screen;
+}
+
+// Selects the given row, then another, so that every selection shows anew.
+void SelectRows(benchmark::State &state, int32_t iRow, int32_t iOtherRow) {
+    CCategoryScreen &screen = CategoryScreen();
+    if (!screen.m_pList) {
+        state.SkipWithError("the sample disc's layout did not load");
+        return;
+    }
+    for (auto _ : state) {
+        GUIListSetSelection(screen.m_pList, iRow);
+        state.PauseTiming();
+        GUIListSetSelection(screen.m_pList, iOtherRow);
+        state.ResumeTiming();
+    }
+}
+
+void BM_SelectCategoryRow(benchmark::State &state) {
+    SelectRows(state, (kListGamesPerCategory + 1) * 20, (kListGamesPerCategory + 1) * 21);
+}
+BENCHMARK(BM_SelectCategoryRow)->Unit(benchmark::kMicrosecond);
+
+void BM_SelectGameRow(benchmark::State &state) {
+    SelectRows(state, (kListGamesPerCategory + 1) * 20 + 1, (kListGamesPerCategory + 1) * 21 + 1);
+}
+BENCHMARK(BM_SelectGameRow)->Unit(benchmark::kMicrosecond);
 
 } // namespace

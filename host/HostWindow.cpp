@@ -6,11 +6,13 @@
 #include <cstdlib>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "GfxAPI.h"
 #include "HostEvents.h"
 #include "UpdateRegion.h"
+#include "WindowIcon.h"
 
 namespace host {
 namespace {
@@ -77,6 +79,18 @@ std::string Variable(const char *name) {
     return value ? value : "";
 }
 
+// SDL copies the icon's pixels, so they need not outlive the call.
+void SetWindowIcon(SDL_Window *window) {
+    std::vector<uint32_t> pixels = WindowIconPixels();
+    SDL_Surface *icon = SDL_CreateRGBSurfaceWithFormatFrom(
+        pixels.data(), kWindowIconSize, kWindowIconSize, 32,
+        kWindowIconSize * static_cast<int>(sizeof(uint32_t)), SDL_PIXELFORMAT_ARGB8888);
+    if (!icon)
+        return;
+    SDL_SetWindowIcon(window, icon);
+    SDL_FreeSurface(icon);
+}
+
 // Rounds up, so that a wait never ends just before the deadline it waits for.
 int MillisecondsUntil(Clock::time_point deadline) {
     const auto remaining = deadline - Clock::now();
@@ -116,6 +130,8 @@ struct CHostWindow::Impl {
     std::optional<std::chrono::milliseconds> timerPeriod;
     Clock::time_point nextTick;
     bool inTimer = false;
+    bool startedUp = false;
+    std::function<void()> firstFrame;
 
     CUpdateRegion pending;
     uint64_t presents = 0;
@@ -149,6 +165,8 @@ struct CHostWindow::Impl {
             return;
         SDL_UpdateWindowSurfaceRects(window.get(), shown.data(), static_cast<int>(shown.size()));
         ++presents;
+        if (startedUp && firstFrame)
+            std::exchange(firstFrame, nullptr)();
     }
 
     void Dispatch(const SDL_Event &event) { dispatcher.Dispatch(event, *dialog); }
@@ -157,6 +175,16 @@ struct CHostWindow::Impl {
     void DispatchPending() {
         SDL_Event event;
         while (dialog && !ended && SDL_PollEvent(&event))
+            Dispatch(event);
+    }
+
+    // Window events (paint, close) and quit requests only: mouse and keys
+    // stay queued for when the screen takes input again.
+    void DispatchWindowEvents() {
+        SDL_PumpEvents();
+        SDL_Event event;
+        while (dialog && !ended &&
+               SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_QUIT, SDL_SYSWMEVENT) == 1)
             Dispatch(event);
     }
 
@@ -247,6 +275,7 @@ bool CHostWindow::Open(std::string &error) {
         error = std::string("quelmara: cannot create the window: ") + SDL_GetError();
         return false;
     }
+    SetWindowIcon(window.get());
     // Keys are read as key-downs only; no input method is wanted.
     SDL_StopTextInput();
     m_impl->video = std::move(video);
@@ -262,9 +291,11 @@ int CHostWindow::DoModal(CHostDialog &dialog) {
     m_impl->dialog = &dialog;
     m_impl->ended = false;
     m_impl->result = 0;
+    m_impl->startedUp = false;
     dialog.m_pHost = this;
     dialog.m_pLoop = this;
     dialog.OnInitDialog();
+    m_impl->startedUp = true;
     if (!m_impl->ended)
         SDL_ShowWindow(m_impl->window.get());
     while (!m_impl->ended)
@@ -319,6 +350,12 @@ void CHostWindow::PumpPendingEvents() {
     m_impl->PresentPending();
 }
 
+void CHostWindow::PumpWindowEvents() {
+    m_impl->DispatchWindowEvents();
+    m_impl->DeliverTimerIfDue();
+    m_impl->PresentPending();
+}
+
 void CHostWindow::WaitAndPumpEvents(std::chrono::milliseconds maxWait) {
     m_impl->WaitAndPump(maxWait);
 }
@@ -329,6 +366,10 @@ void CHostWindow::PresentPendingUpdates() {
 
 uint64_t CHostWindow::PresentCount() const {
     return m_impl->presents;
+}
+
+void CHostWindow::OnFirstFrame(std::function<void()> callback) {
+    m_impl->firstFrame = std::move(callback);
 }
 
 void CHostWindow::EndModal(int result) {

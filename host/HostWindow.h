@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -60,11 +61,19 @@ class CHostWindow : public CModalLoop {
     // Shows what was drawn, then the same after waiting up to maxWait for an
     // event or the next tick.
     void WaitAndPumpEvents(std::chrono::milliseconds maxWait);
+    // For a busy screen: dispatches the queued window events (paint, close)
+    // and a due timer tick, then shows what was drawn; mouse and key events
+    // stay queued.
+    void PumpWindowEvents();
     // Shows in the window what was drawn and not yet shown; for code about to
     // block outside the event loop.
     void PresentPendingUpdates();
     // Number of updates sent to the window so far (each shows everything drawn since the last).
     uint64_t PresentCount() const;
+
+    // Calls back once, when the first picture after the dialog's start-up
+    // steps has been shown in the window (to time the start-up).
+    void OnFirstFrame(std::function<void()> callback);
 
     void EndModal(int result) override;
     bool IsModalEnded() const;

@@ -657,12 +657,18 @@ Image TidepoolTactics() {
 
 const std::vector<GameScreen> &GameScreens() {
     static const std::vector<GameScreen> screens = {
-        {"BeetleDerby", BeetleDerby},       {"Brambleburrow", Brambleburrow},
-        {"CopperRails", CopperRails},       {"GlacierSlide", GlacierSlide},
-        {"HarborPilot", HarborPilot},       {"LanternKeeper", LanternKeeper},
-        {"MarbleOrchard", MarbleOrchard},   {"MosswoodSolitaire", MosswoodSolitaire},
-        {"OrbitCourier", OrbitCourier},     {"QuillAndCipher", QuillAndCipher},
-        {"StarfieldMiner", StarfieldMiner}, {"TidepoolTactics", TidepoolTactics},
+        {"Action/BeetleDerby", BeetleDerby},
+        {"Brambleburrow", Brambleburrow},
+        {"Strategy/Tactics/CopperRails", CopperRails},
+        {"Puzzles/GlacierSlide", GlacierSlide},
+        {"Action/HarborPilot", HarborPilot},
+        {"Puzzles/LanternKeeper", LanternKeeper},
+        {"Puzzles/MarbleOrchard", MarbleOrchard},
+        {"Strategy/Cards/MosswoodSolitaire", MosswoodSolitaire},
+        {"OrbitCourier", OrbitCourier},
+        {"Puzzles/QuillAndCipher", QuillAndCipher},
+        {"Action/StarfieldMiner", StarfieldMiner},
+        {"Strategy/Tactics/TidepoolTactics", TidepoolTactics},
     };
     return screens;
 }

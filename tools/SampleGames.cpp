@@ -7,7 +7,7 @@ namespace assets {
 namespace {
 
 struct SampleGame {
-    const char *folder;
+    const char *folder; // relative to the disc: category folders, then the game's
     const char *programFile;
     const char *title;
     const char *creator; // four characters, unique per application
@@ -16,18 +16,20 @@ struct SampleGame {
 };
 
 const SampleGame kGames[] = {
-    {"BeetleDerby", "BeetleDerby.prc", "Beetle Derby", "BtDr", "1.2", 2001, 3, 14},
+    {"Action/BeetleDerby", "BeetleDerby.prc", "Beetle Derby", "BtDr", "1.2", 2001, 3, 14},
     {"Brambleburrow", "Brambleburrow.prc", "Brambleburrow", "Brmb", "1.0", 2002, 9, 2},
-    {"CopperRails", "CopperRails.prc", "Copper Rails", "CpRl", "2.1", 2001, 11, 20},
-    {"GlacierSlide", "GlacierSlide.prc", "Glacier Slide", "GlSl", "1.1", 2000, 12, 5},
-    {"HarborPilot", "HarborPilot.prc", "Harbor Pilot", "HbPl", "1.3", 2002, 4, 18},
-    {"LanternKeeper", "LanternKeeper.prc", "Lantern Keeper", "LnKp", "1.4", 2001, 6, 1},
-    {"MarbleOrchard", "MarbleOrchard.prc", "Marble Orchard", "MbOr", "1.0", 2002, 7, 30},
-    {"MosswoodSolitaire", "Mosswood.prc", "Mosswood", "MsSl", "3.0", 2000, 8, 11},
+    {"Strategy/Tactics/CopperRails", "CopperRails.prc", "Copper Rails", "CpRl", "2.1", 2001, 11,
+     20},
+    {"Puzzles/GlacierSlide", "GlacierSlide.prc", "Glacier Slide", "GlSl", "1.1", 2000, 12, 5},
+    {"Action/HarborPilot", "HarborPilot.prc", "Harbor Pilot", "HbPl", "1.3", 2002, 4, 18},
+    {"Puzzles/LanternKeeper", "LanternKeeper.prc", "Lantern Keeper", "LnKp", "1.4", 2001, 6, 1},
+    {"Puzzles/MarbleOrchard", "MarbleOrchard.prc", "Marble Orchard", "MbOr", "1.0", 2002, 7, 30},
+    {"Strategy/Cards/MosswoodSolitaire", "Mosswood.prc", "Mosswood", "MsSl", "3.0", 2000, 8, 11},
     {"OrbitCourier", "OrbitCourier.prc", "Orbit Courier", "OrCr", "0.9", 2003, 1, 9},
-    {"QuillAndCipher", "QuillCipher.prc", "Quill & Cipher", "QlCp", "1.5", 2001, 2, 27},
-    {"StarfieldMiner", "StarMiner.prc", "Starfield Miner", "SfMn", "2.0", 2002, 11, 3},
-    {"TidepoolTactics", "Tidepool.prc", "Tidepool Tactics", "TdTc", "1.0", 2003, 5, 22},
+    {"Puzzles/QuillAndCipher", "QuillCipher.prc", "Quill & Cipher", "QlCp", "1.5", 2001, 2, 27},
+    {"Action/StarfieldMiner", "StarMiner.prc", "Starfield Miner", "SfMn", "2.0", 2002, 11, 3},
+    {"Strategy/Tactics/TidepoolTactics", "Tidepool.prc", "Tidepool Tactics", "TdTc", "1.0", 2003, 5,
+     22},
 };
 
 const char *const kQuillWords[] = {
@@ -175,7 +177,7 @@ std::vector<ProgramFile> GameProgramFiles() {
     std::vector<ProgramFile> files;
     for (const SampleGame &g : kGames) {
         files.push_back({std::string(g.folder) + "/" + g.programFile, PalmProgram(g)});
-        if (std::string_view(g.folder) == "QuillAndCipher")
+        if (std::string_view(g.folder) == "Puzzles/QuillAndCipher")
             files.push_back({std::string(g.folder) + "/QuillWords.pdb", WordDatabase(g)});
     }
     return files;

@@ -3,6 +3,7 @@
 
 #include <memory>
 #include <string>
+#include <sys/stat.h>
 #include <vector>
 
 #include "AppFixture.h"
@@ -132,6 +133,58 @@ TEST_F(GameCatalogTest, TextsAreReadWholeWithCrLfAsLf) {
     EXPECT_EQ(std::string(full.GetDetails()), strLongLine + "\nend");
     EXPECT_STREQ(full.GetInfo(), "1\n2\n3\n4\n5\n6\n7\n");
     EXPECT_STREQ(Child(root, 1).GetInfo(), "");
+}
+
+TEST_F(GameCatalogTest, ZeroByteLosesOnlyTheRestOfItsLine) {
+    std::string longLine(2100, 'x');
+    longLine[2050] = '\0';
+    MakeGame(m_disc / "g", std::string("ab\0cd\r\nline2\r\n", 14) + longLine + "\r\nend");
+    WriteFile(m_disc / "g/_authorweb", std::string("www\0x\r\n", 8));
+    const CCatalogEntry &game = Child(Walk(), 0);
+    // Lines are read in pieces of at most 2047 characters: the zero cuts its piece.
+    EXPECT_EQ(std::string(game.GetDetails()), "abline2\n" + std::string(2050, 'x') + "end");
+    EXPECT_STREQ(game.GetAuthorWeb(), "www");
+}
+
+TEST_F(GameCatalogTest, FolderLinksAtTheTopAreWalkedButNeverInALoop) {
+    MakeGame(m_root / "elsewhere/Cat/g1");
+    MakeGame(m_disc / "Real/g2");
+    fs::create_directory_symlink(m_root / "elsewhere/Cat", m_disc / "Linked");
+    fs::create_directory_symlink(".", m_disc / "Loop");
+    fs::create_directory_symlink("..", m_disc / "Real/Up");
+    const CCatalogFolder &root = Walk();
+    ASSERT_EQ(ChildNames(root), (Names{"Linked", "Real"}));
+    EXPECT_EQ(ChildNames(Child(root, 0)), Names{"g1"});
+    EXPECT_EQ(ChildNames(Child(root, 1)), Names{"g2"});
+}
+
+TEST_F(GameCatalogTest, PipesInPlaceOfTextFilesAreRefusedAtOnce) {
+    MakeGame(m_disc / "g");
+    fs::create_directories(m_disc / "pipe");
+    for (const fs::path &path : {m_disc / "g/_name", m_disc / "g/_info", m_disc / "pipe/_details"})
+        ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
+    ::testing::internal::CaptureStderr();
+    const CCatalogFolder &root = Walk();
+    const std::string errors = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(ChildNames(root), Names{"g"});
+    EXPECT_STREQ(Child(root, 0).GetInfo(), "");
+    for (const char *pszFile :
+         {"g/_name is not read", "g/_info is not read", "pipe/_details is not read"})
+        EXPECT_NE(errors.find(pszFile), std::string::npos) << pszFile;
+}
+
+TEST_F(GameCatalogTest, TextsOfAllGamesTogetherStayWithinTheLimit) {
+    for (const char *pszGame : {"a", "b", "c"})
+        MakeGame(m_disc / pszGame, std::string(60, *pszGame));
+    m_catalog.m_nTextLimit = 100;
+    ::testing::internal::CaptureStderr();
+    const CCatalogFolder &root = Walk();
+    const std::string errors = ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(std::string(Child(root, 0).GetDetails()), std::string(60, 'a'));
+    EXPECT_EQ(std::string(Child(root, 1).GetDetails()), std::string(40, 'b'));
+    EXPECT_STREQ(Child(root, 2).GetDetails(), "");
+    EXPECT_EQ(errors.find("not read"), errors.rfind("not read"));
+    EXPECT_NE(errors.find("not read"), std::string::npos);
 }
 
 TEST(CatalogEntryList, LongChildListIsDestroyedWithoutDeepRecursion) {

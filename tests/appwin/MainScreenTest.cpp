@@ -33,6 +33,37 @@ TEST_F(ScreenTest, ClickingAGameShowsItsTexts) {
         EXPECT_EQ(Text(id), "") << id;
 }
 
+// The game list and the description are filled with drawing held back and
+// painted once; the picture is the one that painting every row gives.
+TEST_F(ScreenTest, FillingWithDrawingHeldPaintsWhatRowByRowPaintingDid) {
+    std::string description;
+    for (int i = 0; i < 40; ++i)
+        description +=
+            "A rather long description of the delta game, line " + std::to_string(i) + ". ";
+    WriteFile(m_disc / "Delta" / "_details", description);
+    StartWithSettings();
+    const auto picture = [] {
+        return std::vector<uint32_t>(pGfxBackBuffer, pGfxBackBuffer + iGfxWidth * iGfxHeight);
+    };
+    const std::vector<uint32_t> started = picture();
+    GUIControl *games = Find("gamelist");
+    GUIListClear(games);
+    for (CCatalogEntry *entry = Dialog().m_pCatalog->m_pRoot->GetFirstChild(); entry;
+         entry = entry->GetNext())
+        GUIListSetData(games, reinterpret_cast<uintptr_t>(entry),
+                       GUIListAdd(games, entry->GetName()));
+    EXPECT_TRUE(picture() == started);
+
+    ClickGameRow(2);
+    const std::vector<uint32_t> shown = picture();
+    GUIControl *details = Find("details");
+    GUIListClear(details);
+    WordWrapIntoList(details, description.c_str());
+    EXPECT_GT(Rows(details).size(), 10u);
+    EXPECT_TRUE(picture() == shown);
+    SavePicture("long_description");
+}
+
 TEST_F(ScreenTest, InstallingCopiesTheSelectedGameAndSaysSo) {
     StartWithSettings();
     ClickControl("instb");

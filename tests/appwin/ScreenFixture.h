@@ -28,6 +28,7 @@
 #include "GUIButton.h"
 #include "GUIEdit.h"
 #include "GUIList.h"
+#include "GUIProgress.h"
 #include "GUISkin.h"
 #include "GameDiscDlg.h"
 #include "MainScreen.h"
@@ -64,7 +65,11 @@ class ScreenTest : public ::testing::Test {
         skintest::LoadSkinOnce();
         ScreenServices() = {[this](const std::string &text) { m_messages.push_back(text); },
                             [](const std::string &) { return true; },
-                            [this](int status) { m_exits.push_back(status); }};
+                            [this](int status) { m_exits.push_back(status); },
+                            [this] {
+                                m_busyMessages.push_back(Text("msg0") + BarState());
+                                return true;
+                            }};
         host::SetFolderBrowserFallback([this](const std::string &title) {
             m_browserTitles.push_back(title);
             return m_browserAnswer;
@@ -125,6 +130,15 @@ class ScreenTest : public ::testing::Test {
     static std::string Text(const char *id) {
         return reinterpret_cast<GUIEdit *>(Find(id))->szText;
     }
+    // " [position/maximum]" of the progress bar beside the messages, if one is there.
+    static std::string BarState() {
+        for (GUIControl *c = Find("msg1")->pParent->pFirstChild; c; c = c->pNext) {
+            const auto *bar = reinterpret_cast<GUIProgress *>(c);
+            if (c->pType == &sGUIProgressType)
+                return " [" + std::to_string(bar->iPos) + "/" + std::to_string(bar->iMax) + "]";
+        }
+        return "";
+    }
     static int32_t Selected() { return reinterpret_cast<GUIList *>(Find("gamelist"))->iSelected; }
     static std::vector<std::string> Rows(GUIControl *list) {
         std::vector<std::string> rows;
@@ -171,6 +185,8 @@ class ScreenTest : public ::testing::Test {
     fs::path m_hotsync;
     std::vector<std::string> m_messages;
     std::vector<int> m_exits;
+    // msg0 each time a long install let the window repaint.
+    std::vector<std::string> m_busyMessages;
     std::vector<std::string> m_browserTitles;
     std::optional<std::string> m_browserAnswer;
 

@@ -46,6 +46,16 @@ TEST_F(WordWrapTest, RunsLongerThanTheRowBufferAreCut) {
                            std::string(190, 'x') + " end"}));
 }
 
+TEST_F(WordWrapTest, AHugeTextStopsAtTheRowLimitWithARowSayingSo) {
+    std::string text;
+    for (int32_t i = 0; i < 2 * kMaxWrappedRows; ++i)
+        text += "row\n";
+    const Rows_ rows = Wrap(text, Width("row row") - 1);
+    ASSERT_EQ(rows.size(), static_cast<size_t>(kMaxWrappedRows) + 1);
+    EXPECT_EQ(rows[kMaxWrappedRows - 1], "row");
+    EXPECT_EQ(rows.back(), kTextContinuesRow);
+}
+
 TEST_F(ScreenTest, ShowTextLineCutsALineLongerThanTheEditAndMovesOn) {
     StartWithSettings();
     const std::string longLine = std::string(400, 'L') + "\nnext";

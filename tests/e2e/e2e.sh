@@ -148,7 +148,7 @@ exports)
   names=$(nm -D --defined-only "$program")
   for name in GUIControlMouse GUIControlCreateFromFile GUIListAdd GUIEditSet GfxAPIInit \
               GfxAPITextGetWidth GUISkinLoad pGUIControlRoot pGUISkinFont sGUIButtonType \
-              pGUIListSkinInit __dalloc; do
+              pGUIListSkinInit __dalloc pGUIEditorLCtrl; do
     grep -qE " $name\$" <<<"$names" || fail "$name is not exported"
   done
   ;;
@@ -161,6 +161,12 @@ no_display)
   "$program" "$work/no such disc" >"$work/app.log" 2>&1 || status=$?
   [ "$status" = 1 ] || fail "exit status $status for a missing disc folder, not 1"
   grep -q "cannot open the disc folder" "$work/app.log" || fail "no plain message: $(cat "$work/app.log")"
+  for option in --help --version; do
+    status=0
+    env -u DISPLAY "$program" "$option" >"$work/app.log" 2>&1 || status=$?
+    [ "$status" = 0 ] || fail "exit status $status for $option, not 0"
+  done
+  grep -q "^quelmara [0-9]" "$work/app.log" || fail "no version: $(cat "$work/app.log")"
   ;;
 install)
   dest="$work/dest"
@@ -177,16 +183,37 @@ install)
   [ -f "$root/share/icons/hicolor/scalable/apps/quelmara.svg" ] || fail "no icon installed"
   ;;
 click_install)
+  # A game inside the category "Puzzles" (row 4).
   start_display
   write_settings "$work/hotsync/"
   start_program
   shot started
-  click "$game_row_x" "$(game_row_y 2)"
+  click "$game_row_x" "$(game_row_y 5)"
   shot selected
   click "${install_button[@]}"
-  expect_same_file "$disc/CopperRails/CopperRails.prc" "$work/hotsync/Copper Rails/CopperRails.prc"
+  expect_same_file "$disc/Puzzles/GlacierSlide/GlacierSlide.prc" \
+    "$work/hotsync/Glacier Slide/GlacierSlide.prc"
   shot installed
-  [ ! -e "$work/hotsync/Copper Rails/_details" ] || fail "the game's own texts were copied"
+  [ ! -e "$work/hotsync/Glacier Slide/_details" ] || fail "the game's own texts were copied"
+  [ "$(ls "$work/hotsync")" = "Glacier Slide" ] || fail "more than the game was installed"
+  ;;
+install_category)
+  # "Strategy" (row 9) holds two sub-categories with three games between them.
+  start_display
+  write_settings "$work/hotsync/"
+  start_program
+  shot started
+  click "$game_row_x" "$(game_row_y 9)"
+  shot selected
+  click "${install_button[@]}"
+  expect_same_file "$disc/Strategy/Cards/MosswoodSolitaire/Mosswood.prc" \
+    "$work/hotsync/Mosswood Solitaire/Mosswood.prc"
+  expect_same_file "$disc/Strategy/Tactics/CopperRails/CopperRails.prc" \
+    "$work/hotsync/Copper Rails/CopperRails.prc"
+  expect_same_file "$disc/Strategy/Tactics/TidepoolTactics/Tidepool.prc" \
+    "$work/hotsync/Tidepool Tactics/Tidepool.prc"
+  [ "$(ls "$work/hotsync" | wc -l)" = 3 ] || fail "not the category's three games: $(ls "$work/hotsync")"
+  shot installed
   ;;
 search_install)
   start_display
@@ -202,10 +229,13 @@ search_install)
   shot installed
   ;;
 exit_button)
+  need xprop
   start_display
   write_settings "$work/hotsync/"
   start_program
   shot started
+  icon=$(xprop -id "$window" _NET_WM_ICON)
+  grep -q "48 x 48" <<<"$icon" || fail "the window has no icon: $icon"
   click "${exit_button[@]}"
   expect_exit_status 0
   ;;
@@ -229,9 +259,9 @@ first_start_browser)
   settings=$(cat "$work/config/quelmara.ini")
   [ "$settings" = "$work/home/Palm Desktop/" ] || fail "settings hold \"$settings\""
   shot chosen
-  click "$game_row_x" "$(game_row_y 0)"
+  click "$game_row_x" "$(game_row_y 1)"
   click "${install_button[@]}"
-  expect_same_file "$disc/BeetleDerby/BeetleDerby.prc" \
+  expect_same_file "$disc/Action/BeetleDerby/BeetleDerby.prc" \
     "$work/home/Palm Desktop/Beetle Derby/BeetleDerby.prc"
   click "${exit_button[@]}"
   expect_exit_status 0

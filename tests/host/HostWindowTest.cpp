@@ -138,7 +138,7 @@ class CWindowDialog : public hosttest::CRecordingDialog {
 TEST_F(HostWindowTest, ShowsTheBackBufferAndServesInputAndTicksUntilEscape) {
     const std::filesystem::path bin = testsupport::OutputDir() + "/host-bin";
     std::filesystem::create_directories(bin);
-    std::ofstream(bin / "zenity") << "#!/bin/sh\n/bin/sleep 0.3\necho /home/me/hotsync\n";
+    std::ofstream(bin / "zenity") << "#!/bin/sh\n/bin/sleep 1\necho /home/me/hotsync\n";
     std::filesystem::permissions(bin / "zenity", std::filesystem::perms::owner_all);
     hosttest::CScopedEnvironment path("PATH", bin.string());
     CWindowDialog dialog;

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "GUIEditor.h"
 #include "GUIModule.h"
 
 GUIControl *pGUIControlRoot = nullptr;
@@ -313,6 +314,7 @@ void GUIControlRemove(GUIControl *ctl) {
     }
     if (pGUIControlMarked == ctl)
         pGUIControlMarked = nullptr;
+    GUIEditorForget(ctl);
 }
 
 void GUIControlDestroy(GUIControl *ctl) {

@@ -11,6 +11,7 @@
 #include "GUIControlCast.h"
 #include "GUIDesktop.h"
 #include "GUIEdit.h"
+#include "GUIEditor.h"
 #include "GUIList.h"
 #include "GUIPopupMenu.h"
 #include "GUIProgress.h"
@@ -42,7 +43,8 @@ GUIControlType sGUIButtonType = {"Button", GUIButtonFromScript, &sGUICheckType};
 GUIControlType sGUICheckType = {"Check", GUICheckFromScript, &sGUIComboType};
 GUIControlType sGUIComboType = {"Combo", GUIComboFromScript, &sGUIDesktopType};
 GUIControlType sGUIDesktopType = {"Desktop", GUIDesktopFromScript, &sGUIEditType};
-GUIControlType sGUIEditType = {"Edit", GUIEditFromScript, &sGUIProgressType};
+GUIControlType sGUIEditType = {"Edit", GUIEditFromScript, &sGUIEditorType};
+GUIControlType sGUIEditorType = {"Editor", GUIEditorFromScript, &sGUIProgressType};
 GUIControlType sGUIProgressType = {"Progress", GUIProgressFromScript, &sGUIListType};
 GUIControlType sGUIListType = {"List", GUIListFromScript, &sGUIPopupMenuType};
 GUIControlType sGUIPopupMenuType = {"PopupMenu", GUIPopupMenuFromScript, &sGUIScrollBarType};
