@@ -12,7 +12,6 @@
 
 #include "GfxAPI.h"
 #include "HostEvents.h"
-#include "PlatformServices.h"
 #include "UpdateRegion.h"
 #include "WindowIcon.h"
 
@@ -27,6 +26,10 @@ constexpr int kInitialWidth = 800;
 constexpr int kInitialHeight = 620;
 
 CHostWindow *activeHost = nullptr;
+
+bool IsSet(const char *variable) {
+    return variable && *variable;
+}
 
 // Holds SDL's video subsystem for as long as the window lives.
 class CVideoSubsystem {
@@ -252,6 +255,17 @@ struct CHostWindow::Impl {
 
 CHostWindow::CHostWindow() : m_impl(std::make_unique<Impl>()) {}
 
+std::optional<std::string> MissingDisplayMessage(const char *display, const char *waylandDisplay) {
+    if (IsSet(display) || IsSet(waylandDisplay))
+        return std::nullopt;
+    return "quelmara: no display found (DISPLAY/WAYLAND_DISPLAY unset); "
+           "start it from a desktop session, or under xvfb-run";
+}
+
+std::optional<std::string> MissingDisplayMessage() {
+    return MissingDisplayMessage(std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY"));
+}
+
 CHostWindow::~CHostWindow() {
     if (m_impl->window)
         GfxAPISetDisplayHook(nullptr, nullptr);
@@ -306,6 +320,7 @@ int CHostWindow::DoModal(CHostDialog &dialog) {
     m_impl->result = 0;
     m_impl->startedUp = false;
     dialog.m_pHost = this;
+    dialog.m_pLoop = this;
     dialog.OnInitDialog();
     m_impl->startedUp = true;
     if (!m_impl->ended)
@@ -315,6 +330,7 @@ int CHostWindow::DoModal(CHostDialog &dialog) {
     m_impl->PresentPending();
     KillTimer();
     dialog.m_pHost = nullptr;
+    dialog.m_pLoop = nullptr;
     m_impl->dialog = nullptr;
     return m_impl->result;
 }

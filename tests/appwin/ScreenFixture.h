@@ -25,6 +25,7 @@
 #include "GameDiscDlg.h"
 #include "MainScreen.h"
 #include "PngDump.h"
+#include "ScreenMetrics.h"
 #include "SkinTestSupport.h"
 
 namespace screentest {
@@ -33,11 +34,6 @@ namespace fs = std::filesystem;
 
 using testsupport::ReadFile;
 using testsupport::WriteFile;
-
-// Where the game list's rows and the screen's controls are, in root coordinates.
-inline constexpr int32_t kGameListLeft = 28;
-inline constexpr int32_t kGameListTop = 90;
-inline constexpr int32_t kRowHeight = 16;
 
 class ScreenTest : public ::testing::Test {
   protected:
@@ -132,7 +128,11 @@ class ScreenTest : public ::testing::Test {
     }
 
     void ClickGameRow(int32_t row) {
-        Click(kGameListLeft + 40, kGameListTop + row * kRowHeight + kRowHeight / 2);
+        GUIControl *list = Find("gamelist");
+        const int32_t height = reinterpret_cast<GUIList *>(list)->iItemHeight;
+        GUIRect rect{0, list->iWidth, row * height, (row + 1) * height};
+        GUIControlToRoot(list, &rect);
+        Click(rect.iLeft + 40, (rect.iTop + rect.iBottom) / 2);
     }
 
     void ClickControl(const char *id) { ClickControl(Find(id)); }

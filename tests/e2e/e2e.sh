@@ -40,10 +40,12 @@ need() {
   done
 }
 
-# Positions in the window: controls from the disc's layout, the toolkit folder
-# browser's parts from its header.
+# Positions in the window: controls from the disc's layout, the folder
+# browser's parts from the program's own layout of it (placed in its window's
+# coordinates); list rows are as high as the program makes them.
 source_dir=$(cd "$(dirname "$0")/../.." && pwd)
-row_height=16
+browser_layout="$source_dir/app/layouts/FolderBrowser.scr"
+row_height=$(sed -nE 's/.*kListRowHeight = ([0-9]+);.*/\1/p' "$source_dir/app/ScreenMetrics.h")
 
 # "left top width height" of the control with the identifier, in window
 # coordinates: the statement's [x,y,w,h] plus the positions of the blocks
@@ -63,11 +65,12 @@ layout_rect() {
   ' "$disc/_data/layout.scr" || fail "no control \"$1\" in the layout"
 }
 
-# A constant of the folder browser's header: a number, or a rectangle as
-# "left right top bottom".
-browser_constant() {
-  sed -n "s/.*constexpr [A-Za-z0-9_]* $1[{ =]*\([-0-9, ]*\)}*;.*/\1/p" \
-    "$source_dir/app/FolderChooser.h" | tr -d ','
+# x and y of the control with that identifier in the folder browser's layout.
+browser_origin() {
+  local place
+  place=$(sed -nE "s/^[^[]*\[([0-9]+),([0-9]+)[],].*\"$1\".*/\1 \2/p" "$browser_layout" | head -n 1)
+  [ -n "$place" ] || fail "no control \"$1\" in $browser_layout"
+  echo "$place"
 }
 
 control_centre() {
@@ -83,18 +86,18 @@ game_row() {
 }
 
 browser_row() {
-  local panel_left panel_top left right top bottom
-  panel_left=$(browser_constant kPanelLeft)
-  panel_top=$(browser_constant kPanelTop)
-  read -r left right top bottom < <(browser_constant kFolderView)
-  echo $((panel_left + left + 80)) $((panel_top + top + row_height * $1 + row_height / 2))
+  local window_x window_y x y
+  read -r window_x window_y < <(browser_origin folderbrowser)
+  read -r x y < <(browser_origin folders)
+  echo $((window_x + x + 40)) $((window_y + y + row_height * $1 + row_height / 2))
 }
 
+# A point just inside the browser's button with that identifier.
 browser_button() {
-  local left right top bottom
-  read -r left right top bottom < <(browser_constant "$1")
-  echo $(($(browser_constant kPanelLeft) + (left + right) / 2)) \
-    $(($(browser_constant kPanelTop) + (top + bottom) / 2))
+  local window_x window_y x y
+  read -r window_x window_y < <(browser_origin folderbrowser)
+  read -r x y < <(browser_origin "$1")
+  echo $((window_x + x + 10)) $((window_y + y + 8))
 }
 
 start_display() {
@@ -299,7 +302,7 @@ first_start_browser)
   shot browser
   click $(browser_row 1)
   shot entered
-  click $(browser_button kOkButton)
+  click $(browser_button ok)
   settings=$(cat "$work/config/quelmara.ini" 2>/dev/null || true)
   [ "$settings" = "$work/home/Palm Desktop/" ] || fail "settings hold \"$settings\""
   shot chosen
@@ -314,7 +317,7 @@ first_start_cancel)
   start_display
   start_program
   shot browser
-  last_click $(browser_button kCancelButton)
+  last_click $(browser_button cancel)
   expect_exit_status 255
   [ ! -e "$work/config/quelmara.ini" ] || fail "a cancelled choice wrote the settings"
   ;;
