@@ -6,8 +6,8 @@
 #include <cstddef>
 #include <optional>
 #include <string>
-#include <utility>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 // One name of a directory listing. Symbolic links are never directories here,

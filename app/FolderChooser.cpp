@@ -1,33 +1,26 @@
 #include "FolderChooser.h"
 
-#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <string_view>
 #include <vector>
 
 #include "FileServices.h"
 #include "FolderBrowser.h"
+#include "GUIButton.h"
+#include "GUIControlCast.h"
 #include "GUIEdit.h"
 #include "GUIList.h"
-#include "GUISkin.h"
-#include "GUIView.h"
+#include "GUIText.h"
+#include "GUIWindow.h"
 #include "GameCatalog.h"
-#include "MainScreen.h"
+#include "PanelLayouts.h"
+#include "ScreenMetrics.h"
 #include "VirtualKeys.h"
 
 namespace {
 
-namespace fb = folderbrowser;
-
-constexpr int32_t kPathIndent = 14;
-
-int32_t WidthOf(const GUIRect &rect) {
-    return rect.iRight - rect.iLeft;
-}
-
-int32_t HeightOf(const GUIRect &rect) {
-    return rect.iBottom - rect.iTop;
-}
+constexpr std::string_view kEllipsis = "...";
 
 std::string JoinPath(const std::string &strFolder, const std::string &strName) {
     return strFolder == "/" ? "/" + strName : strFolder + "/" + strName;
@@ -45,58 +38,29 @@ std::vector<std::string> SubFolders(const std::string &strFolder) {
     return names;
 }
 
+// A path too long for an edit's buffer keeps its end, "..." in front.
+std::string EndForField(const std::string &strPath) {
+    constexpr std::size_t nRoom = GUI_EDIT_TEXT_SIZE - 1 - kEllipsis.size();
+    if (strPath.size() < GUI_EDIT_TEXT_SIZE)
+        return strPath;
+    std::size_t nCut = strPath.size() - nRoom;
+    while (nCut < strPath.size() && (static_cast<unsigned char>(strPath[nCut]) & 0xC0) == 0x80)
+        ++nCut;
+    return std::string(kEllipsis) + strPath.substr(nCut);
+}
+
 bool IsFolder(const std::string &strPath) {
     std::error_code error;
     return std::filesystem::is_directory(strPath, error);
 }
 
-// The select bar's rounded ends, kept whole when the bar is stretched.
-constexpr int32_t kSelectBarCap = 8;
-
-// The skin's select bar over a row of any width: its two ends, and its middle
-// repeated between them, so that no seam shows on a list wider than the bar.
-void DrawSelectBar(GUIControl *pList, const GUIRect &row) {
-    GfxSurface *pBar = selectbar;
-    if (!pBar || pBar->iBmpWidth <= 2 * kSelectBarCap)
-        return;
-    const int32_t iCap = std::min(kSelectBarCap, WidthOf(row) / 2);
-    const int32_t iMiddle = pBar->iBmpWidth - 2 * kSelectBarCap;
-    GUIRect left{row.iLeft, row.iLeft + iCap, row.iTop, row.iBottom};
-    GUIControlBlit(pList, pBar, &left, 0, 0);
-    for (int32_t x = row.iLeft + iCap; x < row.iRight - iCap; x += iMiddle) {
-        GUIRect middle{x, std::min(x + iMiddle, row.iRight - iCap), row.iTop, row.iBottom};
-        GUIControlBlit(pList, pBar, &middle, kSelectBarCap, 0);
-    }
-    GUIRect right{row.iRight - iCap, row.iRight, row.iTop, row.iBottom};
-    GUIControlBlit(pList, pBar, &right, static_cast<uint32_t>(pBar->iBmpWidth - iCap), 0);
-}
-
-// The folder list: the skin's list look on the panel's well, with a select
-// bar as wide as the list.
-void DrawFolderList(GUIControl *pSelf, GUIRect *pRect) {
-    const auto *pList = reinterpret_cast<GUIList *>(pSelf);
-    const int32_t iHeight = pList->iItemHeight;
-    if (iHeight <= 0)
-        return;
-    for (int32_t iRow = pRect->iTop / iHeight; iRow <= (pRect->iBottom - 1) / iHeight; ++iRow) {
-        GUIRect row{0, pSelf->iWidth, iRow * iHeight, (iRow + 1) * iHeight};
-        const bool bSelected = iRow == pList->iSelected;
-        if (bSelected)
-            DrawSelectBar(pSelf, row);
-        GUIControlText(pSelf, GUIListGet(pSelf, iRow), &row, 0, 0, pGUISkinFont,
-                       bSelected ? GFX_BLACK : GFX_WHITE);
-    }
-}
-
-constexpr GUIRect kPanelRect{fb::kPanelLeft, fb::kPanelLeft + fb::kPanelWidth, fb::kPanelTop,
-                             fb::kPanelTop + fb::kPanelHeight};
-
 // A path field showing what OK takes, the folders inside the one shown, and
 // Up, OK and Cancel. A click on a folder enters it; keys only highlight one.
 class CToolkitFolderBrowser final : public CToolkitPanel {
   public:
-    CToolkitFolderBrowser(const std::string &strTitle, std::string strStart)
-        : CToolkitPanel(strTitle, kPanelRect), m_strFolder(std::move(strStart)) {}
+    CToolkitFolderBrowser(std::string strTitle, std::string strStart)
+        : CToolkitPanel(kFolderBrowserLayout), m_strTitle(std::move(strTitle)),
+          m_strFolder(std::move(strStart)) {}
 
     const std::optional<std::string> &Chosen() const { return m_chosen; }
 
@@ -122,27 +86,24 @@ class CToolkitFolderBrowser final : public CToolkitPanel {
     }
 
   private:
-    void MakeParts(GUIControl *pPanel) override {
-        GUIRect path = fb::kPathField;
-        m_pPath = GUIEditNew(pPanel, &path, "");
-        auto *pPathEdit = reinterpret_cast<GUIEdit *>(m_pPath);
-        pPathEdit->bFrame = 1;
-        pPathEdit->bCentre = 0;
-        GUIControlSetSize(m_pPath, WidthOf(path), HeightOf(path));
-        AddWell(fb::kFolderWell);
-        GUIRect view = fb::kFolderView;
-        m_pView = reinterpret_cast<GUIView *>(GUIViewNew(pPanel, &view));
-        m_pView->bAllowH = 0;
-        GUIRect list{0, WidthOf(view) - m_pView->iBarSize, 0, 0};
-        m_pList = GUIListNew(&m_pView->oPane, &list);
-        auto *pList = reinterpret_cast<GUIList *>(m_pList);
-        pList->iItemHeight = fb::kRowHeight;
-        pList->bRowBackground = 0;
-        m_pList->Draw = DrawFolderList;
-        m_pUp = MakeButton(pPanel, fb::kUpButton, "Up");
-        m_pOk = MakeButton(pPanel, fb::kOkButton, "OK");
-        m_pCancel = MakeButton(pPanel, fb::kCancelButton, "Cancel");
+    bool SetUpParts() override {
+        m_pPath = Part("path", sGUIEditType);
+        m_pList = Part("list", sGUIListType);
+        m_pUp = Part("up", sGUIButtonType);
+        m_pOk = Part("ok", sGUIButtonType);
+        m_pCancel = Part("cancel", sGUIButtonType);
+        if (!m_pPath || !m_pList || !m_pUp || !m_pOk || !m_pCancel)
+            return false;
+        GUIWindow *pWindow = GUIControlCast<GUIWindow>(Window(), sGUIWindowType);
+        GUITextCopy(pWindow->szTitle, sizeof pWindow->szTitle, m_strTitle.data(),
+                    m_strTitle.size());
+        auto *pPath = GUIControlCast<GUIEdit>(m_pPath, sGUIEditType);
+        pPath->bFrame = 1;
+        pPath->bCentre = 0;
+        pPath->bShowEnd = 1;
+        GUIControlCast<GUIList>(m_pList, sGUIListType)->iItemHeight = kListRowHeight;
         ShowFolder(m_strFolder);
+        return true;
     }
 
     void OnPartEvent(GUIControl *pSender, int32_t iEvent) override {
@@ -162,22 +123,19 @@ class CToolkitFolderBrowser final : public CToolkitPanel {
 
     // What OK takes: the highlighted folder, or the one shown.
     std::string ShownPath() const {
-        const int32_t iRow = reinterpret_cast<const GUIList *>(m_pList)->iSelected;
+        const int32_t iRow = GUIControlCast<GUIList>(m_pList, sGUIListType)->iSelected;
         if (iRow < 0 || iRow >= static_cast<int32_t>(m_subFolders.size()))
             return m_strFolder;
         return JoinPath(m_strFolder, m_subFolders[static_cast<std::size_t>(iRow)]);
     }
 
-    void ShowPath() {
-        const int32_t iRoom = m_pPath->iWidth - 2 * kPathIndent;
-        GUIEditSet(m_pPath, TailThatFits(ShownPath(), iRoom).c_str());
-    }
+    void ShowPath() { GUIEditSet(m_pPath, EndForField(ShownPath()).c_str()); }
 
     void ShowFolder(const std::string &strFolder) {
         m_strFolder = strFolder;
         m_subFolders = SubFolders(strFolder);
         GUIListClear(m_pList);
-        GUIControlSetWindowPos(&m_pView->oPane, 0, 0);
+        GUIControlSetWindowPos(m_pList->pParent, 0, 0);
         for (const std::string &strName : m_subFolders)
             GUIListAdd(m_pList, strName.c_str());
         ShowPath();
@@ -201,11 +159,11 @@ class CToolkitFolderBrowser final : public CToolkitPanel {
         Finish();
     }
 
+    std::string m_strTitle;
     std::string m_strFolder;
     std::vector<std::string> m_subFolders;
     std::optional<std::string> m_chosen;
     GUIControl *m_pPath = nullptr;
-    GUIView *m_pView = nullptr;
     GUIControl *m_pList = nullptr;
     GUIControl *m_pUp = nullptr;
     GUIControl *m_pOk = nullptr;
@@ -223,6 +181,12 @@ bool ChooseHotSyncFolder() {
         g_pCatalog->SaveHotSyncFolder(strFolder);
     ShowHotSyncFolder(strFolder);
     return true;
+}
+
+void ShowHotSyncFolder(const std::string &strFolder) {
+    GUIControl *pField = GUIControlGetByID(nullptr, "sfolder");
+    if (pField && pField->pType == &sGUIEditType)
+        GUIEditSet(pField, EndForField(strFolder).c_str());
 }
 
 std::string FolderBrowserStart(const std::string &strHotSyncFolder) {

@@ -2,11 +2,9 @@
 // that stands in for the desktop's chooser where none is installed.
 #pragma once
 
-#include <functional>
 #include <optional>
 #include <string>
 
-#include "GUIControl.h"
 #include "ToolkitPanel.h"
 
 inline constexpr const char *kFolderBrowserTitle = "Select your Hotsync folder.";
@@ -16,25 +14,13 @@ inline constexpr const char *kFolderBrowserTitle = "Select your Hotsync folder."
 // user cancelled; nothing changes then.
 bool ChooseHotSyncFolder();
 
+// Puts the HotSync folder into "sfolder"; a path too long for the field's
+// buffer keeps its end there, and the field shows the end of what it holds.
+void ShowHotSyncFolder(const std::string &strFolder);
+
 // Where the toolkit's browser opens: the HotSync folder, or the nearest folder
 // above it that exists; $HOME for a relative one; "/" when nothing else is left.
 std::string FolderBrowserStart(const std::string &strHotSyncFolder);
-
-// The toolkit browser's geometry: a panel centred over the 800 × 620 screen,
-// in the root's coordinates, and its parts in the panel's.
-namespace folderbrowser {
-inline constexpr int32_t kPanelLeft = 180;
-inline constexpr int32_t kPanelTop = 100;
-inline constexpr int32_t kPanelWidth = 440;
-inline constexpr int32_t kPanelHeight = 410;
-inline constexpr GUIRect kPathField{16, 424, 42, 70};
-inline constexpr GUIRect kFolderWell{16, 424, 80, 350};
-inline constexpr GUIRect kFolderView{18, 422, 82, 348};
-inline constexpr int32_t kRowHeight = 16;
-inline constexpr GUIRect kUpButton{16, 130, 364, 392};
-inline constexpr GUIRect kOkButton{188, 302, 364, 392};
-inline constexpr GUIRect kCancelButton{310, 424, 364, 392};
-} // namespace folderbrowser
 
 // Runs the toolkit's folder browser over the whole screen until OK (the folder
 // shown in its path field) or Cancel (nothing). It takes every key of the

@@ -296,3 +296,15 @@ bool CGameCatalog::LoadCatalog() {
         m_pRoot.reset();
     return m_pRoot != nullptr;
 }
+
+bool CGameCatalog::LoadSettings() {
+    const std::optional<std::string> folder = ReadSettingsFolder();
+    if (folder)
+        m_strHotSyncFolder = *folder;
+    return folder.has_value();
+}
+
+void CGameCatalog::SaveHotSyncFolder(const std::string &strPath) {
+    WriteSettingsFolder(strPath);
+    m_strHotSyncFolder = strPath;
+}

@@ -16,12 +16,13 @@
 #include "GameList.h"
 #include "HostWindow.h"
 #include "MainScreen.h"
+#include "ScreenMetrics.h"
+#include "ToolkitPanel.h"
 #include "VirtualKeys.h"
 
 namespace {
 
 constexpr std::chrono::milliseconds kTickPeriod{100};
-constexpr int32_t kRowHeight = 16;
 // DoModal's result when the screen could not be built.
 constexpr int kStartFailed = -1;
 
@@ -94,17 +95,7 @@ GUIList *FindList(const char *pszID) {
     return reinterpret_cast<GUIList *>(Find(pszID));
 }
 
-CKeyGrab *pActiveKeyGrab = nullptr;
-
 } // namespace
-
-void SetKeyGrab(CKeyGrab *pGrab) {
-    pActiveKeyGrab = pGrab;
-}
-
-CKeyGrab *KeyGrab() {
-    return pActiveKeyGrab;
-}
 
 std::optional<int32_t> TranslateKey(uint32_t virtualKey) {
     if (virtualKey == host::vk::kShift)
@@ -134,7 +125,7 @@ bool CGameDiscDlg::OnInitDialog() {
     GUIList *pDetails = FindList("details");
     pDetails->bRowBackground = 0;
     pDetails->bSelectable = 0;
-    pDetails->iItemHeight = kRowHeight;
+    pDetails->iItemHeight = kListRowHeight;
     GUIEditSet(Find("msg0"), "");
     GUIEditSet(Find("msg1"), "");
     for (const char *pszID : {"au0", "au1", "au2"})
@@ -161,7 +152,7 @@ bool CGameDiscDlg::BuildScreen() {
     m_pScreenRoot->OnPublicEvent = MainScreenOnEvent;
     ApplyButtonLooks();
     reinterpret_cast<GUIEdit *>(Find("stext"))->bEditable = 1;
-    Find("sfolder")->Draw = DrawTextTail;
+    reinterpret_cast<GUIEdit *>(Find("sfolder"))->bShowEnd = 1;
     m_bScreenReady = true;
     return true;
 }
@@ -199,7 +190,7 @@ void CGameDiscDlg::LoadHotSyncFolder() {
 void CGameDiscDlg::FillGameList() {
     GUIList *pGames = FindList("gamelist");
     pGames->bRowBackground = 0;
-    pGames->iItemHeight = kRowHeight;
+    pGames->iItemHeight = kListRowHeight;
     m_pCatalog->LoadCatalog();
     if (!m_pCatalog->m_pRoot)
         return;

@@ -13,26 +13,11 @@
 #include "GameCatalog.h"
 #include "HostDialog.h"
 
-inline constexpr int32_t kMainWindowWidth = 800;
-inline constexpr int32_t kMainWindowHeight = 620;
 inline constexpr const char *kLayoutFile = "_data/layout.scr";
 
 // The key code that reaches the toolkit for a key-down, or none when the key
 // is dropped: Shift is dropped, letters go in lower case, the rest unchanged.
 std::optional<int32_t> TranslateKey(uint32_t virtualKey);
-
-// Something drawn over the screen that takes every key of the window while it
-// is open, Return and Escape included (the toolkit's own folder browser and
-// message box).
-class CKeyGrab {
-  public:
-    virtual ~CKeyGrab() = default;
-    virtual void OnGrabbedKey(int32_t key) = 0;
-};
-
-// The main window gives every key to the grab in force; null ends it.
-void SetKeyGrab(CKeyGrab *pGrab);
-CKeyGrab *KeyGrab();
 
 class CGameDiscDlg : public host::CHostDialog {
   public:

@@ -1,6 +1,5 @@
 #include "MainScreen.h"
 
-#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
@@ -13,7 +12,6 @@
 #include "GUIInputCodes.h"
 #include "GUIList.h"
 #include "GUIProgress.h"
-#include "GUISkin.h"
 #include "GUIText.h"
 #include "GameCatalog.h"
 #include "GameList.h"
@@ -28,9 +26,6 @@ namespace {
 // Each working buffer holds at most this many characters and a terminating zero.
 constexpr std::size_t kBufferSize = 256;
 constexpr std::size_t kMaxBufferText = kBufferSize - 1;
-constexpr const char *kEllipsis = "...";
-// What the skin's edit look leaves of a field's width for its text.
-constexpr int32_t kEditTextInsets = 12;
 
 // The desktop's message box, else one drawn with the toolkit, else the text
 // on standard error.
@@ -54,12 +49,6 @@ bool KeepHostPainted() {
 
 CScreenServices HostServices() {
     return {ShowMessage, host::ShellOpen, [](int iStatus) { std::exit(iStatus); }, KeepHostPainted};
-}
-
-// The HotSync folder as it was given, for a field whose buffer holds only its start.
-std::string &WholeFolderText() {
-    static std::string strWhole;
-    return strWhole;
 }
 
 // Copies at most kMaxBufferText characters and terminates the copy.
@@ -387,44 +376,6 @@ void WordWrapIntoList(GUIControl *pList, const char *pszText) {
         while (IsBreak(*pszRest))
             ++pszRest;
     }
-}
-
-std::string TailThatFits(const std::string &strText, int32_t iWidth) {
-    const auto fits = [iWidth](const std::string &strCandidate) {
-        return strCandidate.size() < GUI_EDIT_TEXT_SIZE &&
-               GfxAPITextGetWidth(strCandidate.c_str(), pGUISkinFont) < iWidth;
-    };
-    if (fits(strText))
-        return strText;
-    for (std::size_t nCut = 1; nCut < strText.size(); ++nCut) {
-        if (IsContinuationByte(strText[nCut]))
-            continue;
-        std::string strTail = kEllipsis + strText.substr(nCut);
-        if (fits(strTail))
-            return strTail;
-    }
-    return kEllipsis;
-}
-
-void ShowHotSyncFolder(const std::string &strFolder) {
-    WholeFolderText() = strFolder;
-    SetEditText("sfolder", strFolder.c_str());
-}
-
-std::string FolderFieldText(const GUIControl *pField) {
-    const std::string strField = reinterpret_cast<const GUIEdit *>(pField)->szText;
-    const std::string &strWhole = WholeFolderText();
-    return strWhole.starts_with(strField) ? strWhole : strField;
-}
-
-void DrawTextTail(GUIControl *pSelf, GUIRect *pRect) {
-    auto *pEdit = reinterpret_cast<GUIEdit *>(pSelf);
-    const std::string strWhole = pEdit->szText;
-    const std::string strShown =
-        TailThatFits(FolderFieldText(pSelf), pSelf->iWidth - kEditTextInsets);
-    std::memcpy(pEdit->szText, strShown.c_str(), strShown.size() + 1);
-    GUISkinDrawEdit(pSelf, pRect);
-    std::memcpy(pEdit->szText, strWhole.c_str(), strWhole.size() + 1);
 }
 
 void ShowSelectedGame() {

@@ -55,22 +55,6 @@ inline constexpr const char *kTextContinuesRow =
 // Adds the text to the list as rows narrower than the list, broken between words.
 void WordWrapIntoList(GUIControl *pList, const char *pszText);
 
-// The end of a text that fits the width in the skin's font and an edit's
-// buffer, "..." in front when it had to be cut.
-std::string TailThatFits(const std::string &strText, int32_t iWidth);
-
-// Puts the HotSync folder into "sfolder". The field's buffer may hold only the
-// start of a long path; the field is drawn from the whole path.
-void ShowHotSyncFolder(const std::string &strFolder);
-
-// What the HotSync folder's field stands for: the whole folder it was given,
-// or its own text when that has changed since.
-std::string FolderFieldText(const GUIControl *pField);
-
-// The skin's edit look showing the end of the field's text when it is too
-// wide, while the field keeps its text (the HotSync folder's field).
-void DrawTextTail(GUIControl *pSelf, GUIRect *pRect);
-
 void ShowSelectedGame();
 void SearchFromFirstGame();
 void SearchForward();

@@ -1,10 +1,8 @@
 #include "Settings.h"
 
 #include <cstdlib>
-#include <optional>
 
 #include "FileServices.h"
-#include "GameCatalog.h"
 
 namespace {
 
@@ -28,17 +26,14 @@ std::string DefaultHotSyncFolder() {
     return EnvironmentValue("HOME") + "/hotsync/";
 }
 
-bool CGameCatalog::LoadSettings() {
+std::optional<std::string> ReadSettingsFolder() {
     const std::optional<std::string> content =
         FileServices::ReadBytes(SettingsFilePath(), kSettingsBytes);
     if (!content)
-        return false;
-    // Taken as it stands: a line end or blanks left by a hand edit stay part of the folder.
-    m_strHotSyncFolder = content->substr(0, content->find('\0'));
-    return true;
+        return std::nullopt;
+    return content->substr(0, content->find('\0'));
 }
 
-void CGameCatalog::SaveHotSyncFolder(const std::string &strPath) {
+void WriteSettingsFolder(const std::string &strPath) {
     FileServices::WriteFileCreatingFolder(SettingsFilePath(), strPath);
-    m_strHotSyncFolder = strPath;
 }

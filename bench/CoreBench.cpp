@@ -7,12 +7,13 @@
 #include <vector>
 
 #include "GUIControl.h"
+#include "ScreenMetrics.h"
 #include "SideBySide.h"
 
 namespace {
 
-constexpr int32_t kScreenWidth = 800;
-constexpr int32_t kScreenHeight = 620;
+constexpr int32_t kScreenWidth = kMainWindowWidth;
+constexpr int32_t kScreenHeight = kMainWindowHeight;
 constexpr int64_t kScreenBytes = int64_t{kScreenWidth} * kScreenHeight * sizeof(uint32_t);
 constexpr int kPanels = 4;
 constexpr int kChildrenPerPanel = 11;

@@ -9,12 +9,13 @@
 #include <pixman.h>
 
 #include "GfxAPI.h"
+#include "ScreenMetrics.h"
 #include "SideBySide.h"
 
 namespace {
 
-constexpr int32_t kScreenWidth = 800;
-constexpr int32_t kScreenHeight = 620;
+constexpr int32_t kScreenWidth = kMainWindowWidth;
+constexpr int32_t kScreenHeight = kMainWindowHeight;
 constexpr int64_t kScreenBytes = int64_t{kScreenWidth} * kScreenHeight * sizeof(uint32_t);
 constexpr char kTextLine[] = "Quelmara lists the games found on a disc"; // 40 characters
 static_assert(sizeof(kTextLine) == 41);

@@ -11,6 +11,15 @@ namespace host {
 
 class CHostWindow;
 
+// What runs a dialog's modal loop and can end it: the window host.
+class CModalLoop {
+  public:
+    virtual void EndModal(int result) = 0;
+
+  protected:
+    ~CModalLoop() = default;
+};
+
 // Result of a dialog ended by Escape or by closing the window (IDCANCEL).
 inline constexpr int kDialogCancel = 2;
 
@@ -44,14 +53,19 @@ class CHostDialog {
     virtual void OnCancel() { EndDialog(kDialogCancel); }
 
     // Ends the modal loop once the current handler returns; DoModal gives result.
-    void EndDialog(int result);
+    void EndDialog(int result) {
+        if (m_pLoop)
+            m_pLoop->EndModal(result);
+    }
 
     // The host running this dialog; null outside DoModal.
     CHostWindow *Host() const { return m_pHost; }
 
   private:
     friend class CHostWindow;
+
     CHostWindow *m_pHost = nullptr;
+    CModalLoop *m_pLoop = nullptr;
 };
 
 } // namespace host

@@ -3,6 +3,7 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <optional>
 #include <string>
@@ -11,7 +12,6 @@
 
 #include "GfxAPI.h"
 #include "HostEvents.h"
-#include "PlatformServices.h"
 #include "UpdateRegion.h"
 #include "WindowIcon.h"
 
@@ -26,6 +26,10 @@ constexpr int kInitialWidth = 800;
 constexpr int kInitialHeight = 620;
 
 CHostWindow *activeHost = nullptr;
+
+bool IsSet(const char *variable) {
+    return variable && *variable;
+}
 
 // Holds SDL's video subsystem for as long as the window lives.
 class CVideoSubsystem {
@@ -133,6 +137,26 @@ struct CHostWindow::Impl {
     CUpdateRegion pending;
     uint64_t presents = 0;
 
+    // Where the host reports that it is idle (QUELMARA_READY_FILE, for scripts
+    // that drive the program): the number of mouse-button and key events
+    // handled so far, rewritten whenever that number changed and everything
+    // drawn is shown. First written once the first frame is shown.
+    std::string readyFile = Variable("QUELMARA_READY_FILE");
+    uint64_t inputs = 0;
+    std::optional<uint64_t> reportedInputs;
+
+    void ReportIdle() {
+        if (readyFile.empty() || presents == 0 || reportedInputs == inputs)
+            return;
+        reportedInputs = inputs;
+        const std::string partial = readyFile + ".partial";
+        if (std::FILE *file = std::fopen(partial.c_str(), "w")) {
+            std::fprintf(file, "%llu\n", static_cast<unsigned long long>(inputs));
+            if (std::fclose(file) == 0)
+                std::rename(partial.c_str(), readyFile.c_str());
+        }
+    }
+
     // Drawing only records what changed; the window is updated once per pass
     // of the event loop (PresentPending), not once per rectangle.
     static void DisplayHook(const GUIRect *rect, void *user) {
@@ -166,7 +190,12 @@ struct CHostWindow::Impl {
             std::exchange(firstFrame, nullptr)();
     }
 
-    void Dispatch(const SDL_Event &event) { dispatcher.Dispatch(event, *dialog); }
+    void Dispatch(const SDL_Event &event) {
+        if (event.type == SDL_MOUSEBUTTONDOWN || event.type == SDL_MOUSEBUTTONUP ||
+            event.type == SDL_KEYDOWN || event.type == SDL_KEYUP)
+            ++inputs;
+        dispatcher.Dispatch(event, *dialog);
+    }
 
     // Stops at the end of the dialog: what is queued after it is not its business.
     void DispatchPending() {
@@ -206,6 +235,7 @@ struct CHostWindow::Impl {
         PresentPending();
         if (!dialog || ended)
             return;
+        ReportIdle();
         std::optional<int> timeout;
         if (maxWait)
             timeout = static_cast<int>(maxWait->count());
@@ -224,6 +254,17 @@ struct CHostWindow::Impl {
 };
 
 CHostWindow::CHostWindow() : m_impl(std::make_unique<Impl>()) {}
+
+std::optional<std::string> MissingDisplayMessage(const char *display, const char *waylandDisplay) {
+    if (IsSet(display) || IsSet(waylandDisplay))
+        return std::nullopt;
+    return "quelmara: no display found (DISPLAY/WAYLAND_DISPLAY unset); "
+           "start it from a desktop session, or under xvfb-run";
+}
+
+std::optional<std::string> MissingDisplayMessage() {
+    return MissingDisplayMessage(std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY"));
+}
 
 CHostWindow::~CHostWindow() {
     if (m_impl->window)
@@ -279,6 +320,7 @@ int CHostWindow::DoModal(CHostDialog &dialog) {
     m_impl->result = 0;
     m_impl->startedUp = false;
     dialog.m_pHost = this;
+    dialog.m_pLoop = this;
     dialog.OnInitDialog();
     m_impl->startedUp = true;
     if (!m_impl->ended)
@@ -288,6 +330,7 @@ int CHostWindow::DoModal(CHostDialog &dialog) {
     m_impl->PresentPending();
     KillTimer();
     dialog.m_pHost = nullptr;
+    dialog.m_pLoop = nullptr;
     m_impl->dialog = nullptr;
     return m_impl->result;
 }

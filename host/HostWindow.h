@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "HostDialog.h"
@@ -17,7 +18,13 @@ struct ClientSize {
     int32_t height;
 };
 
-class CHostWindow {
+// The line to print when no display can be reached, or nothing when one of
+// the display variables is set. Null stands for an unset variable.
+std::optional<std::string> MissingDisplayMessage(const char *display, const char *waylandDisplay);
+// The same for this process's environment.
+std::optional<std::string> MissingDisplayMessage();
+
+class CHostWindow : public CModalLoop {
   public:
     CHostWindow();
     ~CHostWindow();
@@ -68,7 +75,7 @@ class CHostWindow {
     // steps has been shown in the window (to time the start-up).
     void OnFirstFrame(std::function<void()> callback);
 
-    void EndModal(int result);
+    void EndModal(int result) override;
     bool IsModalEnded() const;
 
     // The host whose DoModal is running, or null; services that act on behalf

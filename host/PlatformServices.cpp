@@ -19,10 +19,6 @@ constexpr const char *kMessageBoxTitle = "Quelmara";
 // A plain box: one OK button, no icon (type 0 of a Windows message box).
 constexpr Uint32 kPlainMessageBox = 0;
 
-bool IsSet(const char *variable) {
-    return variable && *variable;
-}
-
 bool IsSchemeCharacter(char c) {
     return std::isalnum(static_cast<unsigned char>(c)) || c == '+' || c == '-' || c == '.';
 }
@@ -56,17 +52,6 @@ bool IsOpenedAddress(const std::string &url) {
 }
 
 } // namespace
-
-std::optional<std::string> MissingDisplayMessage(const char *display, const char *waylandDisplay) {
-    if (IsSet(display) || IsSet(waylandDisplay))
-        return std::nullopt;
-    return "quelmara: no display found (DISPLAY/WAYLAND_DISPLAY unset); "
-           "start it from a desktop session, or under xvfb-run";
-}
-
-std::optional<std::string> MissingDisplayMessage() {
-    return MissingDisplayMessage(std::getenv("DISPLAY"), std::getenv("WAYLAND_DISPLAY"));
-}
 
 bool ShowMessageBox(const std::string &text) {
     CHostWindow *owner = CHostWindow::Active();

@@ -1,18 +1,11 @@
-// Services the main window asks of the desktop: the display check, the
-// message box and opening a text (a web or mail address) with the desktop's
-// own program.
+// Services the main window asks of the desktop: the message box and opening a text (a web or mail
+// address) with the desktop's own program.
 #pragma once
 
 #include <optional>
 #include <string>
 
 namespace host {
-
-// The line to print when no display can be reached, or nothing when one of
-// the display variables is set. Null stands for an unset variable.
-std::optional<std::string> MissingDisplayMessage(const char *display, const char *waylandDisplay);
-// The same for this process's environment.
-std::optional<std::string> MissingDisplayMessage();
 
 // A message box titled "Quelmara" with the text and an OK button, owned by
 // the running main window; returns when the user closes it. False, with

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "ScreenMetrics.h"
+
 namespace assets::screen {
 
 struct Box {
@@ -16,13 +18,13 @@ struct Box {
     int Bottom() const { return y + h; }
 };
 
-// The desktop covers the whole 800 x 620 client area; a window with decorations
+// The desktop covers the whole client area of the main window; a window with decorations
 // shows about 590 rows of it, so the last 30 rows hold nothing important.
-constexpr int kWidth = 800;
-constexpr int kHeight = 620;
+constexpr int kWidth = kMainWindowWidth;
+constexpr int kHeight = kMainWindowHeight;
 constexpr int kUsedHeight = 590;
 
-constexpr int kRowHeight = 16;   // list rows
+constexpr int kRowHeight = kListRowHeight;
 constexpr int kBarSize = 20;     // a view's scroll bar
 constexpr int kFieldHeight = 22; // one-line edit fields
 

@@ -1,6 +1,7 @@
 // Button: its image for the state, the caption over it; released captions sit
 // two pixels right of and below the corner, pushed ones at the corner.
 #include "GUIButton.h"
+#include "GUIControlCast.h"
 #include "GUISkin.h"
 
 namespace {
@@ -12,7 +13,7 @@ constexpr int32_t kReleasedCaptionShift = -2;
 extern "C" {
 
 void GUISkinInitButton(GUIControl *ctl) {
-    GUIButton *button = reinterpret_cast<GUIButton *>(ctl);
+    GUIButton *button = GUIControlCast<GUIButton>(ctl, sGUIButtonType);
     ctl->Draw = GUISkinDrawButton;
     button->pPushedImage = button_on;
     button->pReleasedImage = button_off;
@@ -22,7 +23,7 @@ void GUISkinInitButton(GUIControl *ctl) {
 void GUISkinDrawButton(GUIControl *ctl, GUIRect *rect) {
     if (ctl->iRight - ctl->iLeft < 1 || ctl->iBottom - ctl->iTop < 1)
         return;
-    GUIButton *button = reinterpret_cast<GUIButton *>(ctl);
+    GUIButton *button = GUIControlCast<GUIButton>(ctl, sGUIButtonType);
     GUIRect whole{0, ctl->iWidth, 0, ctl->iHeight};
     if (button->bPushed) {
         GUIControlBlit(ctl, button->pPushedImage, &whole, 0, 0);

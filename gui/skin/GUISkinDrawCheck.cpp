@@ -1,5 +1,6 @@
 // Check box: the state's image in a 28-pixel square, the caption to its right.
 #include "GUICheck.h"
+#include "GUIControlCast.h"
 #include "GUISkin.h"
 
 namespace {
@@ -17,7 +18,7 @@ void GUISkinInitCheck(GUIControl *ctl) {
 }
 
 void GUISkinDrawCheck(GUIControl *ctl, GUIRect *rect) {
-    GUICheck *check = reinterpret_cast<GUICheck *>(ctl);
+    GUICheck *check = GUIControlCast<GUICheck>(ctl, sGUICheckType);
     GUIRect image{0, GUI_SKIN_CHECK_SIZE, 0, GUI_SKIN_CHECK_SIZE};
     GUIControlBlit(ctl, check->bChecked ? checkbox_on : checkbox_off, &image, 0, 0);
     GUIRect caption{kCaptionLeft, kCaptionRight, 0, kCaptionBottom};

@@ -1,5 +1,10 @@
 // Edit field: an optional three-part frame and the text, centred unless the
-// field asks otherwise.
+// field asks otherwise; a field that asks for it shows the end of a text too
+// wide for it, "..." in front.
+#include <cstdio>
+#include <cstring>
+
+#include "GUIControlCast.h"
 #include "GUIEdit.h"
 #include "GUISkin.h"
 
@@ -10,6 +15,33 @@ constexpr int32_t kTextLeft = 3;
 constexpr int32_t kTextRightInset = 6;
 constexpr int32_t kTextTop = 3;
 constexpr int32_t kTextBottom = 25;
+
+constexpr char kEllipsis[] = "...";
+
+// The second and later bytes of a UTF-8 character.
+bool isContinuationByte(char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
+
+bool fits(const char *text, int32_t room) {
+    return GfxAPITextGetWidth(text, pGUISkinFont) < room;
+}
+
+// The text itself when it fits the room, else "..." and the longest end of it
+// that fits, cut between characters, written into shown.
+const char *endThatFits(const char *text, int32_t room, char (&shown)[GUI_EDIT_TEXT_SIZE + 3]) {
+    if (fits(text, room))
+        return text;
+    const size_t length = std::strlen(text);
+    for (size_t cut = 1; cut < length; ++cut) {
+        if (isContinuationByte(text[cut]))
+            continue;
+        std::snprintf(shown, sizeof shown, "%s%s", kEllipsis, text + cut);
+        if (fits(shown, room))
+            return shown;
+    }
+    return kEllipsis;
+}
 
 void drawFrame(GUIControl *ctl) {
     GUISkinBlitHorizontalCaps(ctl, textarea_left, textarea_middle, textarea_right,
@@ -25,16 +57,19 @@ void GUISkinInitEdit(GUIControl *ctl) {
 }
 
 void GUISkinDrawEdit(GUIControl *ctl, GUIRect *rect) {
-    GUIEdit *edit = reinterpret_cast<GUIEdit *>(ctl);
+    GUIEdit *edit = GUIControlCast<GUIEdit>(ctl, sGUIEditType);
     const int32_t w = ctl->iWidth;
     if (edit->bFrame)
         drawFrame(ctl);
     GUIRect text{kTextLeft, w - kTextRightInset, kTextTop, kTextBottom};
+    char end[GUI_EDIT_TEXT_SIZE + 3];
+    const char *shown =
+        edit->bShowEnd ? endThatFits(edit->szText, text.iRight - text.iLeft, end) : edit->szText;
     if (edit->bCentre) {
-        const int32_t textWidth = GfxAPITextGetWidth(edit->szText, pGUISkinFont);
+        const int32_t textWidth = GfxAPITextGetWidth(shown, pGUISkinFont);
         text.iLeft = (w - textWidth - kTextRightInset) / 2 + kTextLeft;
     }
-    GUIControlText(ctl, edit->szText, &text, 0, 0, pGUISkinFont, GFX_WHITE);
+    GUIControlText(ctl, shown, &text, 0, 0, pGUISkinFont, GFX_WHITE);
     GUISkinDrawMarkFrame(ctl, rect);
 }
 

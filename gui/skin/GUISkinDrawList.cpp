@@ -1,6 +1,7 @@
 // List: only the rows that meet the rectangle to redraw; the selected row on
 // the select bar in black, the others in white on the texture, which runs on
 // from row to row.
+#include "GUIControlCast.h"
 #include "GUIList.h"
 #include "GUISkin.h"
 
@@ -8,13 +9,13 @@ extern "C" {
 
 void GUISkinInitList(GUIControl *ctl) {
     ctl->Draw = GUISkinDrawList;
-    reinterpret_cast<GUIList *>(ctl)->iItemHeight = GUI_SKIN_LIST_ROW_HEIGHT;
+    GUIControlCast<GUIList>(ctl, sGUIListType)->iItemHeight = GUI_SKIN_LIST_ROW_HEIGHT;
 }
 
 void GUISkinInitPopupMenu(GUIControl *) {}
 
 void GUISkinDrawList(GUIControl *ctl, GUIRect *rect) {
-    GUIList *list = reinterpret_cast<GUIList *>(ctl);
+    GUIList *list = GUIControlCast<GUIList>(ctl, sGUIListType);
     const int32_t h = list->iItemHeight;
     if (h > 0) {
         const int32_t first = rect->iTop / h;

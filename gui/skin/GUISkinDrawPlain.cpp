@@ -1,6 +1,7 @@
 // The mark frame and the types whose look is a plain frame, a box or their
 // picture: desktop, view, bitmap, separator, tab.
 #include "GUIBitmap.h"
+#include "GUIControlCast.h"
 #include "GUISkin.h"
 #include "GUIView.h"
 
@@ -36,14 +37,15 @@ void GUISkinInitDesktop(GUIControl *ctl) {
 
 void GUISkinInitView(GUIControl *ctl) {
     ctl->Draw = GUISkinDrawPlain;
-    reinterpret_cast<GUIView *>(ctl)->iBarSize = GUI_SKIN_VIEW_BAR_SIZE;
+    GUIControlCast<GUIView>(ctl, sGUIViewType)->iBarSize = GUI_SKIN_VIEW_BAR_SIZE;
 }
 
 // The picture is the control's background, shown by the default Draw; the
 // control takes the picture's size. A file that does not load leaves the
 // control empty at the size it was given.
 void GUISkinInitBitmap(GUIControl *ctl) {
-    GfxSurface *picture = GfxAPILoadNewSurface(reinterpret_cast<GUIBitmap *>(ctl)->szFile, nullptr);
+    GfxSurface *picture =
+        GfxAPILoadNewSurface(GUIControlCast<GUIBitmap>(ctl, sGUIBitmapType)->szFile, nullptr);
     ctl->pBackground = picture;
     if (picture)
         GUIControlSetSize(ctl, picture->iBmpWidth, picture->iBmpHeight);

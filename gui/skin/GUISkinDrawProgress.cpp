@@ -2,6 +2,7 @@
 // optionally the percentage.
 #include <cstdio>
 
+#include "GUIControlCast.h"
 #include "GUIProgress.h"
 #include "GUISkin.h"
 
@@ -45,7 +46,7 @@ void GUISkinInitProgress(GUIControl *ctl) {
 
 // Without a maximum the bar shows no percentage, as there is none to compute.
 void GUISkinDrawProgress(GUIControl *ctl, GUIRect *rect) {
-    const GUIProgress *progress = reinterpret_cast<GUIProgress *>(ctl);
+    const GUIProgress *progress = GUIControlCast<GUIProgress>(ctl, sGUIProgressType);
     const int32_t w = ctl->iWidth;
     const int32_t h = ctl->iHeight;
     GUIRect whole{0, w, 0, h};

@@ -1,5 +1,6 @@
 // Scroll bar: arrow images and thumb by orientation; a horizontal bar tiles its
 // track under the arrows and the thumb, a vertical one shows what lies behind.
+#include "GUIControlCast.h"
 #include "GUIScrollBar.h"
 #include "GUISkin.h"
 
@@ -15,7 +16,7 @@ void setArrowImages(GUIButton &arrow, GfxSurface *released, GfxSurface *pushed) 
 extern "C" {
 
 void GUISkinInitScrollBar(GUIControl *ctl) {
-    GUIScrollBar *bar = reinterpret_cast<GUIScrollBar *>(ctl);
+    GUIScrollBar *bar = GUIControlCast<GUIScrollBar>(ctl, sGUIScrollBarType);
     if (bar->bVertical) {
         bar->oThumb.Draw = GUISkinDrawVThumb;
         setArrowImages(bar->oBackArrow, up, uppushed);

@@ -1,6 +1,7 @@
 // Table and column header: the table is a plain frame with a 20-pixel header
 // strip; a header is a three-part cap strip with its caption over it.
 #include "GUICHeader.h"
+#include "GUIControlCast.h"
 #include "GUISkin.h"
 #include "GUITable.h"
 
@@ -8,7 +9,7 @@ extern "C" {
 
 void GUISkinInitTable(GUIControl *ctl) {
     ctl->Draw = GUISkinDrawPlain;
-    reinterpret_cast<GUITable *>(ctl)->iHeaderHeight = GUI_SKIN_COLUMN_HEADER_HEIGHT;
+    GUIControlCast<GUITable>(ctl, sGUITableType)->iHeaderHeight = GUI_SKIN_COLUMN_HEADER_HEIGHT;
 }
 
 // The button skin has already given the header its images and size.
@@ -20,8 +21,8 @@ void GUISkinDrawCHeader(GUIControl *ctl, GUIRect *rect) {
     constexpr int32_t cap = GUI_SKIN_COLUMN_HEADER_HEIGHT;
     GUISkinBlitHorizontalCaps(ctl, size_left, size_middle, size_right, cap);
     GUIRect caption{0, ctl->iWidth - cap, 0, cap};
-    GUIControlText(ctl, reinterpret_cast<GUIButton *>(ctl)->szCaption, &caption, 0, 0, pGUISkinFont,
-                   GFX_WHITE);
+    GUIControlText(ctl, GUIControlCast<GUIButton>(ctl, sGUIButtonType)->szCaption, &caption, 0, 0,
+                   pGUISkinFont, GFX_WHITE);
     GUISkinDrawMarkFrame(ctl, rect);
 }
 

@@ -7,15 +7,8 @@
 
 #include "TestFiles.h"
 
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <optional>
-#include <sstream>
 #include <string>
-#include <unistd.h>
-#include <utility>
-#include <vector>
 
 namespace apptest {
 
@@ -31,39 +24,13 @@ inline void MakeGame(const fs::path &folder, const std::string &details = "About
 
 class AppFixture : public ::testing::Test {
   protected:
-    void SetUp() override {
-        const auto *info = ::testing::UnitTest::GetInstance()->current_test_info();
-        m_root = fs::temp_directory_path() /
-                 ("quelmara-app-" + std::to_string(getpid()) + "-" + info->name());
-        fs::remove_all(m_root);
-        fs::create_directories(m_root);
-        m_root = fs::canonical(m_root);
-        m_savedCwd = fs::current_path();
-        for (const char *pszName : {"HOME", "XDG_CONFIG_HOME"}) {
-            const char *pszOld = std::getenv(pszName);
-            m_savedVariables.emplace_back(pszName, pszOld ? std::optional<std::string>(pszOld)
-                                                          : std::nullopt);
-        }
-        setenv("HOME", (m_root / "home").c_str(), 1);
-        setenv("XDG_CONFIG_HOME", (m_root / "config").c_str(), 1);
-    }
-    void TearDown() override {
-        fs::current_path(m_savedCwd);
-        for (const auto &[strName, value] : m_savedVariables) {
-            if (value)
-                setenv(strName.c_str(), value->c_str(), 1);
-            else
-                unsetenv(strName.c_str());
-        }
-        std::error_code error;
-        fs::remove_all(m_root, error);
-    }
-
-    fs::path m_root;
+    testsupport::ScratchDir m_dir;
+    const fs::path m_root = m_dir.Root();
 
   private:
-    fs::path m_savedCwd;
-    std::vector<std::pair<std::string, std::optional<std::string>>> m_savedVariables;
+    testsupport::ScopedWorkingDirectory m_cwd;
+    testsupport::ScopedEnvironment m_home{"HOME", (m_root / "home").string()};
+    testsupport::ScopedEnvironment m_config{"XDG_CONFIG_HOME", (m_root / "config").string()};
 };
 
 } // namespace apptest

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <pthread.h>
 #include <string>
 #include <sys/stat.h>
 #include <vector>
@@ -187,11 +188,29 @@ TEST_F(GameCatalogTest, TextsOfAllGamesTogetherStayWithinTheLimit) {
     EXPECT_NE(errors.find("not read"), std::string::npos);
 }
 
-TEST(CatalogEntryList, LongChildListIsDestroyedWithoutDeepRecursion) {
+// Destroys the folder on a thread whose small stack a teardown that recursed
+// along the list would overflow at once, then ends the process.
+[[noreturn]] void DestroyOnASmallStack(CCatalogFolder *pFolder) {
+    pthread_attr_t attributes;
+    pthread_attr_init(&attributes);
+    pthread_attr_setstacksize(&attributes, 128 * 1024);
+    pthread_t thread;
+    const auto destroy = [](void *pEntry) -> void * {
+        delete static_cast<CCatalogFolder *>(pEntry);
+        return nullptr;
+    };
+    if (pthread_create(&thread, &attributes, destroy, pFolder) != 0)
+        std::_Exit(2);
+    pthread_join(thread, nullptr);
+    std::_Exit(0);
+}
+
+TEST(CatalogEntryListDeathTest, LongChildListIsDestroyedWithoutDeepRecursion) {
     auto pFolder = std::make_unique<CCatalogFolder>();
     for (int i = 0; i < 200000; ++i)
         pFolder->AddChild(0);
-    pFolder.reset();
+    EXPECT_EQ(ChildNames(*pFolder).size(), 200000u);
+    EXPECT_EXIT(DestroyOnASmallStack(pFolder.release()), ::testing::ExitedWithCode(0), "");
 }
 
 } // namespace

@@ -112,10 +112,10 @@ TEST_F(ScreenTest, TheFolderFieldShowsTheEndOfAPathLongerThanItsBuffer) {
     const std::string folder = "/" + std::string(300, 'x') + "/the-real-end/";
     WriteSettings(folder);
     Start();
-    GUIControl *field = Find("sfolder");
-    EXPECT_LT(Text("sfolder").size(), folder.size());
-    EXPECT_EQ(FolderFieldText(field), folder);
-    EXPECT_TRUE(TailThatFits(FolderFieldText(field), field->iWidth).ends_with("/the-real-end/"));
+    const std::string held = Text("sfolder");
+    EXPECT_LT(held.size(), folder.size());
+    EXPECT_TRUE(held.starts_with("...") && held.ends_with("/the-real-end/")) << held;
+    EXPECT_TRUE(reinterpret_cast<GUIEdit *>(Find("sfolder"))->bShowEnd);
     SavePicture("long_folder");
 }
 

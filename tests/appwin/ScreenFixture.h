@@ -8,20 +8,12 @@
 
 #include "TestFiles.h"
 
-#include <unistd.h>
-
-#include <atomic>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <optional>
-#include <sstream>
 #include <string>
-#include <utility>
 #include <vector>
 
-#include "../skin/SkinTestSupport.h"
 #include "ControlTestSupport.h"
 #include "FolderBrowser.h"
 #include "GUIBitmap.h"
@@ -33,6 +25,8 @@
 #include "GameDiscDlg.h"
 #include "MainScreen.h"
 #include "PngDump.h"
+#include "ScreenMetrics.h"
+#include "SkinTestSupport.h"
 
 namespace screentest {
 
@@ -41,42 +35,25 @@ namespace fs = std::filesystem;
 using testsupport::ReadFile;
 using testsupport::WriteFile;
 
-// Where the game list's rows and the screen's controls are, in root coordinates.
-inline constexpr int32_t kGameListLeft = 28;
-inline constexpr int32_t kGameListTop = 90;
-inline constexpr int32_t kRowHeight = 16;
-
 class ScreenTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        static std::atomic<int> counter{0};
-        m_root = fs::temp_directory_path() /
-                 ("quelmara-screen-" + std::to_string(getpid()) + "-" + std::to_string(++counter));
-        fs::remove_all(m_root);
-        m_disc = m_root / "disc";
-        m_hotsync = m_root / "hotsync";
         fs::create_directories(m_disc);
         fs::create_directories(m_root / "bin");
         fs::create_directories(m_root / "home");
         fs::create_symlink(testsupport::SourcePath("disc/_data"), m_disc / "_data");
         MakeGames();
-        m_savedCwd = fs::current_path();
-        SaveAndSet("HOME", (m_root / "home").string());
-        SaveAndSet("XDG_CONFIG_HOME", (m_root / "config").string());
-        // No desktop chooser is found: the browser is the test's recorder.
-        SaveAndSet("PATH", (m_root / "bin").string());
         g_szSearchText[0] = '\0';
         skintest::LoadSkinOnce();
         ScreenServices() = {[this](const std::string &text) { m_messages.push_back(text); },
-                            [](const std::string &) { return true; },
-                            [this](int status) { m_exits.push_back(status); },
+                            [](const std::string &) { return true; }, [](int) {},
                             [this] {
                                 m_busyMessages.push_back(Text("msg0") + BarState());
                                 return true;
                             }};
         host::SetFolderBrowserFallback([this](const std::string &title) {
             m_browserTitles.push_back(title);
-            return m_browserAnswer;
+            return std::nullopt;
         });
     }
 
@@ -86,15 +63,6 @@ class ScreenTest : public ::testing::Test {
         GfxAPIInit(nullptr, 0, 0);
         ResetScreenServices();
         host::SetFolderBrowserFallback({});
-        fs::current_path(m_savedCwd);
-        for (const auto &[name, value] : m_savedVariables) {
-            if (value)
-                setenv(name.c_str(), value->c_str(), 1);
-            else
-                unsetenv(name.c_str());
-        }
-        std::error_code error;
-        fs::remove_all(m_root, error);
     }
 
     // Three games, listed as Alpha Game, Beta, Gamma. Alpha has two info lines,
@@ -160,7 +128,11 @@ class ScreenTest : public ::testing::Test {
     }
 
     void ClickGameRow(int32_t row) {
-        Click(kGameListLeft + 40, kGameListTop + row * kRowHeight + kRowHeight / 2);
+        GUIControl *list = Find("gamelist");
+        const int32_t height = reinterpret_cast<GUIList *>(list)->iItemHeight;
+        GUIRect rect{0, list->iWidth, row * height, (row + 1) * height};
+        GUIControlToRoot(list, &rect);
+        Click(rect.iLeft + 40, (rect.iTop + rect.iBottom) / 2);
     }
 
     void ClickControl(const char *id) { ClickControl(Find(id)); }
@@ -180,15 +152,14 @@ class ScreenTest : public ::testing::Test {
         testsupport::WriteBackBufferPng(testsupport::OutputDir() + "/appwin_" + name + ".png");
     }
 
-    fs::path m_root;
-    fs::path m_disc;
-    fs::path m_hotsync;
+    testsupport::ScratchDir m_dir;
+    const fs::path m_root = m_dir.Root();
+    const fs::path m_disc = m_root / "disc";
+    const fs::path m_hotsync = m_root / "hotsync";
     std::vector<std::string> m_messages;
-    std::vector<int> m_exits;
     // msg0 each time a long install let the window repaint.
     std::vector<std::string> m_busyMessages;
     std::vector<std::string> m_browserTitles;
-    std::optional<std::string> m_browserAnswer;
 
   private:
     // The pictures the screen loaded (bitmaps, the six buttons' images) live
@@ -208,15 +179,12 @@ class ScreenTest : public ::testing::Test {
         GUIControlDestroy(pGUIControlRoot);
     }
 
-    void SaveAndSet(const char *name, const std::string &value) {
-        const char *old = std::getenv(name);
-        m_savedVariables.emplace_back(name, old ? std::optional<std::string>(old) : std::nullopt);
-        setenv(name, value.c_str(), 1);
-    }
-
     std::unique_ptr<CGameDiscDlg> m_pDialog;
-    fs::path m_savedCwd;
-    std::vector<std::pair<std::string, std::optional<std::string>>> m_savedVariables;
+    testsupport::ScopedWorkingDirectory m_cwd;
+    testsupport::ScopedEnvironment m_home{"HOME", (m_root / "home").string()};
+    testsupport::ScopedEnvironment m_config{"XDG_CONFIG_HOME", (m_root / "config").string()};
+    // No desktop chooser is found: the browser is the test's recorder.
+    testsupport::ScopedEnvironment m_path{"PATH", (m_root / "bin").string()};
 };
 
 } // namespace screentest

@@ -1,5 +1,6 @@
-// The main window's start-up: settings or the folder browser, the game list,
-// the values written into the screen, and a layout that lacks a control.
+// The main window's start-up: settings, the game list, the values written into
+// the screen, and a layout that lacks a control. (The first start's folder
+// choice is driven end to end by the e2e tests.)
 #include "ScreenFixture.h"
 
 #include <sys/stat.h>
@@ -19,23 +20,6 @@ TEST_F(ScreenTest, StartsWithTheSettingsFileAndListsTheGames) {
     EXPECT_EQ(Selected(), -1);
     EXPECT_EQ(Text("name"), "Choose a game from the list");
     SavePicture("start");
-}
-
-TEST_F(ScreenTest, FirstStartAsksForTheFolderAndStoresItWithASlash) {
-    m_browserAnswer = (m_root / "chosen").string();
-    Start();
-    EXPECT_EQ(m_browserTitles, std::vector<std::string>{"Select your Hotsync folder."});
-    EXPECT_TRUE(m_exits.empty());
-    const std::string expected = (m_root / "chosen").string() + "/";
-    EXPECT_EQ(ReadFile(m_root / "config" / "quelmara.ini"), expected);
-    EXPECT_EQ(Text("sfolder"), expected);
-    EXPECT_EQ(Rows(Find("gamelist")).size(), 3u);
-}
-
-TEST_F(ScreenTest, CancellingTheFirstChoiceEndsWithMinusOne) {
-    Start();
-    EXPECT_EQ(m_exits, std::vector<int>{-1});
-    EXPECT_FALSE(fs::exists(m_root / "config" / "quelmara.ini"));
 }
 
 class BrokenLayoutTest : public ScreenTest {

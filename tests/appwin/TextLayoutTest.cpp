@@ -15,7 +15,7 @@ class WordWrapTest : public ScreenTest {
   protected:
     // A list of the given width as the only control, measured in the skin's font.
     Rows_ Wrap(const std::string &text, int32_t width) {
-        GfxAPIInit(nullptr, 800, 620);
+        GfxAPIInit(nullptr, kMainWindowWidth, kMainWindowHeight);
         if (pGUIControlRoot)
             GUIControlDestroy(pGUIControlRoot);
         GUIRect rect{0, width, 0, 0};

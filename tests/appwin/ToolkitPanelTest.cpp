@@ -1,6 +1,5 @@
-// The message box drawn with the toolkit, driven through the main window's
-// handlers one step per turn of its loop. (The toolkit folder browser is
-// driven end to end by the e2e tests.)
+// The message box and the folder browser made of toolkit controls, driven
+// through the main window's handlers one step per turn of their loops.
 #include "ScreenFixture.h"
 
 #include "FolderChooser.h"
@@ -11,21 +10,16 @@ namespace {
 
 TEST_F(ScreenTest, TheMessageBoxWaitsForOkOrReturnAndKeepsTheScreenOutOfReach) {
     StartWithSettings();
-    GUIControl *panel = nullptr;
     int turns = 0;
     std::string shown;
     const auto steps = [&] {
         if (++turns == 1) {
-            GUIControl *overlay = pGUIControlRoot->pFirstChild;
-            while (overlay->pNext)
-                overlay = overlay->pNext;
-            panel = overlay->pFirstChild;
-            shown = reinterpret_cast<GUIEdit *>(panel->pFirstChild)->szText;
+            shown = Text("text");
             SavePicture("message");
             ClickGameRow(0);
             Dialog().OnKeyDown('A');
         } else {
-            ClickControl(panel->pFirstChild->pNext);
+            ClickControl("ok");
         }
         return turns < 5;
     };
@@ -42,6 +36,29 @@ TEST_F(ScreenTest, TheMessageBoxWaitsForOkOrReturnAndKeepsTheScreenOutOfReach) {
     }));
     EXPECT_EQ(turns, 1);
     EXPECT_TRUE(m_messages.empty());
+}
+
+TEST_F(ScreenTest, TheFolderBrowserFollowsItsKeysAndTakesTheHighlightedFolder) {
+    StartWithSettings();
+    const fs::path home = m_root / "home";
+    fs::create_directories(home / "a" / "inner");
+    fs::create_directories(home / "b");
+    const std::vector<uint32_t> keys{host::vk::kDown, host::vk::kRight, host::vk::kBack,
+                                     host::vk::kDown, host::vk::kDown};
+    std::vector<std::string> paths;
+    std::size_t turn = 0;
+    const auto chosen = RunToolkitFolderBrowser(kFolderBrowserTitle, home.string(), [&] {
+        paths.push_back(Text("path"));
+        if (turn < keys.size())
+            Dialog().OnKeyDown(keys[turn]);
+        else
+            Dialog().OnSearchCommand();
+        return ++turn <= keys.size();
+    });
+    EXPECT_EQ(chosen, (home / "b").string());
+    EXPECT_EQ(paths, (std::vector<std::string>{home, home / "a", home / "a", home, home / "a",
+                                               home / "b"}));
+    EXPECT_EQ(Find("path"), nullptr) << "the browser leaves the screen";
 }
 
 } // namespace

@@ -1,15 +1,13 @@
 // The sample disc: the committed generated files are exactly what the generator
-// writes, every bitmap is in the one format the program loads, and the layout
-// and scripts hold the controls the program looks up.
+// writes, bitmaps are encoded as the program reads them, and the scripts have
+// the line ends and controls the program needs.
 #include "DiscAssets.h"
 #include "AssetImage.h"
-#include "GfxAPI.h"
 #include "PngDump.h"
+#include "TestFiles.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <regex>
 #include <set>
@@ -22,22 +20,7 @@ fs::path Disc() {
     return testsupport::SourcePath("disc");
 }
 
-std::vector<uint8_t> ReadBytes(const fs::path &path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
-std::string ReadText(const fs::path &path) {
-    const std::vector<uint8_t> bytes = ReadBytes(path);
-    return {bytes.begin(), bytes.end()};
-}
-
-uint32_t Le(const std::vector<uint8_t> &b, size_t at, int size) {
-    uint32_t v = 0;
-    for (int i = size - 1; i >= 0; --i)
-        v = (v << 8) | b[at + static_cast<size_t>(i)];
-    return v;
-}
+using testsupport::ReadFile;
 
 std::vector<std::string> BmpFilesUnder(const fs::path &root) {
     std::vector<std::string> out;
@@ -59,40 +42,11 @@ TEST(DiscAssetsTest, CommittedFilesAreWhatTheGeneratorWrites) {
     for (const assets::DiscFile &f : files) {
         generated.insert(f.path);
         ASSERT_TRUE(fs::exists(Disc() / f.path)) << f.path << " is not committed: run make assets";
-        EXPECT_TRUE(ReadBytes(out / f.path) == ReadBytes(Disc() / f.path))
+        EXPECT_TRUE(ReadFile(out / f.path) == ReadFile(Disc() / f.path))
             << f.path << " differs from the generator's output: run make assets";
     }
     for (const std::string &bmp : BmpFilesUnder(Disc()))
         EXPECT_TRUE(generated.count(bmp)) << bmp << " is left over from an older generator";
-}
-
-// Uncompressed, bottom-up, 24 bits, no colour table; the graphics layer loads
-// each with its size and its top-left pixel (the file's last row: blue, green, red).
-TEST(DiscAssetsTest, EveryBitmapHasTheOneFormatTheProgramLoads) {
-    for (const std::string &bmp : BmpFilesUnder(Disc())) {
-        const std::vector<uint8_t> b = ReadBytes(Disc() / bmp);
-        ASSERT_GE(b.size(), 54u) << bmp;
-        EXPECT_TRUE(b[0] == 'B' && b[1] == 'M') << bmp;
-        const auto width = static_cast<int32_t>(Le(b, 18, 4));
-        const auto height = static_cast<int32_t>(Le(b, 22, 4));
-        const size_t stride = (static_cast<size_t>(width) * 3 + 3) & ~size_t{3};
-        ASSERT_GT(width, 0) << bmp;
-        ASSERT_GT(height, 0) << bmp;
-        EXPECT_EQ(Le(b, 2, 4), b.size()) << bmp << ": file size field";
-        EXPECT_EQ(Le(b, 10, 4), 54u) << bmp << ": pixels right after the info header";
-        EXPECT_EQ(Le(b, 14, 4), 40u) << bmp << ": info header size";
-        EXPECT_EQ(Le(b, 28, 2), 24u) << bmp << ": bits per pixel";
-        EXPECT_EQ(Le(b, 30, 4), 0u) << bmp << ": BI_RGB";
-        EXPECT_EQ(Le(b, 46, 4), 0u) << bmp << ": no colour table";
-        ASSERT_EQ(b.size(), 54 + stride * static_cast<size_t>(height)) << bmp;
-
-        GfxSurface *s = GfxAPILoadNewSurface((Disc() / bmp).string().c_str(), nullptr);
-        ASSERT_NE(s, nullptr) << bmp;
-        EXPECT_EQ(s->iBmpWidth, width) << bmp;
-        EXPECT_EQ(s->iBmpHeight, height) << bmp;
-        EXPECT_EQ(s->pPixels[0], Le(b, b.size() - stride, 3)) << bmp;
-        GfxAPIDeleteSurface(s);
-    }
 }
 
 TEST(BmpEncoding, RowsAreBottomUpBlueGreenRedAndPaddedToFourBytes) {
@@ -117,36 +71,18 @@ std::map<std::string, std::string> TypesById(const std::string &script) {
     return types;
 }
 
-TEST(DiscAssetsTest, LayoutDefinesEveryControlTheProgramLooksUp) {
-    const std::string script = ReadText(Disc() / "_data/layout.scr");
-    const auto types = TypesById(script);
-    const std::map<std::string, std::string> required = {
-        {"exitb", "Button"},  {"instb", "Button"}, {"setupb", "Button"}, {"snext", "Button"},
-        {"sback", "Button"},  {"snew", "Button"},  {"stext", "Edit"},    {"sfolder", "Edit"},
-        {"gamelist", "List"}, {"details", "List"}, {"name", "Edit"},     {"msg0", "Edit"},
-        {"msg1", "Edit"},     {"info0", "Edit"},   {"info1", "Edit"},    {"info2", "Edit"},
-        {"info3", "Edit"},    {"info4", "Edit"},   {"au0", "Edit"},      {"au1", "Edit"},
-        {"au2", "Edit"},      {"ss", "Bitmap"},
-    };
-    for (const auto &[id, type] : required) {
-        ASSERT_TRUE(types.count(id)) << id << " missing from the layout";
-        EXPECT_EQ(types.at(id), type) << id;
-    }
-    EXPECT_NE(script.find("Desktop(800,620)"), std::string::npos);
-}
-
 // Comments in a script end at a CR, so a script with bare LF line ends would
 // lose everything after its first comment.
 TEST(DiscAssetsTest, ScriptsUseCrLfLineEndsAndNameTheirControls) {
     for (const char *name : {"_data/layout.scr", "ablak", "__editor_save.scr"}) {
-        const std::string text = ReadText(Disc() / name);
+        const std::string text = ReadFile(Disc() / name);
         ASSERT_FALSE(text.empty()) << name;
         EXPECT_EQ(std::regex_search(text, std::regex("(^|[^\r])\n")), false) << name;
     }
-    const auto save = TypesById(ReadText(Disc() / "__editor_save.scr"));
+    const auto save = TypesById(ReadFile(Disc() / "__editor_save.scr"));
     EXPECT_EQ(save.at("__editor_filename"), "Edit");
     EXPECT_EQ(save.at("__editor_save"), "Button");
-    const auto about = TypesById(ReadText(Disc() / "ablak"));
+    const auto about = TypesById(ReadFile(Disc() / "ablak"));
     EXPECT_EQ(about.at("about"), "Window");
     EXPECT_EQ(about.at("__window_close"), "Button");
 }

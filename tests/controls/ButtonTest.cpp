@@ -59,6 +59,7 @@ TEST_F(Button, MouseSequencesRaiseTheirEvents) {
             Mouse(s.steps[i]);
             if (i == 0 && s.steps[0].buttons == 1 && !s.events.empty()) {
                 EXPECT_TRUE(State()->bPushed && State()->bHeld && button->bMouseHold) << s.name;
+                EXPECT_EQ(shown, (std::vector<GUIRect>{{20, 120, 20, 50}})) << "shown pushed";
             }
         }
         EXPECT_EQ(eventsOf(button), s.events) << s.name;

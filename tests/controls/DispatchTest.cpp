@@ -5,12 +5,54 @@
 
 #include "ControlTestSupport.h"
 
-using testsupport::InitProbe;
-using testsupport::Probe;
-using testsupport::ProbeCall;
-using Calls = std::vector<ProbeCall>;
+using Calls = std::vector<std::string>;
 
 namespace {
+
+// A control whose operations append "name what" to a shared log. Keys are
+// taken by probes whose bTakesKeys is set.
+struct Probe {
+    GUIControl oControl;
+    const char *pszName;
+    Calls *pLog;
+    bool bTakesKeys;
+};
+
+Probe *AsProbe(GUIControl *ctl) {
+    return reinterpret_cast<Probe *>(ctl);
+}
+void Log(GUIControl *self, const std::string &what) {
+    AsProbe(self)->pLog->push_back(AsProbe(self)->pszName + (" " + what));
+}
+void ProbeMouse(GUIControl *self, int32_t x, int32_t y, uint8_t, uint8_t, uint8_t inside) {
+    Log(self, std::to_string(x) + "," + std::to_string(y) + (inside ? " inside" : ""));
+}
+bool ProbeKey(GUIControl *self, int32_t, int32_t) {
+    Log(self, "key");
+    return AsProbe(self)->bTakesKeys;
+}
+void ProbeTimer(GUIControl *self) {
+    Log(self, "timer");
+}
+void ProbeRemove(GUIControl *self) {
+    Log(self, "remove");
+    GUIControlRemove(self);
+}
+
+// Initialises a probe in place (not allocated) at left, top with the given size.
+GUIControl *InitProbe(Probe &probe, GUIControl *parent, const char *name, Calls &log, int32_t left,
+                      int32_t top, int32_t width, int32_t height) {
+    GUIRect rect{left, left + width, top, top + height};
+    GUIControlInit(&probe.oControl, parent, &rect);
+    probe.pszName = name;
+    probe.pLog = &log;
+    probe.bTakesKeys = false;
+    probe.oControl.Mouse = ProbeMouse;
+    probe.oControl.Key = ProbeKey;
+    probe.oControl.OnTimer = ProbeTimer;
+    probe.oControl.Remove = ProbeRemove;
+    return &probe.oControl;
+}
 
 // Root R (200 x 150) holding A (10..110, 10..110) with child a1, and B
 // (50..150, 50..150) in front of A; a1 covers A's top-left quarter.
@@ -27,26 +69,19 @@ class Dispatch : public testsupport::ToolkitTest {
         log.clear();
         return GUIControlMouse(root, x, y, 1, 1, 1);
     }
-    static ProbeCall M(const char *who, int32_t x, int32_t y, int inside) {
-        return {who, "mouse", x, y, inside};
-    }
-    static ProbeCall Call(const char *who, const char *what) { return {who, what}; }
-
-    std::vector<ProbeCall> log;
+    Calls log;
     Probe r{}, pa{}, pa1{}, pb{};
     GUIControl *root = nullptr, *a = nullptr, *a1 = nullptr, *b = nullptr;
 };
 
 TEST_F(Dispatch, DeepestFrontMostControlTakesTheHitAndTheOthersAreToldAfterwards) {
     EXPECT_TRUE(Mouse(60, 60));
-    EXPECT_EQ(log, (Calls{M("B", 10, 10, 1), M("A", 50, 50, 0), M("R", 60, 60, 0)}))
+    EXPECT_EQ(log, (Calls{"B 10,10 inside", "A 50,50", "R 60,60"}))
         << "a1 is covered by B there and hears nothing";
     EXPECT_TRUE(Mouse(20, 30));
-    EXPECT_EQ(log, (Calls{M("B", -30, -20, 0), M("a1", 10, 20, 1), M("A", 10, 20, 0),
-                          M("R", 20, 30, 0)}));
+    EXPECT_EQ(log, (Calls{"B -30,-20", "a1 10,20 inside", "A 10,20", "R 20,30"}));
     EXPECT_FALSE(Mouse(250, -5));
-    EXPECT_EQ(log, (Calls{M("R", 250, -5, 0), M("A", 240, -15, 0), M("B", 200, -55, 0),
-                          M("a1", 240, -15, 0)}));
+    EXPECT_EQ(log, (Calls{"R 250,-5", "A 240,-15", "B 200,-55", "a1 240,-15"}));
 }
 
 TEST_F(Dispatch, ChildOfAScrolledParentSeesItsOwnCoordinates) {
@@ -58,41 +93,38 @@ TEST_F(Dispatch, ChildOfAScrolledParentSeesItsOwnCoordinates) {
     // Root (30, 40) is A's (20, 30); shown content starts at (5, 20), so a1
     // sees (20 + 5 - 10, 30 + 20 - 30).
     ASSERT_GE(log.size(), 2u);
-    EXPECT_EQ(log[1], M("a1", 15, 20, 1));
+    EXPECT_EQ(log[1], "a1 15,20 inside");
 }
 
 TEST_F(Dispatch, HiddenControlsAndTheirChildrenHearNothing) {
     b->bHidden = 1;
     EXPECT_TRUE(Mouse(60, 60));
-    EXPECT_EQ(log, (Calls{M("a1", 50, 50, 0), M("A", 50, 50, 1), M("R", 60, 60, 0)}));
+    EXPECT_EQ(log, (Calls{"a1 50,50", "A 50,50 inside", "R 60,60"}));
 
     a->bHidden = 1;
     EXPECT_TRUE(Mouse(60, 60));
-    EXPECT_EQ(log, (Calls{M("R", 60, 60, 1)}));
+    EXPECT_EQ(log, (Calls{"R 60,60 inside"}));
 }
 
 TEST_F(Dispatch, KeysGoFrontMostAndDeepestFirstUntilOneIsTaken) {
     EXPECT_FALSE(GUIControlShareKey(root, 'a', 0));
-    EXPECT_EQ(log,
-              (Calls{Call("B", "key"), Call("a1", "key"), Call("A", "key"), Call("R", "key")}));
+    EXPECT_EQ(log, (Calls{"B key", "a1 key", "A key", "R key"}));
 
     log.clear();
     pa1.bTakesKeys = true;
     b->bHidden = 1;
     EXPECT_TRUE(GUIControlShareKey(root, 13, 0));
-    EXPECT_EQ(log, (Calls{Call("B", "key"), Call("a1", "key")}))
-        << "hidden controls are offered keys too";
+    EXPECT_EQ(log, (Calls{"B key", "a1 key"})) << "hidden controls are offered keys too";
 }
 
 TEST_F(Dispatch, EveryControlGetsOneTimerTick) {
     a->bHidden = 1;
     GUIControlOnTimer(root);
-    EXPECT_EQ(log, (Calls{Call("R", "timer"), Call("A", "timer"), Call("B", "timer"),
-                          Call("a1", "timer")}));
+    EXPECT_EQ(log, (Calls{"R timer", "A timer", "B timer", "a1 timer"}));
 }
 
 // An allocated probe, freed by the deferred removal.
-GUIControl *NewProbe(GUIControl *parent, const char *name, std::vector<ProbeCall> &log) {
+GUIControl *NewProbe(GUIControl *parent, const char *name, Calls &log) {
     auto *probe = static_cast<Probe *>(__dalloc(sizeof(Probe), "probe", __LINE__));
     GUIControl *ctl = InitProbe(*probe, parent, name, log, 0, 0, 10, 10);
     ctl->bAllocated = 1;
@@ -106,7 +138,7 @@ TEST_F(Dispatch, DeferredRemovalTakesLaterSiblingsFirstAndChildrenBeforeParents)
     x->bRemoveLater = 1;
     y->bRemoveLater = 1;
     GUIControlUpdate();
-    EXPECT_EQ(log, (Calls{Call("y", "remove"), Call("x1", "remove"), Call("x", "remove")}));
+    EXPECT_EQ(log, (Calls{"y remove", "x1 remove", "x remove"}));
     EXPECT_EQ(a1->pFirstChild, nullptr);
     EXPECT_EQ(pGUIControlRoot, root);
 }

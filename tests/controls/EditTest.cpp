@@ -43,12 +43,16 @@ TEST_F(EditField, TypingSequenceEditsAroundTheMarker) {
     press(15, 25);
     EXPECT_EQ(text(), "abc_");
     EXPECT_EQ(caret(), 3);
-    const std::pair<int32_t, const char *> steps[] = {
-        {'d', "abcd_"}, {kArrowLeft, "abc_d"}, {kBackspace, "ab_d"}, {kDelete, "ab_"}};
+    const std::pair<int32_t, const char *> steps[] = {{'d', "abcd_"},
+                                                      {kArrowLeft, "abc_d"},
+                                                      {kBackspace, "ab_d"},
+                                                      {kDelete, "ab_"},
+                                                      {kArrowRight, "ab_"}};
     for (const auto &[key, after] : steps) {
         EXPECT_TRUE(pressKey(key)) << key;
         EXPECT_EQ(text(), after);
     }
+    EXPECT_EQ(caret(), 2) << "the marker stays before the end";
     EXPECT_EQ(eventsOf(field), std::vector<int32_t>{GUI_EVENT_CREATED}) << "no event while typing";
     EXPECT_TRUE(pressKey(kEnter));
     EXPECT_EQ(text(), "ab");

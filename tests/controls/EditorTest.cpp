@@ -145,10 +145,9 @@ TEST_F(EditorTest, PropertiesApplyToTheControl) {
 // statement; after it was deleted, nothing is written and stderr says so.
 TEST_F(EditorTest, SaveWritesTheChosenControlUnlessItWasDeleted) {
     testsupport::ScratchDir dir;
-    std::filesystem::copy_file(std::string(QUELMARA_SOURCE_DIR) + "/disc/__editor_save.scr",
+    std::filesystem::copy_file(testsupport::SourcePath("disc/__editor_save.scr"),
                                dir.Path("__editor_save.scr"));
-    const auto home = std::filesystem::current_path();
-    std::filesystem::current_path(dir.Path(""));
+    testsupport::ScopedWorkingDirectory inScratch(dir.Root());
     button->pszID = static_cast<char *>(__dalloc(3, "test", __LINE__));
     std::memcpy(button->pszID, "ok", 3);
     choose(menuAt(30, 40), 2);
@@ -164,7 +163,6 @@ TEST_F(EditorTest, SaveWritesTheChosenControlUnlessItWasDeleted) {
     clickOn(GUIControlGetByID(nullptr, "__editor_save"));
     EXPECT_NE(testing::internal::GetCapturedStderr().find("deleted"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists("layout_saved.scr"));
-    std::filesystem::current_path(home);
 }
 
 TEST_F(EditorTest, EditorsFromScriptsOrWrappingTakeOverTheirControls) {

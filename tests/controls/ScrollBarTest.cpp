@@ -31,17 +31,6 @@ void expectWindow(const GUIScrollBar *bar, int32_t start, int32_t end) {
     EXPECT_EQ(bar->iPosEnd, end);
 }
 
-TEST_F(ScrollBarTest, BarShowsItsWindowOnTheTrackBetweenItsArrows) {
-    GUIScrollBar *bar = standardBar();
-    EXPECT_EQ(bar->iTrackLength, 160);
-    EXPECT_EQ(rectOf(bar->oBackArrow.oControl), (GUIRect{0, 20, 0, 20}));
-    EXPECT_EQ(rectOf(bar->oForwardArrow.oControl), (GUIRect{180, 200, 0, 20}));
-    EXPECT_EQ(rectOf(bar->oThumb), (GUIRect{20, 60, 2, 18}));
-    // An empty range puts an empty thumb at the start of the track.
-    GUIScrollBarSetRange(&bar->oControl, 50, 50);
-    EXPECT_EQ(rectOf(bar->oThumb), (GUIRect{20, 20, 2, 18}));
-}
-
 TEST_F(ScrollBarTest, ShortBarGivesItsLengthToTheArrowsAndCannotBeDragged) {
     GUIScrollBar *bar = makeBar(GUIRect{0, 30, 0, 20}, 100, 0, 25);
     EXPECT_EQ(bar->iTrackLength, 0);

@@ -86,16 +86,19 @@ TEST_F(ViewTest, DisallowedHorizontalBarOnlyShowsForAScrolledPane) {
     EXPECT_FALSE(hbar()->oControl.bHidden);
 }
 
-TEST_F(ViewTest, EachBarScrollsThePaneOnItsAxisAndRaisesTheViewEvent) {
+TEST_F(ViewTest, DisallowedVerticalBarStaysHiddenUnderAHorizontalOne) {
+    view->bAllowV = 0;
+    setContent(150, 90);
+    EXPECT_TRUE(vbar()->oControl.bHidden);
+    EXPECT_FALSE(hbar()->oControl.bHidden);
+}
+
+// The vertical bar is driven through a list in ListInViewTest.
+TEST_F(ViewTest, HorizontalBarScrollsThePaneOnItsOwnAxis) {
     setContent(300, 300);
-    // The vertical bar's forward arrow: view column 84, rows 68 to 84.
-    press(10 + 84 + 8, 20 + 68 + 8);
-    release(10 + 84 + 8, 20 + 68 + 8);
-    EXPECT_EQ(pane()->iScrollY, 15);
-    EXPECT_EQ(pane()->iScrollX, 0);
-    EXPECT_EQ(count(&view->oControl, GUI_EVENT_VIEW_SCROLLED), 1);
     GUIScrollBarStepForward(&hbar()->oControl);
     EXPECT_EQ(pane()->iScrollX, 15);
+    EXPECT_EQ(pane()->iScrollY, 0);
 }
 
 } // namespace

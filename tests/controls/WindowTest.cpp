@@ -91,13 +91,14 @@ TEST_F(Window, UpperCaseKeysCloseRaiseLowerAndLoadAblakAndTheSaveDialogLoads) {
     EXPECT_EQ(other.pNext, window);
     EXPECT_TRUE(window->Key(window, GUI_WINDOW_KEY_LOWER, 0));
     EXPECT_EQ(root.pFirstChild, window);
-    const auto previous = std::filesystem::current_path();
-    std::filesystem::current_path(testsupport::SourcePath("disc"));
-    ::testing::internal::CaptureStdout();
-    EXPECT_TRUE(window->Key(window, GUI_WINDOW_KEY_LOAD, 0));
-    ::testing::internal::GetCapturedStdout();
-    const testsupport::LoadResult save = testsupport::LoadScriptFile("__editor_save.scr", &root);
-    std::filesystem::current_path(previous);
+    testsupport::LoadResult save;
+    {
+        testsupport::ScopedWorkingDirectory disc(testsupport::SourcePath("disc"));
+        ::testing::internal::CaptureStdout();
+        EXPECT_TRUE(window->Key(window, GUI_WINDOW_KEY_LOAD, 0));
+        ::testing::internal::GetCapturedStdout();
+        save = testsupport::LoadScriptFile("__editor_save.scr", &root);
+    }
     ASSERT_NE(save.ctl, nullptr) << save.out;
     EXPECT_NE(GUIControlGetByID(save.ctl, "__editor_filename"), nullptr);
     GUIControl *about = GUIControlGetByID(&root, "about");

@@ -4,13 +4,10 @@
 
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 
-#include <unistd.h>
-
 #include "GUIModule.h"
+#include "TestFiles.h"
 
 namespace {
 
@@ -40,26 +37,20 @@ int damagedGuardBytes(const void *block) {
     return count;
 }
 
+// File names are cut to their first 127 characters.
 TEST(CheckedAllocator, BlockCarriesItsOriginAndIsFramedByFilledGuards) {
-    void *block = __dalloc(10, "gui\\core\\source\\GUIList", 321);
-    EXPECT_EQ(reinterpret_cast<uintptr_t>(block) % 8, 0u);
-    EXPECT_EQ(storedWord(block, 0), 10u);
-    EXPECT_EQ(storedFile(block), "gui\\core\\source\\GUIList");
-    EXPECT_EQ(storedWord(block, GUI_ALLOC_LINE_OFFSET), 321u);
-    EXPECT_EQ(damagedGuardBytes(block), 0);
-    testing::internal::CaptureStderr();
-    __dfree(block);
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
-}
-
-TEST(CheckedAllocator, FileNamesAreCutToTheirFirst127Characters) {
-    for (size_t length : {127, 128, 400}) {
-        const std::string name(length, 'n');
-        void *block = __dalloc(4, name.c_str(), 3);
+    for (const std::string &name :
+         {std::string("gui\\core\\source\\GUIList"), std::string(127, 'n'), std::string(128, 'n'),
+          std::string(400, 'n')}) {
+        void *block = __dalloc(10, name.c_str(), 321);
+        EXPECT_EQ(reinterpret_cast<uintptr_t>(block) % 8, 0u);
+        EXPECT_EQ(storedWord(block, 0), 10u);
         EXPECT_EQ(storedFile(block), name.substr(0, 127));
-        EXPECT_EQ(storedWord(block, GUI_ALLOC_LINE_OFFSET), 3u);
+        EXPECT_EQ(storedWord(block, GUI_ALLOC_LINE_OFFSET), 321u);
         EXPECT_EQ(damagedGuardBytes(block), 0);
+        testing::internal::CaptureStderr();
         __dfree(block);
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
     }
 }
 
@@ -77,9 +68,8 @@ TEST(CheckedAllocator, DamagedGuardsAreReportedWithTheBlocksOrigin) {
 }
 
 TEST(AssertionDeathTest, FailureWritesErrlogAndEndsWithMinusOne) {
-    const fs::path dir =
-        fs::temp_directory_path() / ("quelmara-errlog-" + std::to_string(getpid()));
-    fs::create_directories(dir);
+    const testsupport::ScratchDir scratch;
+    const fs::path dir = scratch.Root();
     EXPECT_EXIT(
         {
             fs::current_path(dir);
@@ -87,10 +77,8 @@ TEST(AssertionDeathTest, FailureWritesErrlogAndEndsWithMinusOne) {
             __msassert(0, "gui\\core\\source\\GUIEditor", 1234);
         },
         testing::ExitedWithCode(255), "");
-    std::ifstream log(dir / "errlog", std::ios::binary);
-    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(log), {}),
+    EXPECT_EQ(testsupport::ReadFile(dir / "errlog"),
               "Assert failure\nin gui\\core\\source\\GUIEditor line 1234");
-    fs::remove_all(dir);
 }
 
 } // namespace

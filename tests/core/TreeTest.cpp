@@ -100,6 +100,11 @@ TEST_F(Tree, SetSizeResizesWithoutDrawingThenRepaintsTheUnion) {
     // 50 wide as now, 20 high as before.
     EXPECT_EQ(shown, (Rects{{25, 75, 28, 48}}));
     EXPECT_EQ(Pixel(40, 45), kParentColour);
+
+    resetRecords();
+    GUIControlSetSize(&child, 20, 15);
+    EXPECT_EQ(shown, (Rects{{25, 75, 28, 43}})) << "only narrower: the old width is repainted";
+    EXPECT_EQ(Pixel(60, 30), kParentColour);
 }
 
 TEST_F(Tree, HideShowAndDisableRepaintOnlyOnChange) {
@@ -231,35 +236,6 @@ TEST_F(Tree, ScrolledAndCutBlitStaysAnchored) {
             ASSERT_EQ(Pixel(x, y), TestSurface::at(x + 10, y - 10 + 4)) << x << "," << y;
     EXPECT_EQ(Pixel(20, 10), kParentColour);
     EXPECT_EQ(Pixel(0, 26), kParentColour);
-}
-
-GfxFont *testFont() {
-    static GfxFont *font = GfxAPICreateFont("DejaVu Sans", 16);
-    return font;
-}
-
-void drawCutText(GUIControl *self, GUIRect *) {
-    GUIRect r{-3, 107, -2, 28};
-    GUIControlText(self, "Quelmara", &r, 0, 0, testFont(), kWhite);
-}
-
-TEST_F(Tree, TextKeepsItsGlyphsInPlaceWhenLeftAndTopAreCut) {
-    ASSERT_NE(testFont(), nullptr);
-    GUIRect uncut{37, 147, 38, 68};
-    GfxAPIText("Quelmara", &uncut, 0, 0, testFont(), kWhite);
-    const std::vector<uint32_t> reference(pGfxBackBuffer, pGfxBackBuffer + kWidth * kHeight);
-    GfxAPIInit(nullptr, kWidth, kHeight);
-
-    makeControl(root, nullptr, {0, kWidth, 0, kHeight});
-    makeControl(parent, &root, {40, 150, 40, 70});
-    parent.Draw = drawCutText;
-    GUIControlRedrawThis(&root);
-
-    for (int32_t y = 0; y < kHeight; ++y)
-        for (int32_t x = 0; x < kWidth; ++x)
-            ASSERT_EQ(Pixel(x, y), x >= 40 && y >= 40 ? reference[y * kWidth + x] : 0u)
-                << x << "," << y;
-    EXPECT_NE(std::count(reference.begin(), reference.end(), 0u), kWidth * kHeight);
 }
 
 TEST_F(Tree, NoDrawOrHiddenAncestorSuppressesItsDescendants) {

@@ -40,17 +40,65 @@ need() {
   done
 }
 
-# Positions in the window, from the disc's layout (disc/_data/layout.scr) and
-# the toolkit folder browser's geometry (app/FolderChooser.h).
-game_row_x=80
-game_row_y() { echo $((90 + 16 * $1 + 8)); }
-search_field=(144 423)
-install_button=(369 562)
-exit_button=(767 25)
-browser_row_x=260
-browser_row_y() { echo $((100 + 82 + 16 * $1 + 8)); }
-browser_ok=(425 478)
-browser_cancel=(547 478)
+# Positions in the window: controls from the disc's layout, the folder
+# browser's parts from the program's own layout of it (placed in its window's
+# coordinates); list rows are as high as the program makes them.
+source_dir=$(cd "$(dirname "$0")/../.." && pwd)
+browser_layout="$source_dir/app/layouts/FolderBrowser.scr"
+row_height=$(sed -nE 's/.*kListRowHeight = ([0-9]+);.*/\1/p' "$source_dir/app/ScreenMetrics.h")
+
+# "left top width height" of the control with the identifier, in window
+# coordinates: the statement's [x,y,w,h] plus the positions of the blocks
+# around it.
+layout_rect() {
+  awk -v id="\"$1\"" '
+    { sub(/\r$/, ""); sub(/#.*/, "") }
+    match($0, /\[[-0-9,]+\]/) {
+      split(substr($0, RSTART + 1, RLENGTH - 2), r, ",")
+      x = r[1]; y = r[2]; w = r[3]; h = r[4]
+    }
+    index($0, id) { print left[depth] + x, top[depth] + y, w + 0, h + 0; found = 1; exit }
+    /\{/ { depth++; left[depth] = left[depth - 1] + x; top[depth] = top[depth - 1] + y }
+    /\}/ { depth-- }
+    /;/ { x = 0; y = 0 }
+    END { exit !found }
+  ' "$disc/_data/layout.scr" || fail "no control \"$1\" in the layout"
+}
+
+# x and y of the control with that identifier in the folder browser's layout.
+browser_origin() {
+  local place
+  place=$(sed -nE "s/^[^[]*\[([0-9]+),([0-9]+)[],].*\"$1\".*/\1 \2/p" "$browser_layout" | head -n 1)
+  [ -n "$place" ] || fail "no control \"$1\" in $browser_layout"
+  echo "$place"
+}
+
+control_centre() {
+  local left top width height
+  read -r left top width height < <(layout_rect "$1")
+  echo $((left + width / 2)) $((top + height / 2))
+}
+
+game_row() {
+  local left top width height
+  read -r left top width height < <(layout_rect gamelist)
+  echo $((left + width / 4)) $((top + row_height * $1 + row_height / 2))
+}
+
+browser_row() {
+  local window_x window_y x y
+  read -r window_x window_y < <(browser_origin folderbrowser)
+  read -r x y < <(browser_origin folders)
+  echo $((window_x + x + 40)) $((window_y + y + row_height * $1 + row_height / 2))
+}
+
+# A point just inside the browser's button with that identifier.
+browser_button() {
+  local window_x window_y x y
+  read -r window_x window_y < <(browser_origin folderbrowser)
+  read -r x y < <(browser_origin "$1")
+  echo $((window_x + x + 10)) $((window_y + y + 8))
+}
 
 start_display() {
   need Xvfb xdotool import
@@ -64,34 +112,59 @@ start_display() {
   export DISPLAY=":$(head -n 1 "$work/display")"
 }
 
+# The program writes the number of mouse-button and key events it has handled
+# to this file whenever it has shown everything and waits for more.
+ready="$work/ready"
+
+inputs_handled() {
+  cat "$ready" 2>/dev/null || echo -1
+}
+
+# Waits until the program has handled at least $1 input events and is idle.
+wait_until_idle() {
+  for _ in $(seq 600); do
+    [ "$(inputs_handled)" -ge "$1" ] && return 0
+    kill -0 "$app_pid" 2>/dev/null || fail "the program ended"
+    sleep 0.05
+  done
+  fail "the program did not become idle after $1 input events"
+}
+
 start_program() {
-  export HOME="$work/home" XDG_CONFIG_HOME="$work/config"
+  export HOME="$work/home" XDG_CONFIG_HOME="$work/config" QUELMARA_READY_FILE="$ready"
   mkdir -p "$HOME"
   "$program" "$disc" >"$work/app.log" 2>&1 &
   app_pid=$!
-  window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Quelmara$' | head -n 1) ||
-    fail "no window appeared"
-  [ -n "$window" ] || fail "no window appeared"
+  wait_until_idle 0
+  window=$(xdotool search --onlyvisible --name '^Quelmara$' | head -n 1) || fail "no window"
+  [ -n "$window" ] || fail "no window"
 }
 
-# The screen is drawn once the program takes input again; a short pause lets
-# the last clicks' paints reach the X server before the picture is taken.
+# Taken once the program is idle, so every paint has reached the X server.
 shot() {
   shot_count=$((shot_count + 1))
-  sleep 0.5
   import -window root "$output/$case_name-$shot_count-$1.png"
 }
 
+# A click, or keys ($2 events: a press and a release each), and the wait until
+# the program has handled them.
 click() {
+  local before
+  before=$(inputs_handled)
   xdotool mousemove --window "$window" "$1" "$2" click 1
+  wait_until_idle $((before + 2))
 }
 
-wait_for_file() {
-  for _ in $(seq 300); do
-    [ -e "$1" ] && return 0
-    sleep 0.1
-  done
-  fail "timed out waiting for $1"
+keys() {
+  local before
+  before=$(inputs_handled)
+  xdotool "${@:2}"
+  wait_until_idle $((before + $1))
+}
+
+# A click that ends the program.
+last_click() {
+  xdotool mousemove --window "$window" "$1" "$2" click 1
 }
 
 # Waits for the program to end by itself and checks its exit status.
@@ -113,7 +186,7 @@ write_settings() {
 }
 
 expect_same_file() {
-  wait_for_file "$2"
+  [ -e "$2" ] || fail "no $2"
   cmp -s "$1" "$2" || fail "$2 differs from $1"
 }
 
@@ -167,9 +240,9 @@ click_install)
   write_settings "$work/hotsync/"
   start_program
   shot started
-  click "$game_row_x" "$(game_row_y 5)"
+  click $(game_row 5)
   shot selected
-  click "${install_button[@]}"
+  click $(control_centre instb)
   expect_same_file "$disc/Puzzles/GlacierSlide/GlacierSlide.prc" \
     "$work/hotsync/Glacier Slide/GlacierSlide.prc"
   shot installed
@@ -182,9 +255,9 @@ install_category)
   write_settings "$work/hotsync/"
   start_program
   shot started
-  click "$game_row_x" "$(game_row_y 9)"
+  click $(game_row 9)
   shot selected
-  click "${install_button[@]}"
+  click $(control_centre instb)
   expect_same_file "$disc/Strategy/Cards/MosswoodSolitaire/Mosswood.prc" \
     "$work/hotsync/Mosswood Solitaire/Mosswood.prc"
   expect_same_file "$disc/Strategy/Tactics/CopperRails/CopperRails.prc" \
@@ -198,12 +271,12 @@ search_install)
   start_display
   write_settings "$work/hotsync/"
   start_program
-  click "${search_field[@]}"
-  xdotool type --delay 40 goat
+  click $(control_centre stext)
+  keys 8 type goat
   shot typed
-  xdotool key Return
+  keys 2 key Return
   shot searched
-  click "${install_button[@]}"
+  click $(control_centre instb)
   expect_same_file "$disc/OrbitCourier/OrbitCourier.prc" "$work/hotsync/Orbit Courier/OrbitCourier.prc"
   shot installed
   ;;
@@ -215,14 +288,14 @@ exit_button)
   shot started
   icon=$(xprop -id "$window" _NET_WM_ICON)
   grep -q "48 x 48" <<<"$icon" || fail "the window has no icon: $icon"
-  click "${exit_button[@]}"
+  last_click $(control_centre exitb)
   expect_exit_status 0
   ;;
 escape)
   start_display
   write_settings "$work/hotsync/"
   start_program
-  click "$game_row_x" "$(game_row_y 1)"
+  click $(game_row 1)
   xdotool key Escape
   expect_exit_status 0
   ;;
@@ -231,25 +304,24 @@ first_start_browser)
   mkdir -p "$work/home/Documents" "$work/home/Palm Desktop/install"
   start_program
   shot browser
-  click "$browser_row_x" "$(browser_row_y 1)"
+  click $(browser_row 1)
   shot entered
-  click "${browser_ok[@]}"
-  wait_for_file "$work/config/quelmara.ini"
-  settings=$(cat "$work/config/quelmara.ini")
+  click $(browser_button ok)
+  settings=$(cat "$work/config/quelmara.ini" 2>/dev/null || true)
   [ "$settings" = "$work/home/Palm Desktop/" ] || fail "settings hold \"$settings\""
   shot chosen
-  click "$game_row_x" "$(game_row_y 1)"
-  click "${install_button[@]}"
+  click $(game_row 1)
+  click $(control_centre instb)
   expect_same_file "$disc/Action/BeetleDerby/BeetleDerby.prc" \
     "$work/home/Palm Desktop/Beetle Derby/BeetleDerby.prc"
-  click "${exit_button[@]}"
+  last_click $(control_centre exitb)
   expect_exit_status 0
   ;;
 first_start_cancel)
   start_display
   start_program
   shot browser
-  click "${browser_cancel[@]}"
+  last_click $(browser_button cancel)
   expect_exit_status 255
   [ ! -e "$work/config/quelmara.ini" ] || fail "a cancelled choice wrote the settings"
   ;;
@@ -265,8 +337,7 @@ EOF
   export PATH="$work/bin:$PATH"
   start_display
   start_program
-  wait_for_file "$work/config/quelmara.ini"
-  settings=$(cat "$work/config/quelmara.ini")
+  settings=$(cat "$work/config/quelmara.ini" 2>/dev/null || true)
   [ "$settings" = "$work/chosen/" ] || fail "settings hold \"$settings\""
   grep -qx -- '--directory' "$work/zenity-arguments" || fail "zenity was not asked for a folder"
   grep -qx -- '--title=Select your Hotsync folder.' "$work/zenity-arguments" ||

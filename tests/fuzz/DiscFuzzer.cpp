@@ -118,7 +118,7 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***) {
     // The sample disc's skin and screen, built once.
     Check(FileServices::ChangeDirectory(QUELMARA_SOURCE_DIR "/disc"));
     ScreenServices() = {[](const std::string &) {}, [](const std::string &) { return true; },
-                        [](int) {}};
+                        [](int) {}, [] { return true; }};
     GUISkinLoad();
     static CGameDiscDlg dialog;
     dialog.OnInitDialog();

@@ -1,10 +1,7 @@
-// The host tests' helpers: scoped environment variables and a dialog that writes down every handler
-// call.
+// The host tests' helpers: a shell command line and a dialog that writes down every handler call.
 #pragma once
 
 #include <cstdint>
-#include <cstdlib>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,30 +12,6 @@ namespace hosttest {
 inline std::vector<std::string> Shell(const std::string &script) {
     return {"/bin/sh", "-c", script};
 }
-
-// Sets (or, with no value, removes) a variable until the end of the scope.
-class CScopedEnvironment {
-  public:
-    CScopedEnvironment(const char *name, const std::optional<std::string> &value) : m_name(name) {
-        if (const char *old = std::getenv(name))
-            m_old = old;
-        Apply(value);
-    }
-    ~CScopedEnvironment() { Apply(m_old); }
-    CScopedEnvironment(const CScopedEnvironment &) = delete;
-    CScopedEnvironment &operator=(const CScopedEnvironment &) = delete;
-
-  private:
-    void Apply(const std::optional<std::string> &value) {
-        if (value)
-            setenv(m_name, value->c_str(), 1);
-        else
-            unsetenv(m_name);
-    }
-
-    const char *m_name;
-    std::optional<std::string> m_old;
-};
 
 struct Call {
     std::string handler;

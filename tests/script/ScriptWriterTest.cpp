@@ -1,4 +1,4 @@
-// Writing trees as scripts and reading them back.
+// Writing trees as scripts.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -49,48 +49,6 @@ TEST_F(ScriptWriter, WritesRectanglesIdentifiersAndIndentedBlocks) {
                              "\t\tButton[0,0,50,150] \"row\";\n"
                              "\t};\n"
                              "};\n");
-}
-
-// A type for the round trip that reads no attributes of its own and takes
-// children, so that everything it has is what the writer writes.
-GUIControl *PanelFromScript(GUIControl *parent, GUIScriptReader *, GUIControlScriptArgs *args);
-GUIControlType panelType = {"Panel", PanelFromScript, nullptr};
-
-GUIControl *PanelFromScript(GUIControl *parent, GUIScriptReader *, GUIControlScriptArgs *args) {
-    auto *panel = static_cast<GUIControl *>(__dalloc(sizeof(GUIControl), "panel", __LINE__));
-    GUIControlInit(panel, parent, &args->oRect);
-    panel->pType = &panelType;
-    panel->pChildHost = panel;
-    panel->bAllocated = 1;
-    return panel;
-}
-
-void ExpectSameTree(const GUIControl *a, const GUIControl *b) {
-    for (; a && b; a = a->pNext, b = b->pNext) {
-        EXPECT_EQ(a->pType, b->pType);
-        EXPECT_EQ(testsupport::rectOf(*a), testsupport::rectOf(*b));
-        EXPECT_EQ(std::string(a->pszID ? a->pszID : "-"), std::string(b->pszID ? b->pszID : "-"));
-        ExpectSameTree(a->pFirstChild, b->pFirstChild);
-    }
-    EXPECT_EQ(a, nullptr);
-    EXPECT_EQ(b, nullptr);
-}
-
-// A desktop holding a picture holding two buttons, made of panels.
-TEST_F(ScriptWriter, WrittenTreesReadBackTheSame) {
-    GUIControlType *registry = pGUIControlTypeHead;
-    panelType.pNext = registry;
-    pGUIControlTypeHead = &panelType;
-    GUIControl *original = Load("Panel[0,0,640,480] \"desk\" {"
-                                " Panel[10,20,300,200] \"backdrop\" {"
-                                "  Panel[1,2,114,28] \"o_k\"; Panel[130,2,114,28]; }; };");
-    const std::string written = Save(original);
-    GUIControl *copy = Load(written);
-    pGUIControlTypeHead = registry;
-    ASSERT_NE(copy, nullptr);
-    ExpectSameTree(original, copy);
-    EXPECT_EQ(Save(copy), written);
-    GUIControlDestroy(original);
 }
 
 } // namespace

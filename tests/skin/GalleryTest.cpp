@@ -10,7 +10,7 @@ using Gallery = skintest::SkinTest;
 TEST_F(Gallery, ShowsEveryControlTypeInItsStates) {
     GfxAPIInit(nullptr, 800, 620);
     {
-        skintest::InDiscFolder disc;
+        testsupport::ScopedWorkingDirectory disc(skintest::DiscFolder());
         const testsupport::LoadResult loaded =
             testsupport::LoadScriptFile(testsupport::SourcePath("examples/gallery.scr"));
         ASSERT_NE(loaded.ctl, nullptr) << loaded.out;

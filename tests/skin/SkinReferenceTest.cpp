@@ -131,7 +131,7 @@ TEST_F(SkinReference, TableHeaders) {
 
 TEST_F(SkinReference, Bitmap) {
     GUIControl *desktop = Desktop(120, 60);
-    skintest::InDiscFolder disc;
+    testsupport::ScopedWorkingDirectory disc(skintest::DiscFolder());
     GUIRect place = At(8, 8, 4, 4);
     GUIBitmapNew(desktop, &place, "_data/popuparrow_off.bmp");
     place = At(44, 8, 40, 20);

@@ -21,6 +21,7 @@ typedef struct GUIEdit {
     uint8_t bCentre;                 // the skin centres the text
     uint8_t bEditable;               // input may be activated
     uint8_t bInputActive;
+    uint8_t bShowEnd; // the skin shows the end of a text too wide for the field
 } GUIEdit;
 
 extern GUIControlType sGUIEditType;

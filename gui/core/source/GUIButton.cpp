@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "GUIControlCast.h"
 #include "GUIControlNew.h"
 #include "GUIInputCodes.h"
 #include "GUIModule.h"
@@ -12,7 +13,7 @@
 namespace {
 
 GUIButton *asButton(GUIControl *ctl) {
-    return reinterpret_cast<GUIButton *>(ctl);
+    return GUIControlCast<GUIButton>(ctl, sGUIButtonType);
 }
 
 void showPushed(GUIButton *button, bool pushed) {

@@ -1,13 +1,14 @@
 // Column header: a button whose right edge can be dragged to resize it.
 #include "GUICHeader.h"
 
+#include "GUIControlCast.h"
 #include "GUIInputCodes.h"
 #include "GUIModule.h"
 
 namespace {
 
 GUICHeader *asHeader(GUIControl *ctl) {
-    return reinterpret_cast<GUICHeader *>(ctl);
+    return GUIControlCast<GUICHeader>(ctl, sGUICHeaderType);
 }
 
 bool onGrip(const GUIControl *ctl, int32_t x) {

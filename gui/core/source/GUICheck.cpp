@@ -1,6 +1,7 @@
 // Check box.
 #include "GUICheck.h"
 
+#include "GUIControlCast.h"
 #include "GUIControlNew.h"
 #include "GUIInputCodes.h"
 #include "GUIScript.h"
@@ -36,7 +37,7 @@ void GUICheckMouse(GUIControl *self, int32_t, int32_t, uint8_t buttons, uint8_t 
                    uint8_t inside) {
     if (!inside || !GUIMousePressed(buttons, changed, GUI_MOUSE_LEFT))
         return;
-    GUICheck *check = reinterpret_cast<GUICheck *>(self);
+    GUICheck *check = GUIControlCast<GUICheck>(self, sGUICheckType);
     check->bChecked = !check->bChecked;
     GUIControlRedrawThis(self);
     GUIControlSetEvent(self, GUI_EVENT_CHECK_CHANGED);

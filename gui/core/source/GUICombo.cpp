@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "GUIControlCast.h"
 #include "GUIControlNew.h"
 #include "GUIModule.h"
 #include "GUIScript.h"
@@ -11,7 +12,7 @@
 namespace {
 
 GUICombo *asCombo(GUIControl *ctl) {
-    return reinterpret_cast<GUICombo *>(ctl);
+    return GUIControlCast<GUICombo>(ctl, sGUIComboType);
 }
 
 // Height the field and the button keep over the combo box's own height.

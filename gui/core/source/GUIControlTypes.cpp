@@ -1,11 +1,14 @@
 // The registry of control types: one record per type, chained in the order the
 // layout loader searches them for a statement's keyword. The chain is fixed
 // when the program is built; the type files only refer to their own record.
+// Which records begin with another type's record is known here too, for the
+// checked casts.
 #include "GUIBitmap.h"
 #include "GUIButton.h"
 #include "GUICHeader.h"
 #include "GUICheck.h"
 #include "GUICombo.h"
+#include "GUIControlCast.h"
 #include "GUIDesktop.h"
 #include "GUIEdit.h"
 #include "GUIEditor.h"
@@ -19,6 +22,19 @@
 #include "GUITable.h"
 #include "GUIView.h"
 #include "GUIWindow.h"
+
+namespace {
+
+// The types whose record begins with another type's whole record.
+const GUIControlType *baseTypeOf(const GUIControlType *type) {
+    if (type == &sGUIPopupMenuType)
+        return &sGUIListType;
+    if (type == &sGUICHeaderType)
+        return &sGUIButtonType;
+    return nullptr;
+}
+
+} // namespace
 
 extern "C" {
 
@@ -42,5 +58,15 @@ GUIControlType sGUIWindowType = {"Window", GUIWindowFromScript, &sGUISheetType};
 GUIControlType sGUISheetType = {"Sheet", GUISheetFromScript, nullptr};
 
 GUIControlType *pGUIControlTypeHead = &sGUIBitmapType;
+
+bool GUIControlIsOfType(const GUIControl *ctl, const GUIControlType *type) {
+    if (!ctl || !ctl->pType)
+        return true;
+    for (const GUIControlType *t = ctl->pType; t; t = baseTypeOf(t)) {
+        if (t == type)
+            return true;
+    }
+    return false;
+}
 
 } // extern "C"

@@ -5,13 +5,12 @@
 #include <cstring>
 #include <utility>
 
+#include "GUIControlCast.h"
 #include "GUIControlNew.h"
 #include "GUIInputCodes.h"
 #include "GUIModule.h"
 #include "GUIScript.h"
 #include "GUIText.h"
-
-extern "C" {}
 
 namespace {
 
@@ -24,7 +23,7 @@ enum EditKey : int32_t {
 };
 
 GUIEdit *asEdit(GUIControl *ctl) {
-    return reinterpret_cast<GUIEdit *>(ctl);
+    return GUIControlCast<GUIEdit>(ctl, sGUIEditType);
 }
 
 int32_t textLength(const GUIEdit *edit) {
@@ -132,6 +131,7 @@ void GUIEditInit(GUIControl *ctl, GUIControl *parent, GUIRect *rect, const char 
     edit->bCentre = 1;
     edit->bEditable = 0;
     edit->bInputActive = 0;
+    edit->bShowEnd = 0;
     ctl->Key = GUIEditKey;
     ctl->Mouse = GUIEditMouse;
     ctl->pType = &sGUIEditType;

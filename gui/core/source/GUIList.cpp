@@ -7,12 +7,11 @@
 #include <cstring>
 #include <limits>
 
+#include "GUIControlCast.h"
 #include "GUIControlNew.h"
 #include "GUIInputCodes.h"
 #include "GUIModule.h"
 #include "GUIScript.h"
-
-extern "C" {}
 
 namespace {
 
@@ -20,7 +19,7 @@ constexpr int32_t kDefaultItemHeight = 16;
 constexpr int32_t kDefaultPageStep = 10;
 
 GUIList *asList(GUIControl *ctl) {
-    return reinterpret_cast<GUIList *>(ctl);
+    return GUIControlCast<GUIList>(ctl, sGUIListType);
 }
 
 int32_t rowCount(const GUIList *list) {

@@ -3,6 +3,7 @@
 
 #include <cstdio>
 
+#include "GUIControlCast.h"
 #include "GUIControlNew.h"
 #include "GUIModule.h"
 #include "GUIScript.h"
@@ -14,7 +15,7 @@ namespace {
 GUIControl *pDismissedMenu = nullptr;
 
 GUIPopupMenu *asMenu(GUIControl *ctl) {
-    return reinterpret_cast<GUIPopupMenu *>(ctl);
+    return GUIControlCast<GUIPopupMenu>(ctl, sGUIPopupMenuType);
 }
 
 void choose(GUIControl *ctl) {
@@ -42,12 +43,12 @@ GUIControl *GUIPopupMenuNew(GUIControl *parent, GUIRect *rect) {
 
 void GUIPopupMenuInit(GUIControl *ctl, GUIControl *parent, GUIRect *rect) {
     GUIListInit(ctl, parent, rect);
-    GUIPopupMenu *menu = asMenu(ctl);
-    menu->oList.bTrackHover = 1;
-    menu->iChosen = -1;
-    menu->szChosen[0] = '\0';
+    GUIControlCast<GUIList>(ctl, sGUIListType)->bTrackHover = 1;
     GUIControlRedrawThis(ctl);
     ctl->pType = &sGUIPopupMenuType;
+    GUIPopupMenu *menu = asMenu(ctl);
+    menu->iChosen = -1;
+    menu->szChosen[0] = '\0';
     ctl->OnInnerEvent = GUIPopupMenuOnInnerEvent;
     GUIControlApplySkin(pGUIPopupMenuSkinInit, ctl);
 }

@@ -1,6 +1,7 @@
 // Progress bar.
 #include "GUIProgress.h"
 
+#include "GUIControlCast.h"
 #include "GUIControlNew.h"
 #include "GUIScript.h"
 
@@ -29,7 +30,7 @@ void GUIProgressInit(GUIProgress *progress, GUIControl *parent, GUIRect *rect) {
 // Lowered to the maximum first and raised to 0 after, so a negative maximum
 // still leaves the position at 0.
 void GUIProgressSet(GUIControl *ctl, int32_t value) {
-    GUIProgress *progress = reinterpret_cast<GUIProgress *>(ctl);
+    GUIProgress *progress = GUIControlCast<GUIProgress>(ctl, sGUIProgressType);
     if (value > progress->iMax)
         value = progress->iMax;
     if (value < 0)

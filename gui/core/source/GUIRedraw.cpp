@@ -1,10 +1,15 @@
 // Immediate repaint through the tree and the clipped drawing primitives that
 // every control's Draw uses.
 #include <algorithm>
+#include <cassert>
 
 #include "GUIControl.h"
 
 namespace {
+
+// How deep the redraw walk is. A repaint asked for from inside a Draw would
+// start a second walk over the one still painting.
+int32_t iDrawDepth = 0;
 
 // Cuts r to the control's own bounds; false when nothing remains.
 bool clampToControl(const GUIControl *c, GUIRect &r) {
@@ -81,6 +86,7 @@ void GUIControlRedrawThis(GUIControl *ctl) {
 }
 
 void GUIControlRedrawAll(GUIControl *ctl, GUIRect *rect) {
+    assert(iDrawDepth == 0 && "a control asked for a repaint while drawing");
     GUIRect r = *rect;
     GUIControl *c = ctl;
     for (;;) {
@@ -99,7 +105,9 @@ void GUIControlRedrawSubTree(GUIControl *ctl, GUIRect *rect) {
     const GUIRect r = *rect;
     storeClip(ctl, r);
     GUIRect drawn = r;
+    ++iDrawDepth;
     ctl->Draw(ctl, &drawn);
+    --iDrawDepth;
     for (GUIControl *k = ctl->pFirstChild; k; k = k->pNext) {
         if (k->bHidden)
             continue;

@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "GUIControlCast.h"
 #include "GUIControlNew.h"
 #include "GUIInputCodes.h"
 #include "GUIModule.h"
@@ -11,7 +12,7 @@
 namespace {
 
 GUIScrollBar *asScrollBar(GUIControl *ctl) {
-    return reinterpret_cast<GUIScrollBar *>(ctl);
+    return GUIControlCast<GUIScrollBar>(ctl, sGUIScrollBarType);
 }
 
 // Places a part by coordinates along and across the bar.

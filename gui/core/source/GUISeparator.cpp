@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "GUIControlCast.h"
 #include "GUIControlNew.h"
 #include "GUIInputCodes.h"
 #include "GUIScript.h"
@@ -10,7 +11,7 @@
 namespace {
 
 GUISeparator *asSeparator(GUIControl *ctl) {
-    return reinterpret_cast<GUISeparator *>(ctl);
+    return GUIControlCast<GUISeparator>(ctl, sGUISeparatorType);
 }
 
 // The child's extent along the separator, and its far edge.

@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "GUIControlCast.h"
 #include "GUIControlNew.h"
 #include "GUIModule.h"
 #include "GUIScript.h"
@@ -11,7 +12,7 @@
 namespace {
 
 GUITab *asTab(GUIControl *ctl) {
-    return reinterpret_cast<GUITab *>(ctl);
+    return GUIControlCast<GUITab>(ctl, sGUITabType);
 }
 
 bool isSheet(const GUIControl *ctl) {
@@ -36,12 +37,13 @@ void offerSheetNames(GUITab *tab) {
     GUIComboClear(selector);
     for (GUIControl *child = tab->oControl.pFirstChild; child; child = child->pNext)
         if (isSheet(child))
-            GUIComboAdd(selector, reinterpret_cast<GUISheet *>(child)->szName);
+            GUIComboAdd(selector, GUIControlCast<GUISheet>(child, sGUISheetType)->szName);
 }
 
 GUIControl *sheetNamed(GUITab *tab, const char *name) {
     for (GUIControl *child = tab->oControl.pFirstChild; child; child = child->pNext)
-        if (isSheet(child) && std::strcmp(reinterpret_cast<GUISheet *>(child)->szName, name) == 0)
+        if (isSheet(child) &&
+            std::strcmp(GUIControlCast<GUISheet>(child, sGUISheetType)->szName, name) == 0)
             return child;
     return nullptr;
 }

@@ -13,6 +13,7 @@
 #include "GUITable.h"
 
 #include "GUICHeader.h"
+#include "GUIControlCast.h"
 #include "GUIControlNew.h"
 #include "GUIList.h"
 #include "GUIModule.h"
@@ -21,7 +22,7 @@
 namespace {
 
 GUITable *asTable(GUIControl *ctl) {
-    return reinterpret_cast<GUITable *>(ctl);
+    return GUIControlCast<GUITable>(ctl, sGUITableType);
 }
 
 int32_t columnCount(const GUITable *table) {
@@ -55,7 +56,7 @@ void followBodySideways(GUITable *table) {
 // Mirrors a list's selection in every column; the lists' own selection events
 // come back here and stop at the equality test.
 void selectRow(GUITable *table, GUIControl *sender) {
-    const int32_t row = reinterpret_cast<GUIList *>(sender)->iSelected;
+    const int32_t row = GUIControlCast<GUIList>(sender, sGUIListType)->iSelected;
     if (row == table->iSelected)
         return;
     table->iSelected = row;
@@ -108,7 +109,7 @@ int32_t GUITableNewColumn(GUIControl *ctl, const char *title, int32_t width) {
     GUIControl *list = GUIListNew(pane(table), &rect);
     if (!list)
         return -1;
-    auto *column = reinterpret_cast<GUIList *>(list);
+    auto *column = GUIControlCast<GUIList>(list, sGUIListType);
     column->bRowBackground = 0;
     column->pOrder = &table->aOrder;
     const int32_t index = columnCount(table);
@@ -184,7 +185,8 @@ int32_t GUITableOnInnerEvent(GUIControl *self, GUIControl *sender, int32_t event
         break;
     case GUI_EVENT_BUTTON_CLICKED:
         if (isHeader(table, sender))
-            sortAndRedraw(table, &reinterpret_cast<GUICHeader *>(sender)->pList->oControl);
+            sortAndRedraw(table,
+                          &GUIControlCast<GUICHeader>(sender, sGUICHeaderType)->pList->oControl);
         break;
     case GUI_EVENT_LIST_SELECTED:
         if (sender->pParent == pane(table)) {

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "GUIControlCast.h"
 #include "GUIControlNew.h"
 #include "GUIModule.h"
 #include "GUIScript.h"
@@ -10,7 +11,7 @@
 namespace {
 
 GUIView *asView(GUIControl *ctl) {
-    return reinterpret_cast<GUIView *>(ctl);
+    return GUIControlCast<GUIView>(ctl, sGUIViewType);
 }
 
 void measureContent(GUIView *view) {

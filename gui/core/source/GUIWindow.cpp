@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "GUIControlCast.h"
 #include "GUIControlNew.h"
 #include "GUIInputCodes.h"
 #include "GUIScript.h"
@@ -14,7 +15,7 @@ constexpr char kCloseButtonID[] = "__window_close";
 constexpr char kKeyLoadedScript[] = "ablak";
 
 GUIWindow *asWindow(GUIControl *ctl) {
-    return reinterpret_cast<GUIWindow *>(ctl);
+    return GUIControlCast<GUIWindow>(ctl, sGUIWindowType);
 }
 
 bool inTitleBar(const GUIWindow *window, int32_t x, int32_t y) {

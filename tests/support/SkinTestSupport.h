@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -15,25 +16,15 @@
 
 namespace skintest {
 
-// The working directory is the sample disc's top folder while this lives.
-class InDiscFolder {
-  public:
-    InDiscFolder() : previous_(std::filesystem::current_path()) {
-        std::filesystem::current_path(testsupport::SourcePath("disc"));
-    }
-    ~InDiscFolder() { std::filesystem::current_path(previous_); }
-    InDiscFolder(const InDiscFolder &) = delete;
-    InDiscFolder &operator=(const InDiscFolder &) = delete;
-
-  private:
-    std::filesystem::path previous_;
-};
+inline std::filesystem::path DiscFolder() {
+    return testsupport::SourcePath("disc");
+}
 
 // Skin surfaces and the font live until the process ends, so the skin is
 // loaded once; returns what the loader printed on standard output.
 inline const std::string &LoadSkinOnce() {
     static const std::string printed = [] {
-        InDiscFolder disc;
+        testsupport::ScopedWorkingDirectory disc(DiscFolder());
         ::testing::internal::CaptureStdout();
         GUISkinLoad();
         return ::testing::internal::GetCapturedStdout();
@@ -78,6 +69,10 @@ inline ::testing::AssertionResult MatchesReference(const std::string &name, cons
     const std::string folder = testsupport::SourcePath("tests/skin/references/");
     const std::string reference = folder + name + ".png";
     const std::string error = folder + name + "_err.png";
+    if (!std::getenv("FONTCONFIG_FILE"))
+        return ::testing::AssertionFailure()
+               << "the text in " << reference << " needs the tests' pinned font: run through "
+               << "ctest, or set FONTCONFIG_FILE to tests/support/fonts.conf";
     const testsupport::PngImage actual = testsupport::BackBufferImage(rect);
     if (!std::filesystem::exists(reference)) {
         const char *update = std::getenv("QUELMARA_UPDATE_REFERENCES");
@@ -93,22 +88,19 @@ inline ::testing::AssertionResult MatchesReference(const std::string &name, cons
     testsupport::PngImage expected;
     if (!testsupport::ReadPng(reference, expected))
         return ::testing::AssertionFailure() << "cannot read " << reference;
-    std::string difference;
-    if (expected.width != actual.width || expected.height != actual.height) {
-        difference = "the size differs";
-    } else {
-        for (int32_t y = 0; y < actual.height && difference.empty(); ++y)
-            for (int32_t x = 0; x < actual.width && difference.empty(); ++x)
-                if (actual.At(x, y) != expected.At(x, y))
-                    difference = "first difference at (" + std::to_string(x) + ", " +
-                                 std::to_string(y) + ")";
-    }
-    if (difference.empty()) {
+    if (expected.width == actual.width && expected.pixels == actual.pixels) {
         std::filesystem::remove(error);
         return ::testing::AssertionSuccess();
     }
+    const auto first = std::mismatch(actual.pixels.begin(), actual.pixels.end(),
+                                     expected.pixels.begin(), expected.pixels.end())
+                           .first -
+                       actual.pixels.begin();
+    const int32_t width = std::max(actual.width, 1);
     testsupport::WriteBackBufferPng(error, rect);
-    return ::testing::AssertionFailure() << name << ": " << difference << "; drawn into " << error;
+    return ::testing::AssertionFailure()
+           << name << " differs from its reference from pixel (" << first % width << ", "
+           << first / width << "); drawn into " << error;
 }
 
 } // namespace skintest
