@@ -9,6 +9,7 @@
 #include "GUIDesktop.h"
 #include "GUIEdit.h"
 #include "GUIView.h"
+#include "GameDiscDlg.h"
 #include "HostWindow.h"
 #include "PlatformServices.h"
 #include "ToolkitPanel.h"

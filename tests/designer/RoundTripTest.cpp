@@ -10,11 +10,11 @@
 #include <string>
 #include <vector>
 
-#include "../skin/SkinTestSupport.h"
 #include "DesignerDlg.h"
 #include "GUIButton.h"
 #include "GUIList.h"
 #include "GUIView.h"
+#include "SkinTestSupport.h"
 #include "TestFiles.h"
 
 namespace fs = std::filesystem;
@@ -75,15 +75,9 @@ struct Snapshot {
 
 class DesignerTest : public skintest::SkinTest {
   protected:
-    void SetUp() override {
-        SkinTest::SetUp();
-        folder_ = fs::temp_directory_path() / ("designer-test-" + std::to_string(::getpid()));
-        fs::create_directories(folder_);
-    }
     void TearDown() override {
         designer_.reset();
         SkinTest::TearDown();
-        fs::remove_all(folder_);
     }
 
     // Opens the layout as the program does, from the disc's folder.
@@ -92,7 +86,7 @@ class DesignerTest : public skintest::SkinTest {
             skintest::FreeBitmapPictures(pGUIControlRoot);
             GUIControlDestroy(pGUIControlRoot);
         }
-        skintest::InDiscFolder disc;
+        testsupport::ScopedWorkingDirectory disc(skintest::DiscFolder());
         designer_ = std::make_unique<CDesignerDlg>(layout);
         designer_->OnInitDialog();
         return designer_->ExitStatus() == 0;
@@ -108,7 +102,8 @@ class DesignerTest : public skintest::SkinTest {
 
     GUIControl *Find(const char *pszID) { return GUIControlGetByID(nullptr, pszID); }
 
-    fs::path folder_;
+    testsupport::ScratchDir scratch_;
+    const fs::path &folder_ = scratch_.Root();
     std::unique_ptr<CDesignerDlg> designer_;
 };
 
