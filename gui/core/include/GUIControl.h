@@ -101,6 +101,10 @@ enum GUIEvent {
 extern GUIControl *pGUIControlRoot;
 extern GUIControl *pGUIControlMarked;
 extern GUIControlType *pGUIControlTypeHead;
+// Told of every control GUIControlRemove takes out of the tree, so that a
+// module that keeps pointers to controls (the layout editor) can let go of
+// them; null while no such module is in use.
+extern void (*pGUIControlRemovedHook)(GUIControl *ctl);
 
 // Skin hooks: filled by the skin loader, called by each type's init when set.
 extern GUISkinInitProc pGUIBitmapSkinInit;

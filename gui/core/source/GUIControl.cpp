@@ -5,11 +5,11 @@
 #include <algorithm>
 #include <cstring>
 
-#include "GUIEditor.h"
 #include "GUIModule.h"
 
 GUIControl *pGUIControlRoot = nullptr;
 GUIControl *pGUIControlMarked = nullptr;
+void (*pGUIControlRemovedHook)(GUIControl *ctl) = nullptr;
 
 GUISkinInitProc pGUIBitmapSkinInit = nullptr;
 GUISkinInitProc pGUIButtonSkinInit = nullptr;
@@ -314,7 +314,8 @@ void GUIControlRemove(GUIControl *ctl) {
     }
     if (pGUIControlMarked == ctl)
         pGUIControlMarked = nullptr;
-    GUIEditorForget(ctl);
+    if (pGUIControlRemovedHook)
+        pGUIControlRemovedHook(ctl);
 }
 
 void GUIControlDestroy(GUIControl *ctl) {

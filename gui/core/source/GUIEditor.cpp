@@ -242,6 +242,7 @@ GUIControl *GUIEditorNew(GUIControl *parent, GUIRect *rect) {
 
 void GUIEditorInit(GUIEditor *editor, GUIControl *parent, GUIRect *rect) {
     __msassert(parent != nullptr, kSourceName, __LINE__);
+    pGUIControlRemovedHook = GUIEditorForget;
     GUIControl *ctl = &editor->oControl;
     GUIControlInit(ctl, parent, rect);
     GUIControlRedrawThis(ctl);
