@@ -5,6 +5,11 @@
 
 #include "VirtualKeys.h"
 
+#include <SDL.h>
+
+#include "HostWindow.h"
+#include "PlatformServices.h"
+
 using namespace screentest;
 
 namespace {
@@ -173,6 +178,58 @@ TEST_F(ScreenTest, TheToolkitSeesWhichButtonsChangedSinceTheLastMessage) {
     const std::vector<MouseReport> expected{{0, 0}, {1, 1}, {5, 4}, {4, 1}, {2, 6}, {0, 2}};
     EXPECT_EQ(reports, expected);
     EXPECT_EQ(Dialog().m_nLastMouseFlags, 0);
+}
+
+// Ticks of the real window: the first lets the window settle, then the mouse
+// goes down and up on the second game's row, each in its own pass of the
+// event loop, and the updates sent to the window from the press to the tick
+// after the release are counted.
+class CClickingDialog : public CGameDiscDlg {
+  public:
+    void OnWindowTimer() override {
+        CGameDiscDlg::OnWindowTimer();
+        host::CHostWindow *pHost = host::CHostWindow::Active();
+        if (++m_iTicks == 2)
+            m_nBefore = pHost->PresentCount();
+        if (m_iTicks == 2 || m_iTicks == 3)
+            PushButton(m_iTicks == 2);
+        if (m_iTicks == 4) {
+            m_nUpdates = pHost->PresentCount() - m_nBefore;
+            EndDialog(0);
+        }
+    }
+    uint64_t m_nUpdates = 0;
+
+  private:
+    static void PushButton(bool bPressed) {
+        SDL_Event event{};
+        event.type = bPressed ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
+        event.button.button = SDL_BUTTON_LEFT;
+        event.button.state = bPressed ? SDL_PRESSED : SDL_RELEASED;
+        event.button.x = kGameListLeft + 40;
+        event.button.y = kGameListTop + kRowHeight + kRowHeight / 2;
+        SDL_PushEvent(&event);
+    }
+    int m_iTicks = 0;
+    uint64_t m_nBefore = 0;
+};
+
+TEST_F(ScreenTest, AClickOnAGameUpdatesTheWindowAtMostThreeTimes) {
+    if (host::MissingDisplayMessage())
+        GTEST_SKIP() << "no display; run under xvfb-run to test the window";
+    WriteSettings(m_hotsync.string() + "/");
+    fs::current_path(m_disc);
+    host::CHostWindow window;
+    std::string error;
+    ASSERT_TRUE(window.Open(error)) << error;
+    CClickingDialog dialog;
+    ::testing::internal::CaptureStdout();
+    window.DoModal(dialog);
+    ::testing::internal::GetCapturedStdout();
+    EXPECT_EQ(Selected(), 1);
+    EXPECT_EQ(Text("name"), "Beta");
+    EXPECT_GE(dialog.m_nUpdates, 1u);
+    EXPECT_LE(dialog.m_nUpdates, 3u);
 }
 
 } // namespace
