@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <string>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -22,6 +23,9 @@ struct Glyph {
     int32_t rows = 0;
     int32_t advance = 0;
     std::vector<uint8_t> coverage; // width * rows, 0..255
+    // Per row, the columns from the first to past the last covered pixel:
+    // the rest of the row leaves the back buffer as it is.
+    std::vector<std::pair<int32_t, int32_t>> covered;
 };
 
 } // namespace
@@ -156,6 +160,10 @@ size_t decodeUtf8(const unsigned char *s, uint32_t &cp) {
 bool isValidUtf8(const unsigned char *s) {
     uint32_t cp = 0;
     while (*s) {
+        if (*s < 0x80) {
+            ++s;
+            continue;
+        }
         const size_t length = decodeUtf8(s, cp);
         if (!length)
             return false;
@@ -174,7 +182,11 @@ template <typename Visit> void forEachCharacter(const char *text, Visit visit) {
     if (isValidUtf8(s)) {
         uint32_t cp = 0;
         while (*s) {
-            s += decodeUtf8(s, cp);
+            // Plain ASCII, the common case, needs no decoding.
+            if (*s < 0x80)
+                cp = *s++;
+            else
+                s += decodeUtf8(s, cp);
             if (!isControl(cp) && !visit(cp))
                 return;
         }
@@ -191,14 +203,20 @@ void copyCoverage(const FT_Bitmap &bitmap, Glyph &glyph) {
     glyph.width = static_cast<int32_t>(bitmap.width);
     glyph.rows = static_cast<int32_t>(bitmap.rows);
     glyph.coverage.assign(static_cast<size_t>(glyph.width) * glyph.rows, 0);
+    glyph.covered.assign(static_cast<size_t>(glyph.rows), {0, 0});
     for (int32_t y = 0; y < glyph.rows; ++y) {
         const unsigned char *src = bitmap.buffer + static_cast<ptrdiff_t>(y) * bitmap.pitch;
         uint8_t *dst = glyph.coverage.data() + static_cast<size_t>(y) * glyph.width;
+        auto &[first, end] = glyph.covered[static_cast<size_t>(y)];
         for (int32_t x = 0; x < glyph.width; ++x) {
             if (bitmap.pixel_mode == FT_PIXEL_MODE_MONO)
                 dst[x] = ((src[x >> 3] >> (7 - (x & 7))) & 1) ? 255 : 0;
             else
                 dst[x] = static_cast<uint8_t>(src[x] * 255 / std::max(bitmap.num_grays - 1, 1));
+            if (dst[x]) {
+                first = end == 0 ? x : first;
+                end = x + 1;
+            }
         }
     }
 }
@@ -219,15 +237,21 @@ Glyph renderGlyph(FT_Face face, uint32_t cp) {
     return glyph;
 }
 
-const Glyph &glyphFor(GfxFont &font, uint32_t cp) {
-    if (cp < font.latin.size() && font.latin[cp])
-        return *font.latin[cp];
+// Renders a character the first time it is asked for; the font keeps it.
+const Glyph &renderedGlyphFor(GfxFont &font, uint32_t cp) {
     auto found = font.glyphs.find(cp);
     if (found == font.glyphs.end())
         found = font.glyphs.emplace(cp, renderGlyph(font.face, cp)).first;
     if (cp < font.latin.size())
         font.latin[cp] = &found->second;
     return found->second;
+}
+
+// Latin characters come from the shortcut table once they have been rendered.
+inline const Glyph &glyphFor(GfxFont &font, uint32_t cp) {
+    if (cp < font.latin.size() && font.latin[cp])
+        return *font.latin[cp];
+    return renderedGlyphFor(font, cp);
 }
 
 // A given font becomes the selected one; none means the one selected last.
@@ -242,15 +266,21 @@ uint32_t toBackBufferColour(uint32_t colour) {
     return ((colour & 0xff) << 16) | (colour & 0xff00) | ((colour >> 16) & 0xff);
 }
 
-// Mixes src over dst with coverage alpha (0..255), red and blue in one go.
-uint32_t blend(uint32_t dst, uint32_t src, uint32_t alpha) {
-    const uint32_t inv = 255 - alpha;
-    uint32_t rb = (src & 0xff00ff) * alpha + (dst & 0xff00ff) * inv + 0x800080;
-    uint32_t g = (src & 0xff00) * alpha + (dst & 0xff00) * inv + 0x8000;
-    // x / 255 rounded, as (x + x / 256) / 256 once 128 is added.
-    rb = ((rb + ((rb >> 8) & 0xff00ff)) >> 8) & 0xff00ff;
-    g = ((g + ((g >> 8) & 0xff00)) >> 8) & 0xff00;
-    return rb | g;
+// The three channels of 0x00RRGGBB spread into 16-bit lanes (blue, red,
+// green from the bottom), so that one multiplication mixes them all: a lane
+// never exceeds 255 * 255 + 128.
+constexpr uint64_t kLanes = 0x000000ff00ff00ffull;
+
+uint64_t spread(uint32_t colour) {
+    return (colour & 0xff00ffu) | (uint64_t{colour & 0xff00u} << 24);
+}
+
+// Mixes src (spread) over dst with coverage alpha (0..255); each channel is
+// x / 255 rounded, as (x + x / 256) / 256 once 128 is added.
+uint32_t blend(uint32_t dst, uint64_t src, uint32_t alpha) {
+    uint64_t mix = src * alpha + spread(dst) * (255 - alpha) + 0x0000008000800080ull;
+    mix = ((mix + ((mix >> 8) & kLanes)) >> 8) & kLanes;
+    return static_cast<uint32_t>(mix | (mix >> 24)) & 0xffffffu;
 }
 
 struct ClipBox {
@@ -258,11 +288,13 @@ struct ClipBox {
 };
 
 void drawGlyph(const Glyph &glyph, int64_t x0, int64_t y0, const ClipBox &clip, uint32_t colour) {
-    const int64_t xs = std::max(x0, clip.left);
-    const int64_t xe = std::min(x0 + glyph.width, clip.right);
     const int64_t ys = std::max(y0, clip.top);
     const int64_t ye = std::min(y0 + glyph.rows, clip.bottom);
+    const uint64_t spreadColour = spread(colour);
     for (int64_t y = ys; y < ye; ++y) {
+        const auto [first, end] = glyph.covered[static_cast<size_t>(y - y0)];
+        const int64_t xs = std::max(x0 + first, clip.left);
+        const int64_t xe = std::min(x0 + end, clip.right);
         const uint8_t *src = glyph.coverage.data() + (y - y0) * glyph.width;
         uint32_t *dst = pGfxBackBuffer + y * iGfxWidth;
         for (int64_t x = xs; x < xe; ++x) {
@@ -270,7 +302,7 @@ void drawGlyph(const Glyph &glyph, int64_t x0, int64_t y0, const ClipBox &clip, 
             if (a == 255)
                 dst[x] = colour;
             else if (a)
-                dst[x] = blend(dst[x], colour, a);
+                dst[x] = blend(dst[x], spreadColour, a);
         }
     }
 }

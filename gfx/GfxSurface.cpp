@@ -249,12 +249,16 @@ void convertRow(const uint8_t *src, const BitmapLayout &layout, uint32_t *dst) {
         for (int32_t x = 0; x < w; ++x)
             dst[x] = layout.packed->convert(readU16(src + 2 * x));
         break;
-    case 24:
-        for (int32_t x = 0; x < w; ++x) {
-            const uint8_t *p = src + 3 * x;
-            dst[x] = (uint32_t{p[2]} << 16) | (uint32_t{p[1]} << 8) | p[0];
-        }
+    case 24: {
+        // Four bytes read at once where the row goes on past the pixel: the
+        // fourth belongs to the next pixel and is masked off.
+        int32_t x = 0;
+        for (; x + 1 < w; ++x)
+            dst[x] = readU32(src + 3 * x) & 0xffffffu;
+        const uint8_t *p = src + 3 * x;
+        dst[x] = (uint32_t{p[2]} << 16) | (uint32_t{p[1]} << 8) | p[0];
         break;
+    }
     case 32:
         for (int32_t x = 0; x < w; ++x)
             dst[x] = layout.packed->convert(readU32(src + 4 * x));

@@ -5,6 +5,11 @@
 
 #include "VirtualKeys.h"
 
+#include <SDL.h>
+
+#include "HostWindow.h"
+#include "PlatformServices.h"
+
 using namespace screentest;
 
 namespace {
@@ -173,6 +178,50 @@ TEST_F(ScreenTest, TheToolkitSeesWhichButtonsChangedSinceTheLastMessage) {
     const std::vector<MouseReport> expected{{0, 0}, {1, 1}, {5, 4}, {4, 1}, {2, 6}, {0, 2}};
     EXPECT_EQ(reports, expected);
     EXPECT_EQ(Dialog().m_nLastMouseFlags, 0);
+}
+
+// In the real window, a tick to settle, then the mouse goes down and up on the
+// second game's row in passes of the event loop of their own; the dialog ends
+// with the number of window updates from the press to the tick after release.
+class CClickingDialog : public CGameDiscDlg {
+  public:
+    void OnWindowTimer() override {
+        CGameDiscDlg::OnWindowTimer();
+        const uint64_t nPresents = host::CHostWindow::Active()->PresentCount();
+        m_nBefore = ++m_iTicks == 2 ? nPresents : m_nBefore;
+        if (m_iTicks == 4)
+            EndDialog(static_cast<int>(nPresents - m_nBefore));
+        SDL_Event event{};
+        const bool bDown = m_iTicks == 2;
+        event.button = {.type = Uint32(bDown ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP),
+                        .button = SDL_BUTTON_LEFT,
+                        .state = Uint8(bDown ? SDL_PRESSED : SDL_RELEASED),
+                        .x = kGameListLeft + 40,
+                        .y = kGameListTop + kRowHeight * 3 / 2};
+        if (m_iTicks == 2 || m_iTicks == 3)
+            SDL_PushEvent(&event);
+    }
+
+  private:
+    int m_iTicks = 0;
+    uint64_t m_nBefore = 0;
+};
+
+TEST_F(ScreenTest, AClickOnAGameUpdatesTheWindowAtMostThreeTimes) {
+    if (host::MissingDisplayMessage())
+        GTEST_SKIP() << "no display; run under xvfb-run to test the window";
+    WriteSettings(m_hotsync.string() + "/");
+    fs::current_path(m_disc);
+    host::CHostWindow window;
+    std::string error;
+    ASSERT_TRUE(window.Open(error)) << error;
+    CClickingDialog dialog;
+    ::testing::internal::CaptureStdout();
+    const int iUpdates = window.DoModal(dialog);
+    ::testing::internal::GetCapturedStdout();
+    EXPECT_EQ(Text("name"), "Beta");
+    EXPECT_GE(iUpdates, 1);
+    EXPECT_LE(iUpdates, 3);
 }
 
 } // namespace
