@@ -12,6 +12,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ControlTestSupport.h"
@@ -29,6 +30,15 @@
 #include "SkinTestSupport.h"
 
 namespace screentest {
+
+// A point inside that row of the game list, in the window's coordinates.
+inline std::pair<int32_t, int32_t> GameRowPoint(int32_t row) {
+    GUIControl *list = GUIControlGetByID(nullptr, "gamelist");
+    const int32_t height = reinterpret_cast<GUIList *>(list)->iItemHeight;
+    GUIRect rect{0, list->iWidth, row * height, (row + 1) * height};
+    GUIControlToRoot(list, &rect);
+    return {rect.iLeft + 40, (rect.iTop + rect.iBottom) / 2};
+}
 
 namespace fs = std::filesystem;
 
@@ -128,11 +138,8 @@ class ScreenTest : public ::testing::Test {
     }
 
     void ClickGameRow(int32_t row) {
-        GUIControl *list = Find("gamelist");
-        const int32_t height = reinterpret_cast<GUIList *>(list)->iItemHeight;
-        GUIRect rect{0, list->iWidth, row * height, (row + 1) * height};
-        GUIControlToRoot(list, &rect);
-        Click(rect.iLeft + 40, (rect.iTop + rect.iBottom) / 2);
+        const auto [x, y] = GameRowPoint(row);
+        Click(x, y);
     }
 
     void ClickControl(const char *id) { ClickControl(Find(id)); }
