@@ -229,6 +229,10 @@ install)
     fail "the launcher does not start the installed disc: $(grep ^Exec "$entry")"
   grep -qx 'Icon=quelmara' "$entry" || fail "the launcher has no icon"
   [ -f "$root/share/icons/hicolor/scalable/apps/quelmara.svg" ] || fail "no icon installed"
+  [ -x "$root/bin/quelmara-designer" ] || fail "no designer installed"
+  [ -f "$root/share/quelmara-designer/gallery.scr" ] || fail "no gallery installed"
+  grep -qx 'Exec="/opt/quelmara/bin/quelmara-designer" --disc "/opt/quelmara/share/quelmara" %f' \
+    "$root/share/applications/quelmara-designer.desktop" || fail "no designer launcher"
   ;;
 click_install)
   # A game inside the category "Puzzles" (row 4).

@@ -12,7 +12,7 @@
 extern "C" {
 #endif
 
-enum { GUI_SCRIPT_WORD_SIZE = 128 };
+enum { GUI_SCRIPT_WORD_SIZE = 128, GUI_SCRIPT_ERROR_SIZE = 256 };
 
 struct GUIScriptReader {
     char *pBuffer; // the whole file, not terminated
@@ -40,6 +40,10 @@ void GUIScriptError(GUIScriptReader *reader);
 // GUIScriptError, preceded by one line on standard error that names the line
 // and says why the statement failed.
 void GUIScriptErrorWhy(GUIScriptReader *reader, const char *reason);
+// The first reason GUIScriptErrorWhy gave since the text was last emptied, and
+// its line: what a program tells its user when a layout does not load.
+extern char szGUIScriptFirstError[GUI_SCRIPT_ERROR_SIZE];
+extern int32_t iGUIScriptFirstErrorLine;
 
 GUIControl *GUIControlCreateFromFile(GUIControl *parent, const char *path);
 GUIControl *GUIControlCreateFromScript(GUIControl *parent, GUIScriptReader *reader);

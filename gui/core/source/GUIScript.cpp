@@ -264,8 +264,15 @@ void GUIScriptError(GUIScriptReader *reader) {
     std::printf("Script error in line %d\n", reader->iLine);
 }
 
+char szGUIScriptFirstError[GUI_SCRIPT_ERROR_SIZE] = "";
+int32_t iGUIScriptFirstErrorLine = 0;
+
 void GUIScriptErrorWhy(GUIScriptReader *reader, const char *reason) {
     std::fprintf(stderr, "Layout script error in line %d: %s\n", reader->iLine, reason);
+    if (!szGUIScriptFirstError[0]) {
+        std::snprintf(szGUIScriptFirstError, sizeof szGUIScriptFirstError, "%s", reason);
+        iGUIScriptFirstErrorLine = reader->iLine;
+    }
     GUIScriptError(reader);
 }
 
