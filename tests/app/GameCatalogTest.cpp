@@ -92,19 +92,6 @@ TEST_F(GameCatalogTest, MixedTopFolderPutsCategoriesFirstAndLooseGamesUnderOther
     EXPECT_STREQ(Child(Walk(), 2).GetName(), "My disc\n");
 }
 
-TEST_F(GameCatalogTest, WalkEntersEveryRealFolderButDotEntriesAndLinks) {
-    MakeGame(m_disc / ".../g1");
-    MakeGame(m_disc / ".hidden/g2");
-    MakeGame(m_disc / "Loop/g3");
-    fs::create_directory_symlink("..", m_disc / "Loop/up");
-    fs::create_directory_symlink(".", m_disc / "Loop/here");
-    // A folder named "_details" marks nothing.
-    fs::create_directories(m_disc / "Loop/NotAGame/_details");
-    const CCatalogFolder &root = Walk();
-    ASSERT_EQ(ChildNames(root), (Names{"...", ".hidden", "Loop"}));
-    EXPECT_EQ(ChildNames(Child(root, 2)), Names{"g3"});
-}
-
 TEST_F(GameCatalogTest, NameIsTheFirstLineOfNameFileUpTo254Characters) {
     const std::pair<std::string, std::string> cases[] = {
         {"Short\r\nSecond line", "Short\n"},
@@ -123,40 +110,41 @@ TEST_F(GameCatalogTest, NameIsTheFirstLineOfNameFileUpTo254Characters) {
     EXPECT_EQ(ChildNames(Walk()), expected);
 }
 
-TEST_F(GameCatalogTest, TextsAreReadWholeWithCrLfAsLf) {
+// Lines are read in pieces of at most 2047 characters: a zero byte cuts only
+// its piece.
+TEST_F(GameCatalogTest, TextsAreReadWholeWithCrLfAsLfAndZeroBytesCutTheirLine) {
     const std::string strLongLine(5000, 'd');
     MakeGame(m_disc / "full", strLongLine + "\r\nend");
     WriteFile(m_disc / "full/_info", "1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7\r\n");
-    MakeGame(m_disc / "plain", "");
-    const CCatalogFolder &root = Walk();
-
-    const CCatalogEntry &full = Child(root, 0);
-    EXPECT_EQ(std::string(full.GetDetails()), strLongLine + "\nend");
-    EXPECT_STREQ(full.GetInfo(), "1\n2\n3\n4\n5\n6\n7\n");
-    EXPECT_STREQ(Child(root, 1).GetInfo(), "");
-}
-
-TEST_F(GameCatalogTest, ZeroByteLosesOnlyTheRestOfItsLine) {
-    std::string longLine(2100, 'x');
-    longLine[2050] = '\0';
-    MakeGame(m_disc / "g", std::string("ab\0cd\r\nline2\r\n", 14) + longLine + "\r\nend");
+    std::string zeroLine(2100, 'x');
+    zeroLine[2050] = '\0';
+    MakeGame(m_disc / "g", std::string("ab\0cd\r\nline2\r\n", 14) + zeroLine + "\r\nend");
     WriteFile(m_disc / "g/_authorweb", std::string("www\0x\r\n", 8));
-    const CCatalogEntry &game = Child(Walk(), 0);
-    // Lines are read in pieces of at most 2047 characters: the zero cuts its piece.
-    EXPECT_EQ(std::string(game.GetDetails()), "abline2\n" + std::string(2050, 'x') + "end");
-    EXPECT_STREQ(game.GetAuthorWeb(), "www");
+    const CCatalogFolder &root = Walk();
+    EXPECT_EQ(std::string(Child(root, 0).GetDetails()), strLongLine + "\nend");
+    EXPECT_STREQ(Child(root, 0).GetInfo(), "1\n2\n3\n4\n5\n6\n7\n");
+    EXPECT_STREQ(Child(root, 1).GetInfo(), "");
+    EXPECT_EQ(std::string(Child(root, 1).GetDetails()),
+              "abline2\n" + std::string(2050, 'x') + "end");
+    EXPECT_STREQ(Child(root, 1).GetAuthorWeb(), "www");
 }
 
+// Links below the top folder and dot entries are skipped; a folder named
+// "_details" marks nothing.
 TEST_F(GameCatalogTest, FolderLinksAtTheTopAreWalkedButNeverInALoop) {
     MakeGame(m_root / "elsewhere/Cat/g1");
     MakeGame(m_disc / "Real/g2");
+    MakeGame(m_disc / ".../g3");
+    MakeGame(m_disc / ".hidden/g4");
     fs::create_directory_symlink(m_root / "elsewhere/Cat", m_disc / "Linked");
     fs::create_directory_symlink(".", m_disc / "Loop");
     fs::create_directory_symlink("..", m_disc / "Real/Up");
+    fs::create_directory_symlink(".", m_disc / "Real/Here");
+    fs::create_directories(m_disc / "Real/NotAGame/_details");
     const CCatalogFolder &root = Walk();
-    ASSERT_EQ(ChildNames(root), (Names{"Linked", "Real"}));
-    EXPECT_EQ(ChildNames(Child(root, 0)), Names{"g1"});
-    EXPECT_EQ(ChildNames(Child(root, 1)), Names{"g2"});
+    ASSERT_EQ(ChildNames(root), (Names{"...", ".hidden", "Linked", "Real"}));
+    EXPECT_EQ(ChildNames(Child(root, 2)), Names{"g1"});
+    EXPECT_EQ(ChildNames(Child(root, 3)), Names{"g2"});
 }
 
 TEST_F(GameCatalogTest, PipesInPlaceOfTextFilesAreRefusedAtOnce) {

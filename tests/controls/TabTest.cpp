@@ -1,5 +1,5 @@
 // Tab controls: sheets laid out under the selector, the chosen one alone
-// shown, and sheets from a script or added after a resize sized alike.
+// shown, and sheets added after a resize sized alike.
 #include "ControlTestSupport.h"
 #include "GUISheet.h"
 #include "GUITab.h"
@@ -28,21 +28,6 @@ TEST_F(Tab, SelectorShowsOnlyTheChosenSheetAndLateSheetsAreSizedAlike) {
     EXPECT_EQ(late->iWidth, 232);
     EXPECT_STREQ(GUIListGet(&tab->oSelector.oDropList.oControl, 3), "D");
     EXPECT_TRUE(sheets[0]->bHidden);
-}
-
-TEST_F(Tab, ScriptedSheetsStayHiddenUntilChosen) {
-    testsupport::ScratchDir dir;
-    const std::string path =
-        dir.Write("t.scr", "Tab[0,0,200,150]{ Sheet(A) \"a\"; Sheet[9,9,9,9](B){ Button(x); }; };");
-    auto *tab = reinterpret_cast<GUITab *>(testsupport::LoadScriptFile(path, &root).ctl);
-    ASSERT_NE(tab, nullptr);
-    GUIControl *b = GUIControlGetByID(nullptr, "a")->pNext;
-    EXPECT_EQ(testsupport::rectOf(*b), (GUIRect{4, 196, 20, 146}));
-    EXPECT_TRUE(b->bHidden && b->pNext == nullptr && b->pFirstChild != nullptr);
-    EXPECT_EQ(tab->oSelector.oDropList.oControl.iHeight, 32);
-    EXPECT_STREQ(tab->oSelector.oEdit.szText, "");
-    GUIEditSet(&tab->oSelector.oEdit.oControl, "B");
-    EXPECT_EQ(tab->pCurrentSheet, b);
 }
 
 } // namespace

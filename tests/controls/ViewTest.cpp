@@ -86,16 +86,12 @@ TEST_F(ViewTest, DisallowedHorizontalBarOnlyShowsForAScrolledPane) {
     EXPECT_FALSE(hbar()->oControl.bHidden);
 }
 
-TEST_F(ViewTest, DisallowedVerticalBarStaysHiddenUnderAHorizontalOne) {
+// The vertical bar is driven through a list in ListInViewTest.
+TEST_F(ViewTest, HorizontalBarScrollsOnItsOwnAxisBesideADisallowedVerticalOne) {
     view->bAllowV = 0;
-    setContent(150, 90);
+    setContent(300, 300);
     EXPECT_TRUE(vbar()->oControl.bHidden);
     EXPECT_FALSE(hbar()->oControl.bHidden);
-}
-
-// The vertical bar is driven through a list in ListInViewTest.
-TEST_F(ViewTest, HorizontalBarScrollsThePaneOnItsOwnAxis) {
-    setContent(300, 300);
     GUIScrollBarStepForward(&hbar()->oControl);
     EXPECT_EQ(pane()->iScrollX, 15);
     EXPECT_EQ(pane()->iScrollY, 0);

@@ -63,7 +63,7 @@ class Tree : public testsupport::ToolkitTest {
     }
 };
 
-TEST_F(Tree, NewAndFrontBroughtControlsStayBehindTopMostSiblings) {
+TEST_F(Tree, NewAndFrontBroughtControlsStayBehindTopMostSiblingsAndMarksRepaint) {
     GUIControl a{}, b{}, menu{}, added{};
     makeControl(root, nullptr, {0, kWidth, 0, kHeight});
     makeControl(a, &root, {0, 10, 0, 10});
@@ -76,6 +76,14 @@ TEST_F(Tree, NewAndFrontBroughtControlsStayBehindTopMostSiblings) {
     GUIControlSetToTop(&a);
     EXPECT_EQ(childrenOf(root), (Controls{&b, &added, &menu, &a}));
     EXPECT_EQ(shown, (Rects{{0, 10, 0, 10}}));
+
+    // Marking moves the mark and repaints both controls.
+    resetRecords();
+    GUIControlMark(&a);
+    GUIControlMark(&a);
+    GUIControlMark(&b);
+    EXPECT_TRUE(pGUIControlMarked == &b && b.bMarked && !a.bMarked);
+    EXPECT_EQ(shown, (Rects{{0, 10, 0, 10}, {0, 10, 0, 10}, {10, 20, 0, 10}}));
 }
 
 TEST_F(Tree, SetPosRepaintsTheOldAndNewPlacesThenTellsTheParent) {
@@ -190,18 +198,6 @@ TEST_F(Tree, RemoveFreesAllocatedDescendantsButNotEmbeddedParts) {
     EXPECT_EQ(Pixel(30, 30), kRootColour);
 }
 
-TEST_F(Tree, MarkingMovesTheMarkAndRepaintsBothControls) {
-    GUIControl a{}, b{};
-    makeControl(root, nullptr, {0, kWidth, 0, kHeight});
-    makeControl(a, &root, {0, 10, 0, 10});
-    makeControl(b, &root, {10, 30, 0, 10});
-    GUIControlMark(&a);
-    GUIControlMark(&a);
-    GUIControlMark(&b);
-    EXPECT_TRUE(pGUIControlMarked == &b && b.bMarked && !a.bMarked);
-    EXPECT_EQ(shown, (Rects{{0, 10, 0, 10}, {0, 10, 0, 10}, {10, 30, 0, 10}}));
-}
-
 TEST_F(Tree, ChildReachingOutOfItsParentIsPaintedOnlyInsideIt) {
     // The root's own position does not move anything: its coordinates are the buffer's.
     makeControl(root, nullptr, {5, 5 + kWidth, 7, 7 + kHeight}, &rootFill.surface);
@@ -238,7 +234,7 @@ TEST_F(Tree, ScrolledAndCutBlitStaysAnchored) {
     EXPECT_EQ(Pixel(0, 26), kParentColour);
 }
 
-TEST_F(Tree, NoDrawOrHiddenAncestorSuppressesItsDescendants) {
+TEST_F(Tree, NoDrawHiddenAncestorsAndNullSourcesDrawNothing) {
     makeRootAndParent();
     makeControl(child, &parent, {10, 30, 10, 30}, &childFill.surface);
     parent.bNoDraw = 1;
@@ -253,6 +249,17 @@ TEST_F(Tree, NoDrawOrHiddenAncestorSuppressesItsDescendants) {
     EXPECT_FALSE(wasDrawn(parent));
     EXPECT_FALSE(wasDrawn(child));
     EXPECT_EQ(Pixel(35, 35), kRootColour);
+
+    // Null sources and drawing by a no-draw control leave the buffer alone.
+    parent.bHidden = 0;
+    GUIControlRedrawThis(&root);
+    const std::vector<uint32_t> before(pGfxBackBuffer, pGfxBackBuffer + kWidth * kHeight);
+    GUIRect all{0, 60, 0, 40};
+    GUIControlBlit(&parent, nullptr, &all, 0, 0);
+    GUIControlText(&parent, nullptr, &all, 0, 0, nullptr, kWhite);
+    child.bNoDraw = 1;
+    GUIControlHLine(&child, 0, 50, 2, kWhite);
+    EXPECT_TRUE(std::equal(before.begin(), before.end(), pGfxBackBuffer));
 }
 
 TEST_F(Tree, RepaintVisitsOnlyChildrenThatMeetTheRectangle) {
@@ -268,19 +275,6 @@ TEST_F(Tree, RepaintVisitsOnlyChildrenThatMeetTheRectangle) {
     EXPECT_EQ(drawCalls()[0].rect, (GUIRect{0, 60, 0, 40}));
     EXPECT_EQ(drawCalls()[1].control, &near);
     EXPECT_EQ(drawCalls()[1].rect, (GUIRect{0, 40, 0, 30}));
-}
-
-TEST_F(Tree, NullSourcesAndNoDrawControlsLeaveTheBufferAlone) {
-    makeRootAndParent();
-    makeControl(child, &parent, {10, 100, 10, 20});
-    GUIControlRedrawThis(&root);
-    const std::vector<uint32_t> before(pGfxBackBuffer, pGfxBackBuffer + kWidth * kHeight);
-    GUIRect all{0, 60, 0, 40};
-    GUIControlBlit(&parent, nullptr, &all, 0, 0);
-    GUIControlText(&parent, nullptr, &all, 0, 0, nullptr, kWhite);
-    child.bNoDraw = 1;
-    GUIControlHLine(&child, 0, 50, 2, kWhite);
-    EXPECT_TRUE(std::equal(before.begin(), before.end(), pGfxBackBuffer));
 }
 
 } // namespace

@@ -21,8 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     GfxSurface *surface = GfxAPILoadNewSurface(bitmapPath.c_str(), bitmapPath.c_str());
     if (!surface)
         return 0;
-    if (surface->iBmpWidth <= 0 || surface->iBmpHeight <= 0 || !surface->pPixels)
-        std::abort();
+    fuzzscratch::Check(surface->iBmpWidth > 0 && surface->iBmpHeight > 0 && surface->pPixels);
     GUIRect beyondTheBuffer{-3, 70, -2, 50};
     GfxAPIBlit(surface, &beyondTheBuffer, 1, 1);
     GfxAPIDeleteSurface(surface);

@@ -27,15 +27,11 @@
 #include "Settings.h"
 
 namespace fs = std::filesystem;
+using fuzzscratch::Check;
 
 namespace {
 
 fs::path disc, hotsync, outside;
-
-void Check(bool bHolds) {
-    if (!bHolds)
-        std::abort();
-}
 
 // At most four components, without empty ones, "." and "..": every record
 // stays inside its folder.

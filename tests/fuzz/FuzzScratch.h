@@ -1,5 +1,6 @@
 // What every fuzz target needs: a scratch folder of its own, removed when the
-// process ends, and a way to put an input into a file.
+// process ends, a way to put an input into a file, and a check that stops the
+// run on a broken property.
 #pragma once
 
 #include <cstdint>
@@ -12,6 +13,12 @@
 
 namespace fuzzscratch {
 
+// A property every input must keep.
+inline void Check(bool bHolds) {
+    if (!bHolds)
+        std::abort();
+}
+
 inline std::filesystem::path &Folder() {
     static std::filesystem::path folder;
     return folder;
@@ -20,8 +27,7 @@ inline std::filesystem::path &Folder() {
 inline const std::filesystem::path &Make() {
     const char *tmp = std::getenv("TMPDIR");
     std::string pattern = std::string(tmp && *tmp ? tmp : "/tmp") + "/quelmara-fuzz-XXXXXX";
-    if (!mkdtemp(pattern.data()))
-        std::abort();
+    Check(mkdtemp(pattern.data()) != nullptr);
     Folder() = pattern;
     std::atexit([] {
         std::error_code error;
@@ -32,8 +38,8 @@ inline const std::filesystem::path &Make() {
 
 inline void Write(const std::filesystem::path &path, const void *data, size_t size) {
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    if (!file.write(static_cast<const char *>(data), static_cast<std::streamsize>(size)).flush())
-        std::abort();
+    Check(bool(
+        file.write(static_cast<const char *>(data), static_cast<std::streamsize>(size)).flush()));
 }
 
 } // namespace fuzzscratch

@@ -10,15 +10,11 @@
 #include "Settings.h"
 
 namespace fs = std::filesystem;
+using fuzzscratch::Check;
 
 namespace {
 
 constexpr size_t kSettingsBytes = 2048;
-
-void Check(bool bHolds) {
-    if (!bHolds)
-        std::abort();
-}
 
 std::string ReadFolder() {
     CGameCatalog catalog;

@@ -7,13 +7,9 @@
 
 namespace {
 
-TEST(SkinLoad, PrintsTheNineLinesInOrder) {
+TEST(SkinLoad, PrintsTheNineLinesAndLoadsTheWindowTextureTwiceAsTwoSurfaces) {
     EXPECT_EQ(skintest::LoadSkinOnce(), "Loading bitmaps:\n button\n check\n combo\n progress\n"
                                         " cheader\n edit\n window\n scrollbar\n");
-}
-
-TEST(SkinLoad, LoadsTheWindowTextureTwiceAsTwoSurfaces) {
-    skintest::LoadSkinOnce();
     ASSERT_TRUE(windowtexture_list && windowtexture_window);
     ASSERT_NE(windowtexture_list, windowtexture_window);
     EXPECT_NE(windowtexture_list->pPixels, windowtexture_window->pPixels);

@@ -11,133 +11,124 @@
 
 namespace {
 
-class SkinReference : public skintest::SkinTest {
-  protected:
-    GUIControl *Desktop(int32_t w, int32_t h) {
-        desktop_ = GUIDesktopNew(w, h);
-        return desktop_;
-    }
-    void ExpectMatches(const char *scene) {
-        GUIControlRedrawThis(desktop_);
-        EXPECT_TRUE(skintest::MatchesReference(scene, {0, desktop_->iWidth, 0, desktop_->iHeight}));
-    }
-    GUIControl *desktop_ = nullptr;
-};
-
 GUIRect At(int32_t x, int32_t y, int32_t w, int32_t h) {
     return {x, x + w, y, y + h};
 }
 
-TEST_F(SkinReference, Desktop) {
-    GUIControl *desktop = Desktop(120, 60);
-    GUIControlMark(desktop);
-    ExpectMatches("desktop");
-}
+// A scene: its reference name, the desktop's size and what is put on it.
+struct Scene {
+    const char *name;
+    int32_t width, height;
+    void (*build)(GUIControl *desktop);
+};
 
-TEST_F(SkinReference, Button) {
-    GUIControl *desktop = Desktop(252, 80);
-    GUIRect place = At(8, 8, 0, 0);
-    GUIButtonNew(desktop, &place, "Released");
-    place = At(130, 8, 0, 0);
-    reinterpret_cast<GUIButton *>(GUIButtonNew(desktop, &place, "Pushed"))->bPushed = 1;
-    place = At(8, 44, 0, 0);
-    GUIControlMark(GUIButtonNew(desktop, &place, "Marked"));
-    place = At(130, 44, 0, 0);
-    GUIControl *narrow = GUIButtonNew(desktop, &place, "Narrow and cut");
-    GUIControlSetSize(narrow, 60, 20);
-    ExpectMatches("button");
-}
+const Scene kScenes[] = {
+    {"desktop", 120, 60, [](GUIControl *desktop) { GUIControlMark(desktop); }},
+    {"button", 252, 80,
+     [](GUIControl *desktop) {
+         GUIRect place = At(8, 8, 0, 0);
+         GUIButtonNew(desktop, &place, "Released");
+         place = At(130, 8, 0, 0);
+         reinterpret_cast<GUIButton *>(GUIButtonNew(desktop, &place, "Pushed"))->bPushed = 1;
+         place = At(8, 44, 0, 0);
+         GUIControlMark(GUIButtonNew(desktop, &place, "Marked"));
+         place = At(130, 44, 0, 0);
+         GUIControl *narrow = GUIButtonNew(desktop, &place, "Narrow and cut");
+         GUIControlSetSize(narrow, 60, 20);
+     }},
+    {"edit", 240, 136,
+     [](GUIControl *desktop) {
+         GUIRect place = At(8, 8, 224, 28);
+         reinterpret_cast<GUIEdit *>(GUIEditNew(desktop, &place, "Framed, centred"))->bFrame = 1;
+         place = At(8, 40, 224, 28);
+         auto *left = reinterpret_cast<GUIEdit *>(GUIEditNew(desktop, &place, "Framed, left"));
+         left->bFrame = 1;
+         left->bCentre = 0;
+         place = At(8, 72, 224, 22);
+         GUIControl *typing = GUIEditNew(desktop, &place, "typing");
+         reinterpret_cast<GUIEdit *>(typing)->bEditable = 1;
+         GUIEditEnableInput(typing);
+         place = At(8, 102, 100, 28);
+         auto *narrow = reinterpret_cast<GUIEdit *>(
+             GUIEditNew(desktop, &place, "A text wider than its field"));
+         narrow->bFrame = 1;
+     }},
+    {"list", 240, 100,
+     [](GUIControl *desktop) {
+         GUIRect place = At(4, 4, 112, 0);
+         GUIControl *textured = GUIListNew(desktop, &place);
+         place = At(124, 4, 112, 0);
+         GUIControl *plain = GUIListNew(desktop, &place);
+         reinterpret_cast<GUIList *>(plain)->bRowBackground = 0;
+         for (GUIControl *list : {textured, plain}) {
+             for (const char *row : {"Alpha", "Bravo", "Charlie", "Delta", "Echo"})
+                 GUIListAdd(list, row);
+             reinterpret_cast<GUIList *>(list)->iSelected = 1;
+         }
+     }},
+    {"scrollbar", 240, 160,
+     [](GUIControl *desktop) {
+         GUIRect place = At(8, 8, 200, 20);
+         GUIControl *horizontal = GUIScrollBarNew(desktop, &place, 0, 100, 0);
+         GUIScrollBarSetPos(horizontal, 20, 55);
+         place = At(8, 36, 200, 20);
+         GUIControl *pushed = GUIScrollBarNew(desktop, &place, 0, 100, 0);
+         GUIScrollBarSetPos(pushed, 60, 100);
+         reinterpret_cast<GUIScrollBar *>(pushed)->oBackArrow.bPushed = 1;
+         place = At(216, 8, 20, 144);
+         GUIControl *vertical = GUIScrollBarNew(desktop, &place, 0, 100, 1);
+         GUIScrollBarSetPos(vertical, 30, 70);
+         reinterpret_cast<GUIScrollBar *>(vertical)->oForwardArrow.bPushed = 1;
+         place = At(8, 64, 200, 20);
+         GUIScrollBarNew(desktop, &place, 0, 100, 0);
+     }},
+    {"view", 240, 120,
+     [](GUIControl *desktop) {
+         GUIRect place = At(8, 8, 160, 104);
+         GUIControl *view = GUIViewNew(desktop, &place);
+         place = At(0, 0, 140, 0);
+         GUIControl *list = GUIListNew(view->pChildHost, &place);
+         for (int i = 0; i < 12; ++i)
+             GUIListAdd(list, ("Row " + std::to_string(i)).c_str());
+         GUIListSetSelection(list, 7);
+         place = At(176, 8, 56, 56);
+         GUIControlMark(GUIViewNew(desktop, &place));
+     }},
+    // Headers keep the button skin's size, so the third one is cut by the
+    // table's edge; the first is marked.
+    {"table", 280, 120,
+     [](GUIControl *desktop) {
+         GUIRect place = At(4, 4, 272, 112);
+         GUIControl *table = GUITableNew(desktop, &place);
+         for (const char *title : {"Name", "Players", "A long column title"})
+             GUITableNewColumn(table, title, 80);
+         for (int32_t cell = 0; cell < 9; ++cell)
+             GUITableSetItem(table, cell / 3, cell % 3, ("Cell " + std::to_string(cell)).c_str());
+         GUIControlMark(reinterpret_cast<GUIControl *>(
+             GENArrayGetItem(&reinterpret_cast<GUITable *>(table)->aColumns, 0)));
+     }},
+    {"bitmap", 120, 60,
+     [](GUIControl *desktop) {
+         testsupport::ScopedWorkingDirectory disc(skintest::DiscFolder());
+         GUIRect place = At(8, 8, 4, 4);
+         GUIBitmapNew(desktop, &place, "_data/popuparrow_off.bmp");
+         place = At(44, 8, 40, 20);
+         GUIControl *missing = GUIBitmapNew(desktop, &place, "_data/no such picture.bmp");
+         EXPECT_EQ(missing->pBackground, nullptr);
+     }},
+};
 
-TEST_F(SkinReference, Edit) {
-    GUIControl *desktop = Desktop(240, 136);
-    GUIRect place = At(8, 8, 224, 28);
-    reinterpret_cast<GUIEdit *>(GUIEditNew(desktop, &place, "Framed, centred"))->bFrame = 1;
-    place = At(8, 40, 224, 28);
-    auto *left = reinterpret_cast<GUIEdit *>(GUIEditNew(desktop, &place, "Framed, left"));
-    left->bFrame = 1;
-    left->bCentre = 0;
-    place = At(8, 72, 224, 22);
-    GUIControl *typing = GUIEditNew(desktop, &place, "typing");
-    reinterpret_cast<GUIEdit *>(typing)->bEditable = 1;
-    GUIEditEnableInput(typing);
-    place = At(8, 102, 100, 28);
-    auto *narrow =
-        reinterpret_cast<GUIEdit *>(GUIEditNew(desktop, &place, "A text wider than its field"));
-    narrow->bFrame = 1;
-    ExpectMatches("edit");
-}
+using SkinReference = skintest::SkinTest;
 
-TEST_F(SkinReference, List) {
-    GUIControl *desktop = Desktop(240, 100);
-    GUIRect place = At(4, 4, 112, 0);
-    GUIControl *textured = GUIListNew(desktop, &place);
-    place = At(124, 4, 112, 0);
-    GUIControl *plain = GUIListNew(desktop, &place);
-    reinterpret_cast<GUIList *>(plain)->bRowBackground = 0;
-    for (GUIControl *list : {textured, plain}) {
-        for (const char *row : {"Alpha", "Bravo", "Charlie", "Delta", "Echo"})
-            GUIListAdd(list, row);
-        reinterpret_cast<GUIList *>(list)->iSelected = 1;
+TEST_F(SkinReference, EachSceneMatchesItsPicture) {
+    for (const Scene &scene : kScenes) {
+        SetUp();
+        GUIControl *desktop = GUIDesktopNew(scene.width, scene.height);
+        scene.build(desktop);
+        GUIControlRedrawThis(desktop);
+        EXPECT_TRUE(skintest::MatchesReference(scene.name, {0, scene.width, 0, scene.height}));
+        TearDown();
     }
-    ExpectMatches("list");
-}
-
-TEST_F(SkinReference, ScrollBar) {
-    GUIControl *desktop = Desktop(240, 160);
-    GUIRect place = At(8, 8, 200, 20);
-    GUIControl *horizontal = GUIScrollBarNew(desktop, &place, 0, 100, 0);
-    GUIScrollBarSetPos(horizontal, 20, 55);
-    place = At(8, 36, 200, 20);
-    GUIControl *pushed = GUIScrollBarNew(desktop, &place, 0, 100, 0);
-    GUIScrollBarSetPos(pushed, 60, 100);
-    reinterpret_cast<GUIScrollBar *>(pushed)->oBackArrow.bPushed = 1;
-    place = At(216, 8, 20, 144);
-    GUIControl *vertical = GUIScrollBarNew(desktop, &place, 0, 100, 1);
-    GUIScrollBarSetPos(vertical, 30, 70);
-    reinterpret_cast<GUIScrollBar *>(vertical)->oForwardArrow.bPushed = 1;
-    place = At(8, 64, 200, 20);
-    GUIScrollBarNew(desktop, &place, 0, 100, 0);
-    ExpectMatches("scrollbar");
-}
-
-TEST_F(SkinReference, View) {
-    GUIControl *desktop = Desktop(240, 120);
-    GUIRect place = At(8, 8, 160, 104);
-    GUIControl *view = GUIViewNew(desktop, &place);
-    place = At(0, 0, 140, 0);
-    GUIControl *list = GUIListNew(view->pChildHost, &place);
-    for (int i = 0; i < 12; ++i)
-        GUIListAdd(list, ("Row " + std::to_string(i)).c_str());
-    GUIListSetSelection(list, 7);
-    place = At(176, 8, 56, 56);
-    GUIControlMark(GUIViewNew(desktop, &place));
-    ExpectMatches("view");
-}
-
-// Headers keep the button skin's size, so the third one is cut by the
-// table's edge; the first is marked.
-TEST_F(SkinReference, TableHeaders) {
-    GUIControl *desktop = Desktop(280, 120);
-    GUIRect place = At(4, 4, 272, 112);
-    GUIControl *table = GUITableNew(desktop, &place);
-    for (const char *title : {"Name", "Players", "A long column title"})
-        GUITableNewColumn(table, title, 80);
-    for (int32_t cell = 0; cell < 9; ++cell)
-        GUITableSetItem(table, cell / 3, cell % 3, ("Cell " + std::to_string(cell)).c_str());
-    GUIControlMark(reinterpret_cast<GUIControl *>(
-        GENArrayGetItem(&reinterpret_cast<GUITable *>(table)->aColumns, 0)));
-    ExpectMatches("table");
-}
-
-TEST_F(SkinReference, Bitmap) {
-    GUIControl *desktop = Desktop(120, 60);
-    testsupport::ScopedWorkingDirectory disc(skintest::DiscFolder());
-    GUIRect place = At(8, 8, 4, 4);
-    GUIBitmapNew(desktop, &place, "_data/popuparrow_off.bmp");
-    place = At(44, 8, 40, 20);
-    GUIControl *missing = GUIBitmapNew(desktop, &place, "_data/no such picture.bmp");
-    EXPECT_EQ(missing->pBackground, nullptr);
-    ExpectMatches("bitmap");
 }
 
 } // namespace
