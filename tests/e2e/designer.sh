@@ -53,13 +53,41 @@ done
 [ -s "$work/display" ] || fail "the X server did not start"
 export DISPLAY=":$(head -n 1 "$work/display")"
 
+# The designer writes the number of mouse-button and key events it has handled
+# to this file whenever it has shown everything and waits for more.
+ready="$work/ready"
+export QUELMARA_READY_FILE="$ready"
+
+inputs_handled() {
+  cat "$ready" 2>/dev/null || echo -1
+}
+
+# Waits until the designer has handled at least $1 input events and is idle.
+wait_until_idle() {
+  for _ in $(seq 600); do
+    [ "$(inputs_handled)" -ge "$1" ] && return 0
+    kill -0 "$app_pid" 2>/dev/null || fail "the designer ended"
+    sleep 0.05
+  done
+  fail "the designer did not become idle after $1 input events"
+}
+
+# Runs an xdotool command that makes $1 button or key events (a press and a
+# release each) and waits until the designer has handled them.
+act() {
+  local before
+  before=$(inputs_handled)
+  xdotool "${@:2}"
+  wait_until_idle $((before + $1))
+}
+
 start_designer() {
+  rm -f "$ready"
   "$program" --disc "$disc" "$1" >"$work/app.log" 2>&1 &
   app_pid=$!
-  window=$(timeout 30 xdotool search --sync --onlyvisible --name '^Quelmara$' | head -n 1) ||
-    fail "no window appeared"
+  wait_until_idle 0
+  window=$(xdotool search --onlyvisible --name '^Quelmara$' | head -n 1) || fail "no window appeared"
   [ -n "$window" ] || fail "no window appeared"
-  sleep 0.5
 }
 
 expect_exit() {
@@ -83,16 +111,16 @@ at() { xdotool mousemove --window "$window" "$1" $(($2 + bar)); }
 
 drag() {
   at "$1" "$2"
-  xdotool mousedown 1
+  act 1 mousedown 1
   at $((($1 + $3) / 2)) $((($2 + $4) / 2))
   at "$3" "$4"
-  xdotool mouseup 1
+  act 1 mouseup 1
 }
 
 # The editor area of the window, the pointer resting where nothing is framed.
 editor_shot() {
   at "${empty_spot[@]}"
-  sleep 0.5
+  act 2 key shift
   import -window "$window" "$work/full.png"
   cp "$work/full.png" "$output/designer-$1.png"
   convert "$work/full.png" -crop +0+$bar +repage "$work/$1.png"
@@ -111,16 +139,12 @@ start_designer "$work/layout.scr"
 drag 60 50 100 50
 drag 495 245 535 275
 at 60 210
-xdotool click 3
-sleep 0.3
+act 2 click 3
 at 80 234
-xdotool click 1
+act 2 click 1
 at 400 400
-xdotool click 1 mousemove --window "$window" "${save_button[@]}" click 1
-for _ in $(seq 50); do
-  grep -q '"go"' "$work/layout.scr" && ! grep -q '"bye"' "$work/layout.scr" && break
-  sleep 0.1
-done
+act 2 click 1
+act 2 mousemove --window "$window" "${save_button[@]}" click 1
 editor_shot edited
 expect_quit
 
@@ -131,15 +155,12 @@ grep -q '"bye"' "$work/layout.scr" && fail "the deleted edit field was saved"
 cp "$work/layout.scr" "$work/saved.scr"
 start_designer "$work/layout.scr"
 editor_shot reloaded
-xdotool mousemove --window "$window" "${save_button[@]}" click 1
-sleep 1
+act 2 mousemove --window "$window" "${save_button[@]}" click 1
 cmp -s "$work/saved.scr" "$work/layout.scr" || fail "the reloaded layout writes another tree"
 drag 100 50 140 50
-xdotool key Escape
-sleep 1
+act 2 key Escape
 kill -0 "$app_pid" 2>/dev/null || fail "Escape dropped changes that were not saved"
-xdotool key Return
-sleep 0.5
+act 2 key Return
 xdotool key Escape
 expect_exit
 differing=$(compare -metric AE "$work/edited.png" "$work/reloaded.png" null: 2>&1 || true)
