@@ -1,11 +1,13 @@
 // Check box.
 #include "GUICheck.h"
 
+#include <cstring>
+
 #include "GUIControlCast.h"
 #include "GUIControlNew.h"
 #include "GUIInputCodes.h"
 #include "GUIScript.h"
-#include "GUITextCopy.h"
+#include "GUIText.h"
 
 extern "C" {
 
@@ -25,7 +27,8 @@ GUIControl *GUICheckNew(GUIControl *parent, GUIRect *rect, const char *caption) 
 void GUICheckInit(GUICheck *check, GUIControl *parent, GUIRect *rect, const char *caption) {
     GUIControl *ctl = &check->oControl;
     GUIControlInit(ctl, parent, rect);
-    GUICopyText(check->szCaption, sizeof check->szCaption, caption);
+    GUITextCopy(check->szCaption, sizeof check->szCaption, caption,
+                caption ? std::strlen(caption) : 0);
     check->bChecked = 1;
     GUIControlRedrawThis(ctl);
     ctl->Mouse = GUICheckMouse;

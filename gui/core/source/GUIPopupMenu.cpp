@@ -1,12 +1,13 @@
 // Pop-up menu: binding to a control, choosing a row and leaving the tree.
 #include "GUIPopupMenu.h"
 
-#include <cstdio>
+#include <cstring>
 
 #include "GUIControlCast.h"
 #include "GUIControlNew.h"
 #include "GUIModule.h"
 #include "GUIScript.h"
+#include "GUIText.h"
 
 namespace {
 
@@ -22,7 +23,8 @@ void choose(GUIControl *ctl) {
     GUIPopupMenu *menu = asMenu(ctl);
     const int32_t row = menu->oList.iSelected;
     menu->iChosen = row;
-    std::snprintf(menu->szChosen, sizeof menu->szChosen, "%s", GUIListGet(ctl, row));
+    const char *chosen = GUIListGet(ctl, row);
+    GUITextCopy(menu->szChosen, sizeof menu->szChosen, chosen, std::strlen(chosen));
     GUIControlSetEvent(ctl, GUI_EVENT_MENU_CHOSEN);
     ctl->bRemoveLater = 1;
 }

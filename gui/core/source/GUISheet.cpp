@@ -1,10 +1,11 @@
 // Sheet: a hidden named container that announces itself to its tab control.
 #include "GUISheet.h"
 
-#include <cstdio>
+#include <cstring>
 
 #include "GUIModule.h"
 #include "GUIScript.h"
+#include "GUIText.h"
 
 extern "C" {
 
@@ -33,7 +34,7 @@ void GUISheetInit(GUISheet *sheet, GUIControl *tab, const char *name) {
     GUIRect empty{0, 0, 0, 0};
     GUIControlInit(ctl, tab, &empty);
     ctl->bHidden = 1;
-    std::snprintf(sheet->szName, sizeof sheet->szName, "%s", name ? name : "");
+    GUITextCopy(sheet->szName, sizeof sheet->szName, name, name ? std::strlen(name) : 0);
     ctl->pType = &sGUISheetType;
     ctl->pChildHost = ctl;
     if (tab)

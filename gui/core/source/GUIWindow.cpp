@@ -7,7 +7,7 @@
 #include "GUIControlNew.h"
 #include "GUIInputCodes.h"
 #include "GUIScript.h"
-#include "GUITextCopy.h"
+#include "GUIText.h"
 
 namespace {
 
@@ -53,7 +53,7 @@ GUIControl *GUIWindowNew(GUIControl *parent, GUIRect *rect, const char *title) {
 void GUIWindowInit(GUIWindow *window, GUIControl *parent, GUIRect *rect, const char *title) {
     GUIControl *ctl = &window->oControl;
     GUIControlInit(ctl, parent, rect);
-    GUICopyText(window->szTitle, sizeof window->szTitle, title);
+    GUITextCopy(window->szTitle, sizeof window->szTitle, title, title ? std::strlen(title) : 0);
     window->iBorder = 4;
     window->iTitleHeight = 48;
     window->iDragX = 0;
