@@ -2,6 +2,8 @@
 // blits, text, dotted lines and boxes. The only code that knows about pixels.
 #pragma once
 
+#include <stdbool.h>
+#include <stddef.h>
 #include <stdint.h>
 
 #ifdef __cplusplus
@@ -62,6 +64,9 @@ GfxFont *GfxAPICreateFont(const char *face, int32_t height);
 void GfxAPIText(const char *text, GUIRect *rect, int32_t offX, int32_t offY, GfxFont *font,
                 uint32_t colour);
 int32_t GfxAPITextGetWidth(const char *text, GfxFont *font);
+// True when the length bytes of text are well-formed UTF-8; text is drawn as
+// UTF-8 then, and as Windows-1252 otherwise.
+bool GfxAPIIsUtf8(const char *text, size_t length);
 int32_t GfxAPITextGetHeight(const char *text, GfxFont *font);
 
 void GfxAPIHLine(int32_t x1, int32_t x2, int32_t y, uint32_t colour);

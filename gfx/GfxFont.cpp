@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <unordered_map>
 #include <utility>
@@ -129,8 +130,9 @@ constexpr uint16_t kCp1252High[32] = {
     0x2039, 0x0152, 0x008d, 0x017d, 0x008f, 0x0090, 0x2018, 0x2019, 0x201c, 0x201d, 0x2022,
     0x2013, 0x2014, 0x02dc, 0x2122, 0x0161, 0x203a, 0x0153, 0x009d, 0x017e, 0x0178};
 
-// Decodes one UTF-8 sequence at s; returns its length, or 0 if it is not valid.
-size_t decodeUtf8(const unsigned char *s, uint32_t &cp) {
+// Decodes one UTF-8 sequence at s, of the n bytes left; returns its length,
+// or 0 if it is not valid (shortest form only, no surrogates, nothing past U+10FFFF).
+size_t decodeUtf8(const unsigned char *s, size_t n, uint32_t &cp) {
     const unsigned char lead = s[0];
     if (lead < 0x80) {
         cp = lead;
@@ -143,12 +145,12 @@ size_t decodeUtf8(const unsigned char *s, uint32_t &cp) {
         length = 3;
     else if ((lead & 0xf8) == 0xf0)
         length = 4;
-    else
+    if (length == 0 || length > n)
         return 0;
     constexpr uint32_t kShortest[5] = {0, 0, 0x80, 0x800, 0x10000};
     cp = lead & (0x7fu >> length);
     for (size_t i = 1; i < length; ++i) {
-        if ((s[i] & 0xc0) != 0x80) // also stops at the terminating zero
+        if ((s[i] & 0xc0) != 0x80)
             return 0;
         cp = (cp << 6) | (s[i] & 0x3f);
     }
@@ -158,18 +160,8 @@ size_t decodeUtf8(const unsigned char *s, uint32_t &cp) {
 }
 
 bool isValidUtf8(const unsigned char *s) {
-    uint32_t cp = 0;
-    while (*s) {
-        if (*s < 0x80) {
-            ++s;
-            continue;
-        }
-        const size_t length = decodeUtf8(s, cp);
-        if (!length)
-            return false;
-        s += length;
-    }
-    return true;
+    return GfxAPIIsUtf8(reinterpret_cast<const char *>(s),
+                        std::strlen(reinterpret_cast<const char *>(s)));
 }
 
 bool isControl(uint32_t cp) {
@@ -186,7 +178,7 @@ template <typename Visit> void forEachCharacter(const char *text, Visit visit) {
             if (*s < 0x80)
                 cp = *s++;
             else
-                s += decodeUtf8(s, cp);
+                s += decodeUtf8(s, 4, cp); // checked whole above: never past the end
             if (!isControl(cp) && !visit(cp))
                 return;
         }
@@ -378,4 +370,17 @@ int32_t GfxAPITextGetHeight(const char *, GfxFont *font) {
 // while parsing its own configuration files; they are not ours to free.
 extern "C" const char *__lsan_default_suppressions() {
     return "leak:libfontconfig.so\n";
+}
+
+extern "C" bool GfxAPIIsUtf8(const char *text, size_t length) {
+    const auto *s = reinterpret_cast<const unsigned char *>(text);
+    uint32_t cp = 0;
+    while (length > 0) {
+        const size_t sequence = decodeUtf8(s, length, cp);
+        if (sequence == 0)
+            return false;
+        s += sequence;
+        length -= sequence;
+    }
+    return true;
 }
