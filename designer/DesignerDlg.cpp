@@ -137,39 +137,35 @@ void CDesignerDlg::OnPaint() {
         GUIControlRedrawThis(m_pRoot);
 }
 
+// Removals asked for by the editor (a deleted control, a chosen menu) happen
+// after each mouse message, so a deleted control goes at once.
 void CDesignerDlg::PassMouse(uint32_t flags, int32_t x, int32_t y) {
     const auto buttons = static_cast<uint8_t>(flags);
     const auto changed = static_cast<uint8_t>(buttons ^ m_nLastMouseFlags);
     m_nLastMouseFlags = buttons;
     if (m_pRoot)
         GUIControlMouse(m_pRoot, x, y, buttons, changed, 1);
+    GUIControlUpdate();
 }
 
-// Removals asked for by the editor (a deleted control, a chosen menu) happen
-// after each mouse message, so a deleted control goes at once.
 void CDesignerDlg::OnMouseMove(uint32_t flags, int32_t x, int32_t y) {
     PassMouse(flags, x, y);
-    GUIControlUpdate();
 }
 
 void CDesignerDlg::OnLButtonDown(uint32_t flags, int32_t x, int32_t y) {
     PassMouse(flags, x, y);
-    GUIControlUpdate();
 }
 
 void CDesignerDlg::OnLButtonUp(uint32_t flags, int32_t x, int32_t y) {
     PassMouse(flags, x, y);
-    GUIControlUpdate();
 }
 
 void CDesignerDlg::OnRButtonDown(uint32_t flags, int32_t x, int32_t y) {
     PassMouse(flags, x, y);
-    GUIControlUpdate();
 }
 
 void CDesignerDlg::OnRButtonUp(uint32_t flags, int32_t x, int32_t y) {
     PassMouse(flags, x, y);
-    GUIControlUpdate();
 }
 
 // Keys go to an open toolkit message box, else to the tree (the save
