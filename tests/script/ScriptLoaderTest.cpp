@@ -1,8 +1,5 @@
 // Loading layout scripts: grammar, messages, line numbers and clean-up on error.
-#include <gtest/gtest.h>
-
 #include <string>
-#include <vector>
 
 #include "ControlTestSupport.h"
 #include "GUIBitmap.h"
@@ -21,32 +18,29 @@ class ScriptLoader : public testsupport::ToolkitTest {
     testsupport::ScratchDir dir;
 };
 
-std::vector<GUIControl *> ChildrenOf(const GUIControl *ctl) {
-    std::vector<GUIControl *> children;
-    for (GUIControl *c = ctl->pFirstChild; c; c = c->pNext)
-        children.push_back(c);
-    return children;
-}
-
 const char *Caption(const GUIControl *button) {
     return reinterpret_cast<const GUIButton *>(button)->szCaption;
 }
 
+// A statement ending in its arguments or identifier needs no semicolon, and a
+// quoted identifier keeps its underscores.
 TEST_F(ScriptLoader, BuildsTheTreeAndTracesEachStatement) {
     auto r = Load("Desktop(640,480)\r\n{\r\n"
                   "  Bitmap[10,20,30,40](\"pic.bmp\") \"backdrop\" {\r\n"
-                  "    Button[1,2](OK);\r\n"
+                  "    Button[1,2](\"Close window\")\"__window_close\"Button[3,4](OK)\r\n"
                   "  };\r\n"
                   "};\r\n");
     ASSERT_NE(r.ctl, nullptr);
     EXPECT_EQ(r.out, "Script load: " + Path() +
                          "\nControl: Desktop\nControl: Bitmap\n pos: 10, 20\n size: 30, 40\n"
-                         "Control: Button\n pos: 1, 2\n");
+                         "Control: Button\n pos: 1, 2\nControl: Button\n pos: 3, 4\n");
     EXPECT_EQ(r.ctl, pGUIControlRoot);
     GUIControl *bitmap = r.ctl->pFirstChild;
     EXPECT_EQ(bitmap->pType, &sGUIBitmapType);
     EXPECT_STREQ(reinterpret_cast<GUIBitmap *>(bitmap)->szFile, "pic.bmp");
-    EXPECT_STREQ(Caption(bitmap->pFirstChild), "OK");
+    EXPECT_STREQ(bitmap->pFirstChild->pszID, "__window_close");
+    EXPECT_STREQ(Caption(bitmap->pFirstChild), "Close window");
+    EXPECT_STREQ(Caption(bitmap->pFirstChild->pNext), "OK");
 }
 
 TEST_F(ScriptLoader, BlanksAndCommentsMayStandBetweenEveryToken) {
@@ -60,27 +54,13 @@ TEST_F(ScriptLoader, BlanksAndCommentsMayStandBetweenEveryToken) {
     EXPECT_STREQ(r.ctl->pFirstChild->pszID, "go");
 }
 
-TEST_F(ScriptLoader, BlockStatementsNeedNoSemicolonAndQuotedIdentifiersKeepUnderscores) {
-    auto r = Load("Desktop(100,100){Button[1,1](a)"
-                  "Button[2,2](\"Close window\")\"__window_close\"Button[3,3](c)};");
-    ASSERT_NE(r.ctl, nullptr) << r.out;
-    auto children = ChildrenOf(r.ctl);
-    ASSERT_EQ(children.size(), 3u);
-    EXPECT_STREQ(children[1]->pszID, "__window_close");
-    EXPECT_STREQ(Caption(children[1]), "Close window");
-}
-
 TEST_F(ScriptLoader, ErrorLinesCountCarriageReturnsOnly) {
-    const std::string lines[] = {"Desktop(10,10)", "{", "  Button[1 2](x);", "};"};
-    std::string crlf, lf;
-    for (const auto &line : lines) {
-        crlf += line + "\r\n";
-        lf += line + "\n";
-    }
-    EXPECT_NE(Load(crlf).out.find("Script error in line 3\nScript error in line 3\n"),
+    std::string lines = "Desktop(10,10)\r\n{\r\n  Button[1 2](x);\r\n};\r\n";
+    EXPECT_NE(Load(lines).out.find("Script error in line 3\nScript error in line 3\n"),
               std::string::npos);
     EXPECT_EQ(pGUIControlRoot, nullptr);
-    EXPECT_NE(Load(lf).out.find("Script error in line 1\nScript error in line 1\n"),
+    std::erase(lines, '\r');
+    EXPECT_NE(Load(lines).out.find("Script error in line 1\nScript error in line 1\n"),
               std::string::npos);
 }
 
@@ -124,19 +104,9 @@ TEST_F(ScriptLoader, FailingStatementsReportOncePerEnclosingStatementAndSayWhy) 
     EXPECT_EQ(Load(overlong + ";").out, "Script load: " + Path() + "\nScript error in line 1\n");
 }
 
-// Counts the buttons the loader takes away again.
-int removedButtons = 0;
-void CountingRemove(GUIControl *self) {
-    ++removedButtons;
-    GUIControlRemove(self);
-}
-void CountRemovals(GUIControl *ctl) {
-    ctl->Remove = CountingRemove;
-}
-
-TEST_F(ScriptLoader, ErrorInTheThirdChildRemovesEverythingBuilt) {
-    removedButtons = 0;
-    pGUIButtonSkinInit = CountRemovals;
+// What the failing statement's ancestors built is taken away (the sanitizer
+// build sees a leak or a double free); each ancestor reports the error again.
+TEST_F(ScriptLoader, ErrorInTheThirdChildIsReportedByEveryEnclosingStatement) {
     auto r = Load("Desktop(100,100)\r\n{\r\n"
                   " Bitmap[0,0,50,50](a) {\r\n"
                   "  Button[1,1](one) \"one\";\r\n"
@@ -146,7 +116,6 @@ TEST_F(ScriptLoader, ErrorInTheThirdChildRemovesEverythingBuilt) {
                   "};\r\n");
     EXPECT_EQ(r.ctl, nullptr);
     EXPECT_EQ(pGUIControlRoot, nullptr);
-    EXPECT_EQ(removedButtons, 2) << "the failing button's constructor built nothing";
     const std::string expectedEnd = "Control: Button\n pos: 3, 3\n"
                                     "Script error in line 6\n"  // the button's constructor
                                     "Script error in line 6\n"  // the button's statement
