@@ -13,12 +13,8 @@ using testsupport::raisedEvents;
 
 namespace {
 
-enum Key : int32_t {
-    kPageUp = GUI_KEY_PAGE_UP,
-    kPageDown = GUI_KEY_PAGE_DOWN,
-    kUp = GUI_KEY_UP,
-    kDown = GUI_KEY_DOWN
-};
+constexpr int32_t kPageUp = GUI_KEY_PAGE_UP, kPageDown = GUI_KEY_PAGE_DOWN, kUp = GUI_KEY_UP,
+                  kDown = GUI_KEY_DOWN;
 
 class ListControl : public testsupport::RootTest {
   protected:
@@ -36,8 +32,9 @@ class ListControl : public testsupport::RootTest {
     }
 };
 
-// Rows set beyond the end leave empty rows that adds fill first.
-TEST_F(ListControl, AddsAndSetsGrowTheHeightRowByRow) {
+// Rows set beyond the end leave empty rows that adds fill first; data words
+// hold pointers and survive a clear.
+TEST_F(ListControl, AddsAndSetsGrowTheHeightRowByRowAndDataWordsSurviveAClear) {
     EXPECT_EQ(GUIListAdd(list, "one"), 0);
     EXPECT_EQ(list->iHeight, 16);
     EXPECT_STREQ(GUIListGet(list, -1), "");
@@ -49,13 +46,9 @@ TEST_F(ListControl, AddsAndSetsGrowTheHeightRowByRow) {
     EXPECT_EQ(GUIListAdd(list, "after"), 6);
     EXPECT_STREQ(GUIListGet(list, 5), "five");
     EXPECT_EQ(list->iHeight, 112);
-}
 
-TEST_F(ListControl, DataWordsHoldPointersAndSurviveAClear) {
     const auto word = static_cast<uintptr_t>(0x7fedcba987654321ull & UINTPTR_MAX);
-    GUIListAdd(list, "game");
     GUIListSetData(list, word, 0);
-
     GUIListSetSelection(list, 0);
     GUIListClear(list);
     EXPECT_EQ(list->iHeight, 0);
@@ -98,26 +91,12 @@ TEST_F(ListControl, KeysMoveTheSelectionWithinTheRows) {
 }
 
 // Two columns sharing one order map, filled by position as a table does.
-class SharedOrder : public ListControl {
-  protected:
+TEST_F(ListControl, SortingOneOfTwoColumnsSharingAnOrderReordersBothAndKeepsDuplicates) {
     GENArray order{};
-    GUIControl *numbers = nullptr;
-
-    void SetUp() override {
-        ListControl::SetUp();
-        GENArrayInitPaged(&order, 0);
-        GUIRect right{200, 300, 0, 0};
-        numbers = GUIListNew(&root, &right);
-        fields()->pOrder = &order;
-        reinterpret_cast<GUIList *>(numbers)->pOrder = &order;
-    }
-    void TearDown() override {
-        ListControl::TearDown();
-        GENArrayFreePages(&order);
-    }
-};
-
-TEST_F(SharedOrder, SortingOneColumnReordersBothAndKeepsDuplicates) {
+    GENArrayInitPaged(&order, 0);
+    GUIRect right{200, 300, 0, 0};
+    GUIControl *numbers = GUIListNew(&root, &right);
+    fields()->pOrder = reinterpret_cast<GUIList *>(numbers)->pOrder = &order;
     const char *alphabet[] = {"", "A", "B", "a", "ab", "abc", "b", "\xe9t\xe9"};
     std::mt19937 random(7);
     std::vector<std::string> texts;
@@ -139,6 +118,7 @@ TEST_F(SharedOrder, SortingOneColumnReordersBothAndKeepsDuplicates) {
         ASSERT_EQ(texts[row], sorted[p]) << p;
     }
     EXPECT_EQ(GENArrayGetString(&fields()->aszText, 0), texts[0]) << "stored texts do not move";
+    GENArrayFreePages(&order);
 }
 
 } // namespace
