@@ -1,6 +1,5 @@
 // Mouse, key and timer dispatch and deferred removal, seen from probe controls.
-#include <gtest/gtest.h>
-
+#include <string>
 #include <vector>
 
 #include "ControlTestSupport.h"
@@ -9,27 +8,25 @@ using Calls = std::vector<std::string>;
 
 namespace {
 
-// A control whose operations append "name what" to a shared log. Keys are
-// taken by probes whose bTakesKeys is set.
+// A control whose operations append "name what" to the log. Keys are taken by
+// probes whose bTakesKeys is set.
 struct Probe {
     GUIControl oControl;
     const char *pszName;
-    Calls *pLog;
     bool bTakesKeys;
 };
 
-Probe *AsProbe(GUIControl *ctl) {
-    return reinterpret_cast<Probe *>(ctl);
-}
+Calls calls;
+
 void Log(GUIControl *self, const std::string &what) {
-    AsProbe(self)->pLog->push_back(AsProbe(self)->pszName + (" " + what));
+    calls.push_back(reinterpret_cast<Probe *>(self)->pszName + (" " + what));
 }
 void ProbeMouse(GUIControl *self, int32_t x, int32_t y, uint8_t, uint8_t, uint8_t inside) {
     Log(self, std::to_string(x) + "," + std::to_string(y) + (inside ? " inside" : ""));
 }
 bool ProbeKey(GUIControl *self, int32_t, int32_t) {
     Log(self, "key");
-    return AsProbe(self)->bTakesKeys;
+    return reinterpret_cast<Probe *>(self)->bTakesKeys;
 }
 void ProbeTimer(GUIControl *self) {
     Log(self, "timer");
@@ -39,13 +36,10 @@ void ProbeRemove(GUIControl *self) {
     GUIControlRemove(self);
 }
 
-// Initialises a probe in place (not allocated) at left, top with the given size.
-GUIControl *InitProbe(Probe &probe, GUIControl *parent, const char *name, Calls &log, int32_t left,
-                      int32_t top, int32_t width, int32_t height) {
-    GUIRect rect{left, left + width, top, top + height};
+// Initialises a probe in place (not allocated).
+GUIControl *InitProbe(Probe &probe, GUIControl *parent, const char *name, GUIRect rect) {
     GUIControlInit(&probe.oControl, parent, &rect);
     probe.pszName = name;
-    probe.pLog = &log;
     probe.bTakesKeys = false;
     probe.oControl.Mouse = ProbeMouse;
     probe.oControl.Key = ProbeKey;
@@ -60,28 +54,28 @@ class Dispatch : public testsupport::ToolkitTest {
   protected:
     void SetUp() override {
         ToolkitTest::SetUp();
-        root = InitProbe(r, nullptr, "R", log, 0, 0, 200, 150);
-        a = InitProbe(pa, root, "A", log, 10, 10, 100, 100);
-        a1 = InitProbe(pa1, a, "a1", log, 0, 0, 50, 50);
-        b = InitProbe(pb, root, "B", log, 50, 50, 100, 100);
+        calls.clear();
+        root = InitProbe(r, nullptr, "R", {0, 200, 0, 150});
+        a = InitProbe(pa, root, "A", {10, 110, 10, 110});
+        a1 = InitProbe(pa1, a, "a1", {0, 50, 0, 50});
+        b = InitProbe(pb, root, "B", {50, 150, 50, 150});
     }
     bool Mouse(int32_t x, int32_t y) {
-        log.clear();
+        calls.clear();
         return GUIControlMouse(root, x, y, 1, 1, 1);
     }
-    Calls log;
     Probe r{}, pa{}, pa1{}, pb{};
     GUIControl *root = nullptr, *a = nullptr, *a1 = nullptr, *b = nullptr;
 };
 
 TEST_F(Dispatch, DeepestFrontMostControlTakesTheHitInItsOwnCoordinatesAndTheOthersAreTold) {
     EXPECT_TRUE(Mouse(60, 60));
-    EXPECT_EQ(log, (Calls{"B 10,10 inside", "A 50,50", "R 60,60"}))
+    EXPECT_EQ(calls, (Calls{"B 10,10 inside", "A 50,50", "R 60,60"}))
         << "a1 is covered by B there and hears nothing";
     EXPECT_TRUE(Mouse(20, 30));
-    EXPECT_EQ(log, (Calls{"B -30,-20", "a1 10,20 inside", "A 10,20", "R 20,30"}));
+    EXPECT_EQ(calls, (Calls{"B -30,-20", "a1 10,20 inside", "A 10,20", "R 20,30"}));
     EXPECT_FALSE(Mouse(250, -5));
-    EXPECT_EQ(log, (Calls{"R 250,-5", "A 240,-15", "B 200,-55", "a1 240,-15"}));
+    EXPECT_EQ(calls, (Calls{"R 250,-5", "A 240,-15", "B 200,-55", "a1 240,-15"}));
 
     a->iScrollX = 5;
     a->iScrollY = 20;
@@ -90,51 +84,47 @@ TEST_F(Dispatch, DeepestFrontMostControlTakesTheHitInItsOwnCoordinatesAndTheOthe
     EXPECT_TRUE(Mouse(30, 40));
     // Root (30, 40) is A's (20, 30); shown content starts at (5, 20), so a1
     // sees (20 + 5 - 10, 30 + 20 - 30).
-    EXPECT_EQ(log, (Calls{"B -20,-10", "a1 15,20 inside", "A 20,30", "R 30,40"}));
+    EXPECT_EQ(calls, (Calls{"B -20,-10", "a1 15,20 inside", "A 20,30", "R 30,40"}));
 }
 
-TEST_F(Dispatch, HiddenControlsAndTheirChildrenHearNoMouseButEveryControlTicks) {
+// Hidden controls and their children hear no mouse, but every control ticks
+// and is offered keys, front-most and deepest first until one takes it.
+TEST_F(Dispatch, HiddenControlsHearNoMouseButTickAndAreOfferedKeys) {
     b->bHidden = 1;
     EXPECT_TRUE(Mouse(60, 60));
-    EXPECT_EQ(log, (Calls{"a1 50,50", "A 50,50 inside", "R 60,60"}));
-
+    EXPECT_EQ(calls, (Calls{"a1 50,50", "A 50,50 inside", "R 60,60"}));
     a->bHidden = 1;
     EXPECT_TRUE(Mouse(60, 60));
-    EXPECT_EQ(log, (Calls{"R 60,60 inside"}));
+    EXPECT_EQ(calls, (Calls{"R 60,60 inside"}));
 
-    log.clear();
-    b->bHidden = 0;
+    calls.clear();
     GUIControlOnTimer(root);
-    EXPECT_EQ(log, (Calls{"R timer", "A timer", "B timer", "a1 timer"})) << "one tick each";
-}
-
-TEST_F(Dispatch, KeysGoFrontMostAndDeepestFirstUntilOneIsTaken) {
+    EXPECT_EQ(calls, (Calls{"R timer", "A timer", "B timer", "a1 timer"})) << "one tick each";
+    calls.clear();
     EXPECT_FALSE(GUIControlShareKey(root, 'a', 0));
-    EXPECT_EQ(log, (Calls{"B key", "a1 key", "A key", "R key"}));
-
-    log.clear();
+    EXPECT_EQ(calls, (Calls{"B key", "a1 key", "A key", "R key"}));
+    calls.clear();
     pa1.bTakesKeys = true;
-    b->bHidden = 1;
     EXPECT_TRUE(GUIControlShareKey(root, 13, 0));
-    EXPECT_EQ(log, (Calls{"B key", "a1 key"})) << "hidden controls are offered keys too";
+    EXPECT_EQ(calls, (Calls{"B key", "a1 key"}));
 }
 
 // An allocated probe, freed by the deferred removal.
-GUIControl *NewProbe(GUIControl *parent, const char *name, Calls &log) {
+GUIControl *NewProbe(GUIControl *parent, const char *name) {
     auto *probe = static_cast<Probe *>(__dalloc(sizeof(Probe), "probe", __LINE__));
-    GUIControl *ctl = InitProbe(*probe, parent, name, log, 0, 0, 10, 10);
+    GUIControl *ctl = InitProbe(*probe, parent, name, {0, 10, 0, 10});
     ctl->bAllocated = 1;
     return ctl;
 }
 
 TEST_F(Dispatch, DeferredRemovalTakesLaterSiblingsFirstAndChildrenBeforeParents) {
-    GUIControl *x = NewProbe(a1, "x", log);
-    NewProbe(x, "x1", log)->bRemoveLater = 1;
-    GUIControl *y = NewProbe(a1, "y", log);
+    GUIControl *x = NewProbe(a1, "x");
+    NewProbe(x, "x1")->bRemoveLater = 1;
+    GUIControl *y = NewProbe(a1, "y");
     x->bRemoveLater = 1;
     y->bRemoveLater = 1;
     GUIControlUpdate();
-    EXPECT_EQ(log, (Calls{"y remove", "x1 remove", "x remove"}));
+    EXPECT_EQ(calls, (Calls{"y remove", "x1 remove", "x remove"}));
     EXPECT_EQ(a1->pFirstChild, nullptr);
     EXPECT_EQ(pGUIControlRoot, root);
 }
