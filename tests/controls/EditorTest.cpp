@@ -1,8 +1,6 @@
 // Layout editor: taking over the controls inside it, marking, moving and
 // resizing them with the mouse, its menu's New, Delete, Save and Properties,
 // and forgetting a removed control.
-#include <gtest/gtest.h>
-
 #include <cstring>
 #include <filesystem>
 #include <string>
@@ -15,7 +13,6 @@
 #include "GUIEditor.h"
 #include "GUIPopupMenu.h"
 #include "GUIView.h"
-#include "TestFiles.h"
 
 using testsupport::rectOf;
 
@@ -48,17 +45,14 @@ class EditorTest : public testsupport::RootTest {
     }
     // Clicks a row of the menu; the update after it takes the menu away.
     void choose(GUIControl *menu, int32_t row) {
-        click(menu->iLeft + 5, menu->iTop + row * asList(menu)->iItemHeight + 5);
+        const int32_t y = row * asList(menu)->iItemHeight + 5;
+        clickOn(menu, {5, 5, y, y});
         GUIControlUpdate();
     }
-    void click(int32_t x, int32_t y) {
-        press(x, y);
-        release(x, y);
-    }
-    void clickOn(GUIControl *ctl) {
-        GUIRect at{5, 5, 5, 5};
+    void clickOn(GUIControl *ctl, GUIRect at = {5, 5, 5, 5}) {
         GUIControlToRoot(ctl, &at);
-        click(at.iLeft, at.iTop);
+        press(at.iLeft, at.iTop);
+        release(at.iLeft, at.iTop);
     }
     static GUIList *asList(GUIControl *ctl) { return reinterpret_cast<GUIList *>(ctl); }
 };
