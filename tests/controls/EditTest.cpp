@@ -4,7 +4,6 @@
 
 #include "ControlTestSupport.h"
 #include "GUIEdit.h"
-#include "GUIScript.h"
 
 using testsupport::eventsOf;
 
@@ -61,6 +60,7 @@ TEST_F(EditField, TypingSequenceEditsAroundTheMarker) {
     EXPECT_EQ(got(), "ab");
 }
 
+// A read-only field takes no key and no click.
 TEST_F(EditField, OnlyItsOwnKeysAndCharactersAreTaken) {
     EXPECT_FALSE(pressKey(32)) << "any key starts input, but a space is not taken";
     EXPECT_EQ(edit(field)->bInputActive, 1);
@@ -72,9 +72,7 @@ TEST_F(EditField, OnlyItsOwnKeysAndCharactersAreTaken) {
     }
     EXPECT_TRUE(pressKey(48));
     EXPECT_EQ(text(), "abc0_");
-}
 
-TEST_F(EditField, ReadOnlyFieldIgnoresKeysAndClicks) {
     field = makeField("label", false);
     for (int32_t key : {8, 13, 37, 39, 46, 120})
         EXPECT_FALSE(pressKey(key)) << key;
@@ -112,12 +110,6 @@ TEST_F(EditField, LongTextsAreCutBetweenCharacters) {
     const std::string latin1 = "x" + std::string(70, '\xd0') + std::string(70, '\x96');
     GUIEditSet(field, latin1.c_str());
     EXPECT_EQ(text(), latin1.substr(0, 127));
-    const std::string word = "\"" + cyrillic + "\"";
-    GUIScriptReader reader{const_cast<char *>(word.data()), const_cast<char *>(word.data()),
-                           const_cast<char *>(word.data() + word.size()), 1};
-    char buffer[8];
-    GUIScriptGetWord(&reader, buffer, sizeof buffer);
-    EXPECT_EQ(std::string(buffer), cyrillic.substr(0, 6));
 }
 
 } // namespace

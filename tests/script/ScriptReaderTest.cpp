@@ -39,6 +39,8 @@ TEST(ScriptReader, WordsAreCutToTheirBufferButConsumedWhole) {
     EXPECT_EQ(r.Word(), "");
     EXPECT_EQ(GUIScriptGetChar(r), 0);
     EXPECT_EQ(r->pPos, r->pEnd);
+    // A UTF-8 word keeps whole characters: 7 bytes end inside the fourth letter.
+    EXPECT_EQ(Reader("\"\xd0\x96\xd0\x96\xd0\x96\xd0\x96\"").Word(8), "\xd0\x96\xd0\x96\xd0\x96");
 }
 
 TEST(ScriptReader, NumbersAreFull32BitValuesAndSkipOnlyTheirDigits) {
