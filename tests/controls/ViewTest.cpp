@@ -1,6 +1,6 @@
 // View: measuring the pane's content, showing and hiding the bars, keeping
 // them in step with the pane's offset, and scrolling the pane from the bars.
-#include <gtest/gtest.h>
+#include <utility>
 
 #include "ControlTestSupport.h"
 #include "GUIView.h"
@@ -29,39 +29,35 @@ class ViewTest : public testsupport::RootTest {
     GUIScrollBar *hbar() { return &view->oHScroll; }
 };
 
-struct LayoutCase {
-    int32_t contentWidth, contentHeight;
-    bool vertical, horizontal;
-    int32_t paneWidth, paneHeight;
-};
-
-class ViewLayoutTest : public ViewTest, public testing::WithParamInterface<LayoutCase> {};
-
-TEST_P(ViewLayoutTest, BarsAppearOnlyWhereTheContentDoesNotFit) {
-    const LayoutCase c = GetParam();
-    setContent(c.contentWidth, c.contentHeight);
-    EXPECT_EQ(rectOf(*pane()), (GUIRect{0, c.paneWidth, 0, c.paneHeight}));
-    EXPECT_EQ(bool(vbar()->oControl.bHidden), !c.vertical);
-    EXPECT_EQ(bool(hbar()->oControl.bHidden), !c.horizontal);
-    if (c.vertical) {
-        EXPECT_EQ(rectOf(vbar()->oControl), (GUIRect{84, 100, 0, c.paneHeight}));
-        EXPECT_EQ(vbar()->iMax, c.contentHeight);
-        EXPECT_EQ(vbar()->iPosEnd, c.paneHeight);
-    }
-    if (c.horizontal) {
-        EXPECT_EQ(rectOf(hbar()->oControl), (GUIRect{0, c.paneWidth, 84, 100}));
-        EXPECT_EQ(hbar()->iMax, c.contentWidth);
-        EXPECT_EQ(hbar()->iPosEnd, c.paneWidth);
-    }
-}
-
 // Too tall with too little width left beside the bar; too tall but narrow
 // enough; too wide with too little height left; fitting exactly.
-INSTANTIATE_TEST_SUITE_P(View100x100, ViewLayoutTest,
-                         testing::Values(LayoutCase{100, 150, true, true, 84, 84},
-                                         LayoutCase{80, 150, true, false, 84, 100},
-                                         LayoutCase{150, 90, true, true, 84, 84},
-                                         LayoutCase{100, 100, false, false, 100, 100}));
+TEST_F(ViewTest, BarsAppearOnlyWhereTheContentDoesNotFit) {
+    struct Case {
+        int32_t contentWidth, contentHeight;
+        bool vertical, horizontal;
+        int32_t paneWidth, paneHeight;
+    };
+    for (const Case &c :
+         {Case{100, 150, true, true, 84, 84}, Case{80, 150, true, false, 84, 100},
+          Case{150, 90, true, true, 84, 84}, Case{100, 100, false, false, 100, 100}}) {
+        SCOPED_TRACE(testing::Message() << c.contentWidth << " x " << c.contentHeight);
+        setContent(c.contentWidth, c.contentHeight);
+        EXPECT_EQ(rectOf(*pane()), (GUIRect{0, c.paneWidth, 0, c.paneHeight}));
+        EXPECT_EQ(bool(vbar()->oControl.bHidden), !c.vertical);
+        EXPECT_EQ(bool(hbar()->oControl.bHidden), !c.horizontal);
+        if (c.vertical) {
+            EXPECT_EQ(rectOf(vbar()->oControl), (GUIRect{84, 100, 0, c.paneHeight}));
+            EXPECT_EQ(std::pair(vbar()->iMax, vbar()->iPosEnd),
+                      std::pair(c.contentHeight, c.paneHeight));
+        }
+        if (c.horizontal) {
+            EXPECT_EQ(rectOf(hbar()->oControl), (GUIRect{0, c.paneWidth, 84, 100}));
+            EXPECT_EQ(std::pair(hbar()->iMax, hbar()->iPosEnd),
+                      std::pair(c.contentWidth, c.paneWidth));
+        }
+        GUIControlRemove(&content);
+    }
+}
 
 TEST_F(ViewTest, ScrolledPaneKeepsItsBarUntilScrolledBack) {
     setContent(50, 50);
