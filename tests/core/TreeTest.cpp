@@ -7,13 +7,7 @@
 
 #include "ControlTestSupport.h"
 
-using testsupport::clipOf;
-using testsupport::drawCalls;
-using testsupport::makeControl;
-using testsupport::Pixel;
-using testsupport::raisedEvents;
-using testsupport::TestSurface;
-using testsupport::wasDrawn;
+using namespace testsupport;
 
 namespace {
 
@@ -23,7 +17,6 @@ using Rects = std::vector<GUIRect>;
 constexpr uint32_t kRootColour = 0x102030;
 constexpr uint32_t kParentColour = 0x405060;
 constexpr uint32_t kChildColour = 0x708090;
-constexpr uint32_t kWhite = 0xffffff;
 
 std::vector<GUIControl *> childrenOf(const GUIControl &parent) {
     std::vector<GUIControl *> list;
@@ -33,7 +26,7 @@ std::vector<GUIControl *> childrenOf(const GUIControl &parent) {
 }
 
 // Embedded controls over solid fills; the tree is dropped, not removed, at the end.
-class Tree : public testsupport::ToolkitTest {
+class Tree : public ToolkitTest {
   protected:
     TestSurface rootFill = TestSurface::solid(kRootColour);
     TestSurface parentFill = TestSurface::solid(kParentColour);
@@ -86,25 +79,43 @@ TEST_F(Tree, NewAndFrontBroughtControlsStayBehindTopMostSiblingsAndMarksRepaint)
     EXPECT_EQ(shown, (Rects{{0, 10, 0, 10}, {0, 10, 0, 10}, {10, 20, 0, 10}}));
 }
 
-TEST_F(Tree, SetPosRepaintsTheOldAndNewPlacesThenTellsTheParent) {
+// Moving repaints the old and new places, then tells the parent; hiding,
+// showing and disabling repaint only on a change.
+TEST_F(Tree, SetPosHideShowAndDisableRepaintWhatChanged) {
     makeScrolledFamily();
     GUIControlSetPos(&child, 30, 12);
-    EXPECT_EQ(testsupport::rectOf(child), (GUIRect{30, 60, 12, 32}));
+    EXPECT_EQ(rectOf(child), (GUIRect{30, 60, 12, 32}));
     EXPECT_EQ(shown, (Rects{{25, 55, 28, 48}, {45, 75, 30, 50}}));
     EXPECT_EQ(Pixel(25, 28), kParentColour);
     EXPECT_EQ(Pixel(45, 30), kChildColour);
-    EXPECT_EQ(testsupport::eventsOf(&parent), std::vector<int32_t>{GUI_EVENT_CHILD_MOVED});
+    EXPECT_EQ(eventsOf(&parent), std::vector<int32_t>{GUI_EVENT_CHILD_MOVED});
+
+    resetRecords();
+    GUIControlHide(&child);
+    GUIControlHide(&child);
+    EXPECT_EQ(shown, (Rects{{45, 75, 30, 50}}));
+    EXPECT_EQ(Pixel(50, 35), kParentColour);
+    GUIControlShow(&child);
+    GUIControlShow(&child);
+    EXPECT_EQ(shown.size(), 2u);
+    EXPECT_EQ(Pixel(50, 35), kChildColour);
+
+    resetRecords();
+    GUIControlDisable(&child);
+    GUIControlDisable(&child);
+    EXPECT_TRUE(child.bHidden);
+    EXPECT_EQ(shown, (Rects{{45, 75, 30, 50}}));
 }
 
 TEST_F(Tree, SetSizeResizesWithoutDrawingThenRepaintsTheUnion) {
     makeScrolledFamily();
     GUIControlSetSize(&child, 50, 15);
-    EXPECT_EQ(testsupport::rectOf(child), (GUIRect{10, 60, 10, 25}));
+    EXPECT_EQ(rectOf(child), (GUIRect{10, 60, 10, 25}));
     ASSERT_EQ(raisedEvents().size(), 2u);
     EXPECT_TRUE(raisedEvents()[0].noDraw);
     EXPECT_EQ(child.bNoDraw, 0);
-    EXPECT_EQ(testsupport::eventsOf(&child), std::vector<int32_t>{GUI_EVENT_RESIZED});
-    EXPECT_EQ(testsupport::eventsOf(&parent), std::vector<int32_t>{GUI_EVENT_CHILD_MOVED});
+    EXPECT_EQ(eventsOf(&child), std::vector<int32_t>{GUI_EVENT_RESIZED});
+    EXPECT_EQ(eventsOf(&parent), std::vector<int32_t>{GUI_EVENT_CHILD_MOVED});
     // 50 wide as now, 20 high as before.
     EXPECT_EQ(shown, (Rects{{25, 75, 28, 48}}));
     EXPECT_EQ(Pixel(40, 45), kParentColour);
@@ -113,24 +124,6 @@ TEST_F(Tree, SetSizeResizesWithoutDrawingThenRepaintsTheUnion) {
     GUIControlSetSize(&child, 20, 15);
     EXPECT_EQ(shown, (Rects{{25, 75, 28, 43}})) << "only narrower: the old width is repainted";
     EXPECT_EQ(Pixel(60, 30), kParentColour);
-}
-
-TEST_F(Tree, HideShowAndDisableRepaintOnlyOnChange) {
-    makeScrolledFamily();
-    GUIControlHide(&child);
-    GUIControlHide(&child);
-    EXPECT_EQ(shown, (Rects{{25, 55, 28, 48}}));
-    EXPECT_EQ(Pixel(30, 30), kParentColour);
-    GUIControlShow(&child);
-    GUIControlShow(&child);
-    EXPECT_EQ(shown.size(), 2u);
-    EXPECT_EQ(Pixel(30, 30), kChildColour);
-
-    resetRecords();
-    GUIControlDisable(&child);
-    GUIControlDisable(&child);
-    EXPECT_TRUE(child.bHidden);
-    EXPECT_EQ(shown, (Rects{{25, 55, 28, 48}}));
 }
 
 TEST_F(Tree, SearchByIdentifierIsPreOrderAndFindsHiddenControls) {
@@ -256,9 +249,9 @@ TEST_F(Tree, NoDrawHiddenAncestorsAndNullSourcesDrawNothing) {
     const std::vector<uint32_t> before(pGfxBackBuffer, pGfxBackBuffer + kWidth * kHeight);
     GUIRect all{0, 60, 0, 40};
     GUIControlBlit(&parent, nullptr, &all, 0, 0);
-    GUIControlText(&parent, nullptr, &all, 0, 0, nullptr, kWhite);
+    GUIControlText(&parent, nullptr, &all, 0, 0, nullptr, 0xffffff);
     child.bNoDraw = 1;
-    GUIControlHLine(&child, 0, 50, 2, kWhite);
+    GUIControlHLine(&child, 0, 50, 2, 0xffffff);
     EXPECT_TRUE(std::equal(before.begin(), before.end(), pGfxBackBuffer));
 }
 
