@@ -43,25 +43,18 @@ TEST_F(SimpleTypes, ProgressPositionStaysBetweenZeroAndTheMaximum) {
     EXPECT_TRUE(shown.empty()) << "the same position repaints nothing";
 }
 
-// A separator at (4, 8) of 412 x 50 with children 100, 100 and 200 wide.
-class Separator : public testsupport::RootTest {
-  protected:
-    void SetUp() override {
-        RootTest::SetUp();
-        GUIRect rect{4, 416, 8, 58};
-        separator = GUISeparatorNew(&root, &rect, 0);
-        GUIRect childRect{0, 10, 0, 10};
-        for (GUIControl &child : children)
-            GUIControlInit(&child, separator, &childRect);
-        for (int i = 0; i < 3; ++i) // each addition laid them out again
-            GUIControlSetSize(&children[i], i == 2 ? 200 : 100, 10);
-        GUISeparatorLayout(separator);
-    }
-    GUIControl *separator = nullptr;
+// A separator at (4, 8) of 412 x 50 with children 100, 100 and 200 wide
+// shares its width in proportion; a gap is grabbed from both its edges.
+TEST_F(SimpleTypes, SeparatorSharesItsWidthGrabsGapsInclusivelyAndDragsKeepTheTotal) {
+    GUIRect rect{4, 416, 8, 58};
+    GUIControl *separator = GUISeparatorNew(&root, &rect, 0);
     GUIControl children[3]{};
-};
-
-TEST_F(Separator, SharesItsWidthInProportionAndGrabsGapsInclusively) {
+    GUIRect childRect{0, 10, 0, 10};
+    for (GUIControl &child : children)
+        GUIControlInit(&child, separator, &childRect);
+    for (int i = 0; i < 3; ++i) // each addition laid them out again
+        GUIControlSetSize(&children[i], i == 2 ? 200 : 100, 10);
+    GUISeparatorLayout(separator);
     EXPECT_EQ(rectOf(children[0]), (GUIRect{0, 101, 0, 50}));
     EXPECT_EQ(rectOf(children[1]), (GUIRect{105, 206, 0, 50}));
     EXPECT_EQ(rectOf(children[2]), (GUIRect{210, 412, 0, 50}));
@@ -77,9 +70,7 @@ TEST_F(Separator, SharesItsWidthInProportionAndGrabsGapsInclusively) {
         separator->Mouse(separator, g.x, 20, GUI_MOUSE_LEFT, GUI_MOUSE_LEFT, 1);
         EXPECT_EQ(state->bDragging ? state->pDragChild : nullptr, g.child) << g.x;
     }
-}
 
-TEST_F(Separator, DragMovesOneBorderAndKeepsTheTotal) {
     press(4 + 103, 20);
     dragTo(4 + 113, 200); // the drag goes on off the separator
     release(4 + 113, 200);
@@ -90,6 +81,7 @@ TEST_F(Separator, DragMovesOneBorderAndKeepsTheTotal) {
     GUIControlSetSize(separator, 824, 50);
     EXPECT_NEAR(children[0].iWidth + children[1].iWidth + children[2].iWidth, 824 - 8 - 1, 1)
         << "shared out again in the dragged proportions, up to rounding";
+    GUIControlRemove(separator); // before its children leave the stack
 }
 
 } // namespace
