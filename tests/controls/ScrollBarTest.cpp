@@ -20,10 +20,6 @@ class ScrollBarTest : public testsupport::RootTest {
     // A horizontal bar at the root's origin, 200 x 20, range 0 to 100, window 0 to 25:
     // arrows 20 wide at x 0 and x 180, thumb from x 20 to x 60, rows 2 to 18.
     GUIScrollBar *standardBar() { return makeBar(GUIRect{0, 200, 0, 20}, 100, 0, 25); }
-
-    static int changes(GUIScrollBar *bar) {
-        return count(&bar->oControl, GUI_EVENT_SCROLLBAR_CHANGED);
-    }
 };
 
 void expectWindow(const GUIScrollBar *bar, int32_t start, int32_t end) {
@@ -51,7 +47,7 @@ TEST_F(ScrollBarTest, ArrowsStepByFifteenAndStopAtTheRangeEnds) {
     release(190, 10);
     expectWindow(bar, 85, 100);
     EXPECT_EQ(rectOf(bar->oThumb), (GUIRect{156, 180, 2, 18}));
-    EXPECT_EQ(changes(bar), 2);
+    EXPECT_EQ(count(&bar->oControl, GUI_EVENT_SCROLLBAR_CHANGED), 2);
 }
 
 TEST_F(ScrollBarTest, HeldArrowRepeatsAfterNineQuietTicksWhileThePointerIsOnIt) {
@@ -67,7 +63,7 @@ TEST_F(ScrollBarTest, HeldArrowRepeatsAfterNineQuietTicksWhileThePointerIsOnIt) 
     expectWindow(bar, 45, 145);
 }
 
-TEST_F(ScrollBarTest, ThumbDragCarriesTheRemainderAndStopsAtTheRangeEnds) {
+TEST_F(ScrollBarTest, ThumbDragCarriesTheRemainderStopsAtTheEndsAndEndsWhenThePointerStrays) {
     GUIScrollBar *bar = standardBar();
     press(30, 10); // 10 pixels into the thumb
 
@@ -77,18 +73,14 @@ TEST_F(ScrollBarTest, ThumbDragCarriesTheRemainderAndStopsAtTheRangeEnds) {
         dragTo(x, 10);
     expectWindow(bar, 10, 35);
     EXPECT_EQ(bar->oThumb.iLeft, 36);
-    EXPECT_EQ(changes(bar), 10);
+    EXPECT_EQ(count(&bar->oControl, GUI_EVENT_SCROLLBAR_CHANGED), 10);
     dragTo(300, 10);
     expectWindow(bar, 75, 100);
     dragTo(-100, 10);
     expectWindow(bar, 0, 25);
-}
 
-TEST_F(ScrollBarTest, DragIsDroppedWhenThePointerStraysAcrossTheBar) {
-    GUIScrollBar *bar = standardBar();
     // The thumb's rows are 2 to 18; in its coordinates the pointer may go from
     // -32 to 20 + 32 = 52 across.
-    press(30, 10);
     dragTo(40, 54); // 52 in the thumb
     expectWindow(bar, 6, 31);
     dragTo(50, 55); // 53: dropped where it is
