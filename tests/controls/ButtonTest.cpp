@@ -1,6 +1,4 @@
 // The button's event sequences under simulated mouse input, and its constructor.
-#include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 
@@ -43,7 +41,7 @@ class Button : public testsupport::RootTest {
     uint8_t previous = 0;
 };
 
-TEST_F(Button, MouseSequencesRaiseTheirEvents) {
+TEST_F(Button, MouseSequencesRaiseTheirEventsAndLongCaptionsAreCut) {
     const Sequence sequences[] = {
         {"click", {{30, 30, 0}, {30, 30, 1}, {31, 30, 1}, {31, 30, 0}}, {kDown, kUp, kClicked}},
         {"leave and come back",
@@ -65,13 +63,9 @@ TEST_F(Button, MouseSequencesRaiseTheirEvents) {
         EXPECT_EQ(eventsOf(button), s.events) << s.name;
         EXPECT_FALSE(State()->bPushed || State()->bHeld || button->bMouseHold) << s.name;
     }
-}
-
-TEST_F(Button, LongCaptionsAreCut) {
     GUIRect rect{1, 2, 3, 4};
-    const std::string longCaption(300, 'c');
-    GUIControl *made = GUIButtonNew(&root, &rect, longCaption.c_str());
-    EXPECT_EQ(reinterpret_cast<GUIButton *>(made)->szCaption, std::string(127, 'c'));
+    GUIControl *longCaption = GUIButtonNew(&root, &rect, std::string(300, 'c').c_str());
+    EXPECT_EQ(reinterpret_cast<GUIButton *>(longCaption)->szCaption, std::string(127, 'c'));
 }
 
 } // namespace
