@@ -17,10 +17,6 @@ const unsigned char *areaOf(const void *block) {
     return static_cast<const unsigned char *>(block) - GUI_ALLOC_HEADER_SIZE;
 }
 
-std::string storedFile(const void *block) {
-    return reinterpret_cast<const char *>(areaOf(block) + GUI_ALLOC_FILE_OFFSET);
-}
-
 uint32_t storedWord(const void *block, size_t offset) {
     uint32_t word;
     std::memcpy(&word, areaOf(block) + offset, sizeof word);
@@ -45,7 +41,8 @@ TEST(CheckedAllocator, BlockCarriesItsOriginAndIsFramedByFilledGuards) {
         void *block = __dalloc(10, name.c_str(), 321);
         EXPECT_EQ(reinterpret_cast<uintptr_t>(block) % 8, 0u);
         EXPECT_EQ(storedWord(block, 0), 10u);
-        EXPECT_EQ(storedFile(block), name.substr(0, 127));
+        EXPECT_EQ(reinterpret_cast<const char *>(areaOf(block) + GUI_ALLOC_FILE_OFFSET),
+                  name.substr(0, 127));
         EXPECT_EQ(storedWord(block, GUI_ALLOC_LINE_OFFSET), 321u);
         EXPECT_EQ(damagedGuardBytes(block), 0);
         testing::internal::CaptureStderr();
