@@ -192,40 +192,29 @@ TEST_F(Tree, RemoveFreesAllocatedDescendantsButNotEmbeddedParts) {
     EXPECT_EQ(Pixel(30, 30), kRootColour);
 }
 
-TEST_F(Tree, ChildReachingOutOfItsParentIsPaintedOnlyInsideIt) {
+// The root cuts 3 columns of the parent, the parent (scrolled by 2) cuts the
+// child on every side: the picture stays where the uncut child would have it,
+// and a child wholly outside the parent is not drawn.
+TEST_F(Tree, ScrolledAndCutBlitStaysAnchoredInsideTheParent) {
     // The root's own position does not move anything: its coordinates are the buffer's.
     makeControl(root, nullptr, {5, 5 + kWidth, 7, 7 + kHeight}, &rootFill.surface);
-    makeControl(parent, &root, {20, 80, 20, 60}, &parentFill.surface);
-    makeControl(child, &parent, {40, 100, 10, 30}, &childFill.surface);
+    makeControl(parent, &root, {-3, 57, 10, 50}, &parentFill.surface);
+    parent.iScrollX = 2;
+    TestSurface texture = TestSurface::coords(70, 50);
+    makeControl(child, &parent, {-5, 65, -4, 46}, &texture.surface);
     GUIControl outside{};
     makeControl(outside, &parent, {70, 90, 0, 10}, &childFill.surface);
 
     GUIControlRedrawThis(&root);
 
-    EXPECT_EQ(Pixel(60, 30), kChildColour);
-    EXPECT_EQ(Pixel(79, 49), kChildColour);
-    EXPECT_EQ(Pixel(80, 40), kRootColour);
-    EXPECT_EQ(clipOf(child), (GUIRect{0, 20, 0, 20}));
+    EXPECT_EQ(clipOf(child), (GUIRect{10, 67, 4, 44}));
+    for (int32_t y = 10; y < 50; ++y)
+        for (int32_t x = 0; x < 57; ++x)
+            ASSERT_EQ(Pixel(x, y), TestSurface::at(x + 10, y - 10 + 4)) << x << "," << y;
+    EXPECT_EQ(Pixel(57, 30), kRootColour);
+    EXPECT_EQ(Pixel(30, 50), kRootColour);
     EXPECT_FALSE(wasDrawn(outside));
     EXPECT_EQ(shown, (Rects{{0, kWidth, 0, kHeight}}));
-}
-
-// The root cuts 3 columns of the parent, the parent (scrolled by 2) 7 columns
-// and 4 rows of the child: the picture stays where the uncut child would have it.
-TEST_F(Tree, ScrolledAndCutBlitStaysAnchored) {
-    makeRootAndParent({-3, 57, 10, 50});
-    parent.iScrollX = 2;
-    TestSurface texture = TestSurface::coords(30, 20);
-    makeControl(child, &parent, {-5, 25, -4, 16}, &texture.surface);
-
-    GUIControlRedrawThis(&root);
-
-    EXPECT_EQ(clipOf(child), (GUIRect{10, 30, 4, 20}));
-    for (int32_t y = 10; y < 26; ++y)
-        for (int32_t x = 0; x < 20; ++x)
-            ASSERT_EQ(Pixel(x, y), TestSurface::at(x + 10, y - 10 + 4)) << x << "," << y;
-    EXPECT_EQ(Pixel(20, 10), kParentColour);
-    EXPECT_EQ(Pixel(0, 26), kParentColour);
 }
 
 TEST_F(Tree, NoDrawAndHiddenAncestorsDrawNothing) {
