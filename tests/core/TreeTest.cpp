@@ -57,15 +57,30 @@ class Tree : public ToolkitTest {
     }
 };
 
-TEST_F(Tree, NewAndFrontBroughtControlsStayBehindTopMostSiblingsAndMarksRepaint) {
-    GUIControl a{}, b{}, menu{}, added{};
+// New and front-brought controls stay behind top-most siblings; a search by
+// identifier is pre-order and finds hidden controls.
+TEST_F(Tree, SiblingOrderSearchAndMarking) {
+    char x[] = "x", y[] = "y", z[] = "z";
+    GUIControl a{}, inner{}, b{}, menu{}, added{};
     makeControl(root, nullptr, {0, kWidth, 0, kHeight});
     makeControl(a, &root, {0, 10, 0, 10});
+    makeControl(inner, &a, {0, 5, 0, 5});
     makeControl(b, &root, {10, 20, 0, 10});
     makeControl(menu, &root, {20, 30, 0, 10});
     menu.bTopMost = 1;
     makeControl(added, &root, {30, 40, 0, 10});
     EXPECT_EQ(childrenOf(root), (Controls{&a, &b, &added, &menu}));
+
+    a.pszID = x;
+    inner.pszID = b.pszID = y;
+    menu.pszID = z;
+    menu.bHidden = 1;
+    EXPECT_EQ(GUIControlGetByID(nullptr, "y"), &inner);
+    EXPECT_EQ(GUIControlGetByID(nullptr, "z"), &menu);
+    EXPECT_EQ(GUIControlGetByID(nullptr, "Y"), nullptr);
+    // A search from a control covers it, its descendants and its later siblings.
+    EXPECT_EQ(GUIControlGetByID(&b, "x"), nullptr);
+    EXPECT_EQ(GUIControlGetByID(&inner, "y"), &inner);
 
     GUIControlSetToTop(&a);
     EXPECT_EQ(childrenOf(root), (Controls{&b, &added, &menu, &a}));
@@ -125,27 +140,6 @@ TEST_F(Tree, SetSizeResizesWithoutDrawingThenRepaintsTheUnion) {
     GUIControlSetSize(&child, 20, 15);
     EXPECT_EQ(shown, (Rects{{25, 75, 28, 43}})) << "only narrower: the old width is repainted";
     EXPECT_EQ(Pixel(60, 30), kParentColour);
-}
-
-TEST_F(Tree, SearchByIdentifierIsPreOrderAndFindsHiddenControls) {
-    char x[] = "x", y[] = "y", z[] = "z";
-    GUIControl a{}, inner{}, b{}, hidden{};
-    makeControl(root, nullptr, {0, kWidth, 0, kHeight});
-    makeControl(a, &root, {0, 10, 0, 10});
-    makeControl(inner, &a, {0, 5, 0, 5});
-    makeControl(b, &root, {10, 20, 0, 10});
-    makeControl(hidden, &root, {20, 30, 0, 10});
-    a.pszID = x;
-    inner.pszID = b.pszID = y;
-    hidden.pszID = z;
-    hidden.bHidden = 1;
-
-    EXPECT_EQ(GUIControlGetByID(nullptr, "y"), &inner);
-    EXPECT_EQ(GUIControlGetByID(nullptr, "z"), &hidden);
-    EXPECT_EQ(GUIControlGetByID(nullptr, "Y"), nullptr);
-    // A search from a control covers it, its descendants and its later siblings.
-    EXPECT_EQ(GUIControlGetByID(&b, "x"), nullptr);
-    EXPECT_EQ(GUIControlGetByID(&inner, "y"), &inner);
 }
 
 std::vector<GUIControl *> removed;
