@@ -57,7 +57,7 @@ class EditorTest : public testsupport::RootTest {
     static GUIList *asList(GUIControl *ctl) { return reinterpret_cast<GUIList *>(ctl); }
 };
 
-TEST_F(EditorTest, PressNearTheCornerResizesElsewhereMoves) {
+TEST_F(EditorTest, PressNearTheCornerResizesElsewhereMovesAndPartsMoveTheirControl) {
     press(20 + 95, 30 + 45);
     EXPECT_TRUE(bGUIEditorResizeHold && !bGUIEditorMoveHold);
     EXPECT_EQ(pGUIControlMarked, button);
@@ -75,9 +75,8 @@ TEST_F(EditorTest, PressNearTheCornerResizesElsewhereMoves) {
     release(20 + 25, 30 + 5);
     dragTo(200, 200); // released: nothing follows the pointer
     EXPECT_EQ(rectOf(*button), (GUIRect{35, 145, 25, 80}));
-}
 
-TEST_F(EditorTest, PartsSelectTheirControlAndTheEditorIsOnlyMarked) {
+    // Parts select their control; the editor itself is only marked.
     GUIRect rect{150, 250, 100, 124};
     GUIControl *combo = GUIComboNew(editor, &rect, "one");
     press(160, 110); // on the combo's edit field
@@ -159,14 +158,8 @@ TEST_F(EditorTest, SaveWritesTheChosenControlUnlessItWasDeleted) {
     EXPECT_FALSE(std::filesystem::exists("layout_saved.scr"));
 }
 
-TEST_F(EditorTest, EditorsFromScriptsOrWrappingTakeOverTheirControls) {
+TEST_F(EditorTest, ScriptedEditorsNeedAParentAndWrappingTakesOverControls) {
     testsupport::ScratchDir dir;
-    auto loaded = testsupport::LoadScriptFile(
-        dir.Write("edit.scr", "Editor[0,0,200,100]{Button[5,5,50,20](ok)\"ok\";};"), &root);
-    ASSERT_NE(loaded.ctl, nullptr);
-    EXPECT_EQ(loaded.ctl->Mouse, GUIEditorMouse);
-    EXPECT_EQ(GUIControlGetByID(loaded.ctl, "ok")->Mouse, GUIEditorMouse);
-
     testing::internal::CaptureStderr();
     EXPECT_EQ(testsupport::LoadScriptFile(dir.Write("top.scr", "Editor[0,0,9,9];")).ctl, nullptr);
     EXPECT_NE(testing::internal::GetCapturedStderr().find("needs a parent"), std::string::npos);
