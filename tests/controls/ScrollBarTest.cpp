@@ -1,7 +1,5 @@
 // Scroll bar: geometry of arrows and thumb, stepping, auto-repeat on timer
 // ticks and thumb dragging.
-#include <gtest/gtest.h>
-
 #include "ControlTestSupport.h"
 #include "GUIScrollBar.h"
 
@@ -11,9 +9,8 @@ namespace {
 
 class ScrollBarTest : public testsupport::RootTest {
   protected:
-    GUIScrollBar *makeBar(GUIRect rect, int32_t max, int32_t start, int32_t end,
-                          uint8_t vertical = 0) {
-        GUIControl *bar = GUIScrollBarNew(&root, &rect, 0, max, vertical);
+    GUIScrollBar *makeBar(GUIRect rect, int32_t max, int32_t start, int32_t end) {
+        GUIControl *bar = GUIScrollBarNew(&root, &rect, 0, max, 0);
         GUIScrollBarSetPos(bar, start, end);
         return reinterpret_cast<GUIScrollBar *>(bar);
     }
@@ -27,16 +24,15 @@ void expectWindow(const GUIScrollBar *bar, int32_t start, int32_t end) {
     EXPECT_EQ(bar->iPosEnd, end);
 }
 
-TEST_F(ScrollBarTest, ShortBarGivesItsLengthToTheArrowsAndCannotBeDragged) {
-    GUIScrollBar *bar = makeBar(GUIRect{0, 30, 0, 20}, 100, 0, 25);
-    EXPECT_EQ(bar->iTrackLength, 0);
-    EXPECT_EQ(rectOf(bar->oBackArrow.oControl), (GUIRect{0, 15, 0, 20}));
-    EXPECT_EQ(rectOf(bar->oForwardArrow.oControl), (GUIRect{15, 30, 0, 20}));
-    EXPECT_EQ(bar->oThumb.iLeft, 15);
-    EXPECT_EQ(bar->oThumb.iWidth, 0);
-}
-
+// A bar too short for its arrows gives them its length and has no thumb.
 TEST_F(ScrollBarTest, ArrowsStepByFifteenAndStopAtTheRangeEnds) {
+    GUIScrollBar *shortBar = makeBar(GUIRect{0, 30, 40, 60}, 100, 0, 25);
+    EXPECT_EQ(shortBar->iTrackLength, 0);
+    EXPECT_EQ(rectOf(shortBar->oBackArrow.oControl), (GUIRect{0, 15, 0, 20}));
+    EXPECT_EQ(rectOf(shortBar->oForwardArrow.oControl), (GUIRect{15, 30, 0, 20}));
+    EXPECT_EQ(shortBar->oThumb.iLeft, 15);
+    EXPECT_EQ(shortBar->oThumb.iWidth, 0);
+
     GUIScrollBar *bar = standardBar();
     GUIScrollBarSetPos(&bar->oControl, 5, 30);
     press(10, 10);
