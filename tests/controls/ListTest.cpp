@@ -26,10 +26,6 @@ class ListControl : public testsupport::RootTest {
         list = GUIListNew(&root, &rect);
     }
     GUIList *fields() const { return reinterpret_cast<GUIList *>(list); }
-    void addRows(int count) {
-        for (int i = 0; i < count; ++i)
-            GUIListAdd(list, ("row " + std::to_string(i)).c_str());
-    }
 };
 
 // Rows set beyond the end leave empty rows that adds fill first; data words
@@ -55,9 +51,12 @@ TEST_F(ListControl, AddsAndSetsGrowTheHeightRowByRowAndDataWordsSurviveAClear) {
     EXPECT_EQ(GUIListGetData(list, 0), word);
 }
 
-// A negative row clears the selection and still reports.
-TEST_F(ListControl, LeftClickSelectsTheRowAndChoosesIt) {
-    addRows(5);
+// A left click selects and chooses the row; a negative row clears the
+// selection and still reports; keys move the selection within the rows.
+TEST_F(ListControl, ClicksCallsAndKeysMoveTheSelection) {
+    EXPECT_FALSE(list->Key(list, kDown, 0)) << "empty list";
+    for (int i = 0; i < 25; ++i)
+        GUIListAdd(list, ("row " + std::to_string(i)).c_str());
     raisedEvents().clear();
     list->Mouse(list, 3, 40, 1, 1, 1);
     EXPECT_EQ(fields()->iSelected, 2);
@@ -66,11 +65,7 @@ TEST_F(ListControl, LeftClickSelectsTheRowAndChoosesIt) {
     GUIListSetSelection(list, -7);
     EXPECT_EQ(fields()->iSelected, -1);
     EXPECT_EQ(eventsOf(list).back(), GUI_EVENT_LIST_SELECTED);
-}
 
-TEST_F(ListControl, KeysMoveTheSelectionWithinTheRows) {
-    EXPECT_FALSE(list->Key(list, kDown, 0)) << "empty list";
-    addRows(25);
     struct Case {
         int32_t selected, key, flags, after; // after -1: the key is not taken
     };

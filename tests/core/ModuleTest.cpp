@@ -55,16 +55,15 @@ TEST(CheckedAllocator, DamagedGuardsAreReportedWithTheBlocksOrigin) {
 }
 
 TEST(AssertionDeathTest, FailureWritesErrlogAndEndsWithMinusOne) {
-    const testsupport::ScratchDir scratch;
-    const fs::path dir = scratch.Root();
+    const testsupport::ScratchDir dir;
     EXPECT_EXIT(
         {
-            fs::current_path(dir);
+            fs::current_path(dir.Root());
             __msassert(1, "never", 1);
             __msassert(0, "gui\\core\\source\\GUIEditor", 1234);
         },
         testing::ExitedWithCode(255), "");
-    EXPECT_EQ(testsupport::ReadFile(dir / "errlog"),
+    EXPECT_EQ(testsupport::ReadFile(dir.Root() / "errlog"),
               "Assert failure\nin gui\\core\\source\\GUIEditor line 1234");
 }
 
