@@ -1,4 +1,7 @@
-// Loading layout scripts: grammar, messages, line numbers and clean-up on error.
+// The layout script module: the token routines on texts held in memory (no
+// terminator, as a file is read); loading scripts with their grammar, messages,
+// line numbers and clean-up on error; writing trees back as scripts.
+#include <cstdio>
 #include <string>
 
 #include "ControlTestSupport.h"
@@ -8,6 +11,54 @@
 using testsupport::rectOf;
 
 namespace {
+
+class Reader {
+  public:
+    explicit Reader(std::string text, size_t cut = 0) : text_(std::move(text)) {
+        r_ = {text_.data(), text_.data(), text_.data() + text_.size() - cut, 1};
+    }
+    GUIScriptReader *operator->() { return &r_; }
+    operator GUIScriptReader *() { return &r_; }
+    std::string Word(int32_t size = GUI_SCRIPT_WORD_SIZE) {
+        std::string buffer(static_cast<size_t>(size), '?');
+        GUIScriptGetWord(&r_, buffer.data(), size);
+        return buffer.c_str();
+    }
+
+  private:
+    std::string text_;
+    GUIScriptReader r_{};
+};
+
+TEST(ScriptReader, WordsAreCutToTheirBufferButConsumedWhole) {
+    Reader r(std::string(200, 'a') + " \"" + std::string(150, 'b') + "\";abc;  \"open");
+    EXPECT_EQ(r.Word(), std::string(127, 'a'));
+    EXPECT_EQ(r.Word(6), "bbbbb");
+    EXPECT_EQ(GUIScriptGetChar(r), ';');
+    char one = '?';
+    GUIScriptGetWord(r, &one, 1);
+    EXPECT_EQ(one, 0);
+    EXPECT_EQ(GUIScriptGetChar(r), ';');
+    EXPECT_EQ(r.Word(), "open");
+    EXPECT_EQ(r->pPos, r->pEnd);
+    EXPECT_EQ(r.Word(), "");
+    EXPECT_EQ(GUIScriptGetChar(r), 0);
+    EXPECT_EQ(r->pPos, r->pEnd);
+    // A UTF-8 word keeps whole characters: 7 bytes end inside the fourth letter.
+    EXPECT_EQ(Reader("\"\xd0\x96\xd0\x96\xd0\x96\xd0\x96\"").Word(8), "\xd0\x96\xd0\x96\xd0\x96");
+}
+
+TEST(ScriptReader, NumbersAreFull32BitValuesAndSkipOnlyTheirDigits) {
+    Reader huge("2147483647 99999999999;");
+    EXPECT_EQ(GUIScriptGetNumber(huge), INT32_MAX);
+    EXPECT_EQ(GUIScriptGetNumber(huge), INT32_MAX) << "held at the end of the range";
+    EXPECT_EQ(GUIScriptGetChar(huge), ';');
+
+    Reader end("12345", 2);
+    EXPECT_EQ(GUIScriptGetNumber(end), 123) << "nothing is read past the end";
+    EXPECT_EQ(end->pPos, end->pEnd);
+    EXPECT_EQ(GUIScriptGetNumber(end), 0);
+}
 
 class ScriptLoader : public testsupport::ToolkitTest {
   protected:
@@ -144,6 +195,42 @@ TEST_F(ScriptLoader, MissingFileSaysSoAndFoldersAreNoScripts) {
     EXPECT_EQ(missing.ctl, nullptr);
     EXPECT_EQ(missing.out, "Script load: " + dir.Path("absent.scr") + "\nsuxx\n");
     EXPECT_TRUE(testsupport::LoadScriptFile(dir.Path("")).out.ends_with("suxx\n"));
+}
+
+using ScriptWriter = ScriptLoader;
+
+std::string Save(GUIControl *ctl) {
+    FILE *out = std::tmpfile();
+    GUIControlSaveTree(ctl, out, 0);
+    std::string text(static_cast<size_t>(std::ftell(out)), '\0');
+    std::rewind(out);
+    EXPECT_EQ(std::fread(text.data(), 1, text.size(), out), text.size());
+    std::fclose(out);
+    return text;
+}
+
+// A view's children are written as its own, not as its pane's.
+TEST_F(ScriptWriter, WritesRectanglesIdentifiersAndIndentedBlocks) {
+    auto r = Load("Desktop(640,480){"
+                  " Bitmap[10,20,100,50](pic) \"backdrop\" {"
+                  "  Button[1,2,30,10](OK) \"ok\";"
+                  "  Button[5,25,30,10](Cancel);"
+                  " };"
+                  " View[200,0,100,100] { Button[0,0,50,150](Row) \"row\"; };"
+                  "};");
+    ASSERT_NE(r.ctl, nullptr) << r.out;
+    EXPECT_EQ(Save(r.ctl), "Desktop[0,0,640,480]\n"
+                           "{\n"
+                           "\tBitmap[10,20,100,50] \"backdrop\"\n"
+                           "\t{\n"
+                           "\t\tButton[1,2,30,10] \"ok\";\n"
+                           "\t\tButton[5,25,30,10];\n"
+                           "\t};\n"
+                           "\tView[200,0,100,100]\n"
+                           "\t{\n"
+                           "\t\tButton[0,0,50,150] \"row\";\n"
+                           "\t};\n"
+                           "};\n");
 }
 
 } // namespace
