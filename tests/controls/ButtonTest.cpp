@@ -9,9 +9,8 @@ using testsupport::eventsOf;
 
 namespace {
 
-constexpr int32_t kDown = GUI_EVENT_BUTTON_DOWN;
-constexpr int32_t kUp = GUI_EVENT_BUTTON_UP;
-constexpr int32_t kClicked = GUI_EVENT_BUTTON_CLICKED;
+constexpr int32_t kDown = GUI_EVENT_BUTTON_DOWN, kUp = GUI_EVENT_BUTTON_UP,
+                  kClicked = GUI_EVENT_BUTTON_CLICKED;
 
 struct Step {
     int32_t x, y;

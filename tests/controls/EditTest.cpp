@@ -29,7 +29,6 @@ class EditField : public testsupport::RootTest {
 
     static GUIEdit *edit(GUIControl *ctl) { return reinterpret_cast<GUIEdit *>(ctl); }
     std::string text() const { return edit(field)->szText; }
-    int32_t caret() const { return edit(field)->iCaret; }
     bool pressKey(int32_t key) { return field->Key(field, key, 0); }
     std::string got() const {
         char buffer[GUI_EDIT_TEXT_SIZE];
@@ -41,7 +40,7 @@ class EditField : public testsupport::RootTest {
 TEST_F(EditField, TypingSequenceEditsAroundTheMarker) {
     press(15, 25);
     EXPECT_EQ(text(), "abc_");
-    EXPECT_EQ(caret(), 3);
+    EXPECT_EQ(edit(field)->iCaret, 3);
     const std::pair<int32_t, const char *> steps[] = {{'d', "abcd_"},
                                                       {kArrowLeft, "abc_d"},
                                                       {kBackspace, "ab_d"},
@@ -51,7 +50,7 @@ TEST_F(EditField, TypingSequenceEditsAroundTheMarker) {
         EXPECT_TRUE(pressKey(key)) << key;
         EXPECT_EQ(text(), after);
     }
-    EXPECT_EQ(caret(), 2) << "the marker stays before the end";
+    EXPECT_EQ(edit(field)->iCaret, 2) << "the marker stays before the end";
     EXPECT_EQ(eventsOf(field), std::vector<int32_t>{GUI_EVENT_CREATED}) << "no event while typing";
     EXPECT_TRUE(pressKey(kEnter));
     EXPECT_EQ(text(), "ab");

@@ -1,7 +1,5 @@
 // The check box's toggle, the progress bar's clamping and the separator's
 // proportional layout and gap dragging.
-#include <gtest/gtest.h>
-
 #include "ControlTestSupport.h"
 #include "GUICheck.h"
 #include "GUIProgress.h"

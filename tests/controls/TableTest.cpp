@@ -24,11 +24,10 @@ GUIControl *listAt(GUIControl *table, int32_t column) {
     return &headerAt(table, column)->pList->oControl;
 }
 
-// A table at root (10, 10), 200 x 120, from a script, with columns 80, 60, 50.
-GUIControl *loadTable(GUIControl *root) {
-    testsupport::ScratchDir dir;
-    GUIControl *table =
-        testsupport::LoadScriptFile(dir.Write("t.scr", "Table[10,10,200,120];"), root).ctl;
+// A table at root (10, 10), 200 x 120, with columns 80, 60, 50.
+GUIControl *newTable(GUIControl *root) {
+    GUIRect rect{10, 210, 10, 130};
+    GUIControl *table = GUITableNew(root, &rect);
     for (int32_t width : {80, 60, 50})
         GUITableNewColumn(table, "Head", width);
     return table;
@@ -53,8 +52,7 @@ void expectRowsTogether(GUIControl *table, int32_t rows) {
 }
 
 TEST_F(Table, ColumnsFollowTheirHeadersThroughDragsAndScrolls) {
-    GUIControl *table = loadTable(&root);
-    ASSERT_NE(table, nullptr);
+    GUIControl *table = newTable(&root);
     GUIView *body = &asTable(table)->oBody;
     EXPECT_EQ(listAt(table, 2)->iLeft, 140);
     EXPECT_EQ(body->iContentWidth, 190);
@@ -79,7 +77,7 @@ TEST_F(Table, ColumnsFollowTheirHeadersThroughDragsAndScrolls) {
 }
 
 TEST_F(Table, SortingSelectingAndRefillingActOnWholeRows) {
-    GUIControl *table = loadTable(&root);
+    GUIControl *table = newTable(&root);
     fillKeyed(table, "babcabca");
     press(40, 20); // header 0
     release(40, 20);

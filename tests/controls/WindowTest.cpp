@@ -11,19 +11,15 @@ using testsupport::rectOf;
 
 namespace {
 
-// The skin's frame sizes, without the skin's pictures.
-void SkinFrame(GUIControl *ctl) {
-    auto *window = reinterpret_cast<GUIWindow *>(ctl);
-    window->iBorder = 4;
-    window->iTitleHeight = 20;
-}
-
 // A 200 x 150 window at (50, 40) holding a client control.
 class Window : public testsupport::RootTest {
   protected:
     void SetUp() override {
         RootTest::SetUp();
-        pGUIWindowSkinInit = SkinFrame;
+        pGUIWindowSkinInit = [](GUIControl *ctl) { // the skin's frame sizes, not its pictures
+            reinterpret_cast<GUIWindow *>(ctl)->iBorder = 4;
+            reinterpret_cast<GUIWindow *>(ctl)->iTitleHeight = 20;
+        };
         GUIRect rect{50, 250, 40, 190};
         window = GUIWindowNew(&root, &rect, "A title thirty bytes long: caf\xc3\xa9 au lait");
         GUIRect clientRect{0, 10, 0, 10};

@@ -11,8 +11,6 @@
 
 namespace {
 
-namespace fs = std::filesystem;
-
 const unsigned char *areaOf(const void *block) {
     return static_cast<const unsigned char *>(block) - GUI_ALLOC_HEADER_SIZE;
 }
@@ -58,7 +56,7 @@ TEST(AssertionDeathTest, FailureWritesErrlogAndEndsWithMinusOne) {
     const testsupport::ScratchDir dir;
     EXPECT_EXIT(
         {
-            fs::current_path(dir.Root());
+            std::filesystem::current_path(dir.Root());
             __msassert(1, "never", 1);
             __msassert(0, "gui\\core\\source\\GUIEditor", 1234);
         },
