@@ -75,7 +75,7 @@ TEST_F(ViewTest, ScrolledPaneKeepsItsBarUntilScrolledBack) {
 
 // Disallowed bars stay hidden over content that does not fit, until the pane
 // is scrolled on their axis; the horizontal bar scrolls on its own axis (the
-// vertical one is driven through a list in ListInViewTest).
+// vertical one is driven through a list in ListTest).
 TEST_F(ViewTest, DisallowedBarsOnlyShowForAScrolledPane) {
     view->bAllowH = view->bAllowV = 0;
     setContent(300, 300);
