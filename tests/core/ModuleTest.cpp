@@ -22,8 +22,8 @@ uint32_t storedWord(const void *block, size_t offset) {
 }
 
 // File names are cut to their first 127 characters. Freeing a block whose
-// guards were not filled would report them as damaged.
-TEST(CheckedAllocator, BlockCarriesItsOriginAndIsFramedByFilledGuards) {
+// guards were not filled would report them as damaged, naming its origin.
+TEST(CheckedAllocator, BlockCarriesItsOriginAndDamagedGuardsAreReported) {
     for (const std::string &name :
          {std::string("gui\\core\\source\\GUIList"), std::string(127, 'n'), std::string(128, 'n'),
           std::string(400, 'n')}) {
@@ -37,9 +37,7 @@ TEST(CheckedAllocator, BlockCarriesItsOriginAndIsFramedByFilledGuards) {
         __dfree(block);
         EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
     }
-}
 
-TEST(CheckedAllocator, DamagedGuardsAreReportedWithTheBlocksOrigin) {
     auto *block = static_cast<unsigned char *>(__dalloc(16, "gui\\core\\source\\GUIEdit", 88));
     block[-1] = 0;       // front guard, its last byte
     block[16 + 3] = 'x'; // rear guard, its fourth byte
