@@ -11,7 +11,7 @@ namespace {
 
 using SimpleTypes = testsupport::RootTest;
 
-TEST_F(SimpleTypes, CheckBoxTogglesOnThePressOnly) {
+TEST_F(SimpleTypes, CheckBoxTogglesOnThePressOnlyAndProgressIsClamped) {
     GUIRect rect{10, 210, 10, 42};
     auto *check = reinterpret_cast<GUICheck *>(GUICheckNew(&root, &rect, "Sound"));
     ASSERT_EQ(check->bChecked, 1);
@@ -23,11 +23,10 @@ TEST_F(SimpleTypes, CheckBoxTogglesOnThePressOnly) {
     press(300, 100); // outside
     EXPECT_EQ(check->bChecked, 1);
     EXPECT_EQ(count(&check->oControl, GUI_EVENT_CHECK_CHANGED), 2);
-}
 
-TEST_F(SimpleTypes, ProgressPositionStaysBetweenZeroAndTheMaximum) {
-    GUIRect rect{10, 160, 10, 34};
-    GUIControl *bar = GUIProgressNew(&root, &rect);
+    // The progress bar's position stays between zero and the maximum.
+    GUIRect barRect{10, 160, 50, 74};
+    GUIControl *bar = GUIProgressNew(&root, &barRect);
     auto *progress = reinterpret_cast<GUIProgress *>(bar);
     GUIProgressSet(bar, 40);
     EXPECT_EQ(progress->iPos, 0) << "no maximum yet";
