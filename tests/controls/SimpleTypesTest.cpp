@@ -78,7 +78,7 @@ TEST_F(SimpleTypes, SeparatorSharesItsWidthGrabsGapsInclusivelyAndDragsKeepTheTo
     GUIControlSetSize(separator, 824, 50);
     EXPECT_NEAR(children[0].iWidth + children[1].iWidth + children[2].iWidth, 824 - 8 - 1, 1)
         << "shared out again in the dragged proportions, up to rounding";
-    GUIControlRemove(separator); // before its children leave the stack
+    GUIControlDestroy(separator); // before its children leave the stack
 }
 
 } // namespace
