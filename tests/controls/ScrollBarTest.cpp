@@ -25,7 +25,7 @@ void expectWindow(const GUIScrollBar *bar, int32_t start, int32_t end) {
 }
 
 // A bar too short for its arrows gives them its length and has no thumb.
-TEST_F(ScrollBarTest, ArrowsStepByFifteenAndStopAtTheRangeEnds) {
+TEST_F(ScrollBarTest, ArrowsStepByFifteenStopAtTheRangeEndsAndRepeatWhenHeld) {
     GUIScrollBar *shortBar = makeBar(GUIRect{0, 30, 40, 60}, 100, 0, 25);
     EXPECT_EQ(shortBar->iTrackLength, 0);
     EXPECT_EQ(rectOf(shortBar->oBackArrow.oControl), (GUIRect{0, 15, 0, 20}));
@@ -44,19 +44,18 @@ TEST_F(ScrollBarTest, ArrowsStepByFifteenAndStopAtTheRangeEnds) {
     expectWindow(bar, 85, 100);
     EXPECT_EQ(rectOf(bar->oThumb), (GUIRect{156, 180, 2, 18}));
     EXPECT_EQ(count(&bar->oControl, GUI_EVENT_SCROLLBAR_CHANGED), 2);
-}
 
-TEST_F(ScrollBarTest, HeldArrowRepeatsAfterNineQuietTicksWhileThePointerIsOnIt) {
-    GUIScrollBar *bar = makeBar(GUIRect{0, 200, 0, 20}, 1000, 0, 100);
+    // A held arrow repeats after nine quiet ticks, until it is released.
+    GUIScrollBarSetPos(&bar->oControl, 0, 25);
     press(190, 10);
-    expectWindow(bar, 15, 115);
+    expectWindow(bar, 15, 40);
     ticks(9);
-    expectWindow(bar, 15, 115);
+    expectWindow(bar, 15, 40);
     ticks(2);
-    expectWindow(bar, 45, 145);
+    expectWindow(bar, 45, 70);
     release(190, 10);
     ticks(20);
-    expectWindow(bar, 45, 145);
+    expectWindow(bar, 45, 70);
 }
 
 TEST_F(ScrollBarTest, ThumbDragCarriesTheRemainderStopsAtTheEndsAndEndsWhenThePointerStrays) {
