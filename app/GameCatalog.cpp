@@ -4,6 +4,7 @@
 #include <cstring>
 #include <iostream>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "FileServices.h"
@@ -87,7 +88,12 @@ void AppendText(const FileServices::COpenedFile &file, std::string &strText) {
         return;
     std::string strRead = ReadAllowedText(file);
     DropAfterZeroBytes(strRead);
-    strText += strRead;
+    // A game's text usually starts empty: taking the read text over saves a
+    // copy and an allocation per file, which count at 10,000 games.
+    if (strText.empty())
+        strText = std::move(strRead);
+    else
+        strText += strRead;
 }
 
 } // namespace
