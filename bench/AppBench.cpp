@@ -25,6 +25,7 @@
 #include "GameList.h"
 #include "MainScreen.h"
 #include "PngDump.h"
+#include "SideBySide.h"
 
 namespace {
 
@@ -114,32 +115,25 @@ class CKeepWorkingDirectory {
 // Games and category folders of the discs the walk is timed on.
 void DiscShapes(benchmark::internal::Benchmark *pBenchmark) {
     pBenchmark->Args({100, 0})->Args({10000, 0})->Args({10000, 50});
-    pBenchmark->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3.0);
+    pBenchmark->Unit(benchmark::kMillisecond)->UseManualTime()->MinTime(3.0);
 }
 
-void BM_CatalogWalk(benchmark::State &state) {
+// The walk against only opening and reading the same text files: what it
+// costs at least. Each walk also frees the previous one's catalogue.
+void BM_CatalogWalkVsRawReads(benchmark::State &state) {
     CGeneratedDisc &disc = Disc(state);
     const CKeepWorkingDirectory keep;
-    for (auto _ : state) {
-        fs::current_path(disc.m_top.Path());
-        auto pCatalog = std::make_unique<CGameCatalog>();
-        if (!pCatalog->LoadCatalog())
-            state.SkipWithError("the generated disc gave no catalogue");
-        benchmark::DoNotOptimize(pCatalog->m_pRoot.get());
-        state.PauseTiming();
-        pCatalog.reset();
-        state.ResumeTiming();
-    }
+    fs::current_path(disc.m_top.Path());
+    CGameCatalog catalog;
+    bench::TimeSideBySide(
+        state, "walk/raw_reads",
+        [&] {
+            if (!catalog.LoadCatalog())
+                state.SkipWithError("the generated disc gave no catalogue");
+        },
+        [&] { benchmark::DoNotOptimize(benchdisc::ReadFiles(disc.m_textFiles)); });
 }
-BENCHMARK(BM_CatalogWalk)->Apply(DiscShapes);
-
-// The same text files opened and read in a plain loop: what the walk costs at least.
-void BM_ReadDiscTextFilesOnly(benchmark::State &state) {
-    CGeneratedDisc &disc = Disc(state);
-    for (auto _ : state)
-        benchmark::DoNotOptimize(benchdisc::ReadFiles(disc.m_textFiles));
-}
-BENCHMARK(BM_ReadDiscTextFilesOnly)->Apply(DiscShapes);
+BENCHMARK(BM_CatalogWalkVsRawReads)->Apply(DiscShapes);
 
 // The main window on the sample disc, without a window, started as the program does.
 class CSampleScreen {
@@ -217,7 +211,9 @@ void BM_SelectGameWithHugeDescription(benchmark::State &state) {
 }
 BENCHMARK(BM_SelectGameWithHugeDescription)->Unit(benchmark::kMillisecond);
 
-void BM_InstallGame(benchmark::State &state) {
+// Installing a game again against `cp -r` of its folder over an earlier copy,
+// in turns on the wall clock: most of the work is the kernel's and cp's own.
+void BM_InstallVsCp(benchmark::State &state) {
     CGeneratedGame &game = Game();
     const CKeepWorkingDirectory keep;
     CGameCatalog catalog;
@@ -225,23 +221,18 @@ void BM_InstallGame(benchmark::State &state) {
     CCatalogGame entry;
     entry.SetPath(game.m_folder.Path().string());
     entry.m_strName = "Big Game";
-    for (auto _ : state)
-        entry.Install();
-    state.SetBytesProcessed(state.iterations() * kGameFiles * static_cast<int64_t>(kGameFileSize));
-}
-BENCHMARK(BM_InstallGame)->Unit(benchmark::kMillisecond)->UseRealTime();
-
-void BM_CpRecursive(benchmark::State &state) {
-    CGeneratedGame &game = Game();
     const std::string strCommand = "cp -r '" + game.m_folder.Path().string() + "/.' '" +
                                    (game.m_hotsync.Path() / "cp").string() + "'";
-    for (auto _ : state) {
-        if (std::system(strCommand.c_str()) != 0)
-            state.SkipWithError("cp failed");
-    }
+    bench::TimeSideBySide(
+        state, "install/cp", [&] { entry.Install(); },
+        [&] {
+            if (std::system(strCommand.c_str()) != 0)
+                state.SkipWithError("cp failed");
+        },
+        bench::WallSeconds);
     state.SetBytesProcessed(state.iterations() * kGameFiles * static_cast<int64_t>(kGameFileSize));
 }
-BENCHMARK(BM_CpRecursive)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_InstallVsCp)->Unit(benchmark::kMillisecond)->UseManualTime()->MinTime(3.0);
 
 // The sample disc's screen with a catalogue built in memory: 50 categories of
 // 200 games, each game showing one of the disc's screenshots.

@@ -1,6 +1,7 @@
-// Two ways of doing the same work timed in turns, on this thread's CPU time,
-// so that other programs on a busy machine count for neither and their ratio
-// stays meaningful.
+// Two ways of doing the same work timed in turns, by default on this thread's
+// CPU time, so that other programs on a busy machine count for neither and
+// their ratio stays meaningful. Work done by another process (a `cp` started
+// for comparison) needs the wall clock instead.
 #pragma once
 
 #include <benchmark/benchmark.h>
@@ -15,22 +16,28 @@ inline double ThreadCpuSeconds() {
     return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
 }
 
+inline double WallSeconds() {
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
+
 // Runs ours, then reference, once per iteration. The benchmark's time is ours
 // (register with UseManualTime); the counter ratioName is ours' total time over
 // the reference's, and "reference_us" the reference's time per iteration.
 template <typename Ours, typename Reference>
-void TimeSideBySide(benchmark::State &state, const char *ratioName, Ours ours,
-                    Reference reference) {
+void TimeSideBySide(benchmark::State &state, const char *ratioName, Ours ours, Reference reference,
+                    double (*clock)() = ThreadCpuSeconds) {
     double oursTotal = 0;
     double referenceTotal = 0;
     for (auto _ : state) {
-        const double start = ThreadCpuSeconds();
+        const double start = clock();
         ours();
         benchmark::ClobberMemory();
-        const double middle = ThreadCpuSeconds();
+        const double middle = clock();
         reference();
         benchmark::ClobberMemory();
-        const double end = ThreadCpuSeconds();
+        const double end = clock();
         oursTotal += middle - start;
         referenceTotal += end - middle;
         state.SetIterationTime(middle - start);

@@ -29,31 +29,42 @@ make_disc() { # folder categories
   ln -s "$source_dir/disc/_data" "$1/_data"
 }
 
-# Median wall time of the runs, in milliseconds.
+# Wall time of one start, in milliseconds.
 time_start_up() { # disc folder
-  local times=()
-  "$program" --exit-after-first-frame "$1" > /dev/null # warm the caches
-  for _ in $(seq "$runs"); do
-    local start end
-    start=$(date +%s%N)
-    "$program" --exit-after-first-frame "$1" > /dev/null
-    end=$(date +%s%N)
-    times+=($(((end - start) / 1000)))
-  done
-  printf '%s\n' "${times[@]}" | sort -n | awk '{ t[NR] = $1 } END { printf "%.1f", t[int((NR + 1) / 2)] / 1000 }'
+  local start end
+  start=$(date +%s%N)
+  "$program" --exit-after-first-frame "$1" > /dev/null
+  end=$(date +%s%N)
+  awk -v t=$(((end - start) / 1000)) 'BEGIN { printf "%.1f", t / 1000 }'
+}
+
+median() {
+  sort -n | awk '{ t[NR] = $1 } END { printf "%.1f", t[int((NR + 1) / 2)] }'
 }
 
 make_disc "$work/flat" 0
 make_disc "$work/categories" 50
 sync
 
-sample=$(time_start_up "$source_dir/disc")
-flat=$(time_start_up "$work/flat")
-categories=$(time_start_up "$work/categories")
-raw_flat=$("$disc_tool" read "$work/flat" "$games" 0)
-raw_categories=$("$disc_tool" read "$work/categories" "$games" 50)
-
-echo "start-up to first frame (median of $runs), milliseconds:"
+# The five measurements taken in turns, round after round, so that a busy
+# machine slows all of them alike; each figure is the median of its rounds.
+for disc in "$source_dir/disc" "$work/flat" "$work/categories"; do
+  "$program" --exit-after-first-frame "$disc" > /dev/null # warm the caches
+done
+declare -a sample_runs flat_runs category_runs raw_flat_runs raw_category_runs
+for _ in $(seq "$runs"); do
+  sample_runs+=("$(time_start_up "$source_dir/disc")")
+  flat_runs+=("$(time_start_up "$work/flat")")
+  category_runs+=("$(time_start_up "$work/categories")")
+  raw_flat_runs+=("$("$disc_tool" read "$work/flat" "$games" 0)")
+  raw_category_runs+=("$("$disc_tool" read "$work/categories" "$games" 50)")
+done
+sample=$(printf '%s\n' "${sample_runs[@]}" | median)
+flat=$(printf '%s\n' "${flat_runs[@]}" | median)
+categories=$(printf '%s\n' "${category_runs[@]}" | median)
+raw_flat=$(printf '%s\n' "${raw_flat_runs[@]}" | median)
+raw_categories=$(printf '%s\n' "${raw_category_runs[@]}" | median)
+echo "start-up to first frame, medians of $runs rounds, milliseconds:"
 echo "  sample disc                $sample"
 echo "  $games games, flat         $flat   (raw reads of its texts $raw_flat)"
 echo "  $games games, 50 folders   $categories   (raw reads of its texts $raw_categories)"
