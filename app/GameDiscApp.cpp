@@ -9,10 +9,8 @@
 #include "FileServices.h"
 #include "FolderBrowser.h"
 #include "FolderChooser.h"
-#include "GUISkin.h"
 #include "GameDiscDlg.h"
-#include "HostWindow.h"
-#include "PlatformServices.h"
+#include "MainWindowRun.h"
 
 namespace {
 
@@ -69,23 +67,13 @@ class CGameDiscApp {
 };
 
 int CGameDiscApp::InitInstance() {
-    if (const auto missing = host::MissingDisplayMessage()) {
-        std::cerr << *missing << '\n';
-        return kExitFailure;
-    }
     CGameDiscDlg dialog;
-    GUISkinLoad();
-    host::CHostWindow window;
-    std::string strError;
-    if (!window.Open(strError)) {
-        std::cerr << strError << '\n';
-        return kExitFailure;
-    }
-    host::SetFolderBrowserFallback(ToolkitFolderBrowser);
-    if (m_bExitAfterFirstFrame)
-        window.OnFirstFrame([&dialog] { dialog.EndDialog(0); });
-    window.DoModal(dialog);
-    return dialog.IsScreenReady() ? 0 : kExitFailure;
+    const bool bRan = RunMainWindow(dialog, [this, &dialog](host::CHostWindow &window) {
+        host::SetFolderBrowserFallback(ToolkitFolderBrowser);
+        if (m_bExitAfterFirstFrame)
+            window.OnFirstFrame([&dialog] { dialog.EndDialog(0); });
+    });
+    return bRan && dialog.IsScreenReady() ? 0 : kExitFailure;
 }
 
 CGameDiscApp theApp;

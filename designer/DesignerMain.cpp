@@ -7,9 +7,7 @@
 #include <system_error>
 
 #include "DesignerDlg.h"
-#include "GUISkin.h"
-#include "HostWindow.h"
-#include "PlatformServices.h"
+#include "MainWindowRun.h"
 
 namespace fs = std::filesystem;
 
@@ -79,20 +77,8 @@ std::optional<Options> ParseArguments(int argc, char **argv) {
 }
 
 int RunDesigner(const fs::path &layout) {
-    if (const auto missing = host::MissingDisplayMessage()) {
-        std::cerr << *missing << '\n';
-        return kExitFailure;
-    }
     CDesignerDlg dialog(layout);
-    GUISkinLoad();
-    host::CHostWindow window;
-    std::string strError;
-    if (!window.Open(strError)) {
-        std::cerr << strError << '\n';
-        return kExitFailure;
-    }
-    window.DoModal(dialog);
-    return dialog.ExitStatus();
+    return RunMainWindow(dialog) ? dialog.ExitStatus() : kExitFailure;
 }
 
 } // namespace

@@ -14,6 +14,7 @@
 #include "HostEvents.h"
 #include "UpdateRegion.h"
 #include "WindowIcon.h"
+#include "XErrorFilter.h"
 
 namespace host {
 namespace {
@@ -285,6 +286,7 @@ bool CHostWindow::Open(std::string &error) {
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     // A desktop dialog leaves the screen saver alone.
     SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
+    FilterErrorsOfEventsToGoneWindows();
     auto video = std::make_unique<CVideoSubsystem>();
     if (!video->IsOpen()) {
         error = std::string("quelmara: cannot open the display: ") + SDL_GetError();

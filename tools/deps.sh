@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ clang libclang-rt-dev make
-  libsdl2-dev libfreetype-dev libfontconfig-dev fonts-dejavu-core libpng-dev
+  libsdl2-dev libx11-dev libfreetype-dev libfontconfig-dev fonts-dejavu-core libpng-dev
   googletest libgtest-dev libbenchmark-dev libpixman-1-dev
   xvfb xauth xdotool imagemagick
 )

@@ -15,30 +15,9 @@ output=$4
 build_dir=$5
 
 mkdir -p "$output"
-work=$(mktemp -d "${TMPDIR:-/tmp}/quelmara-e2e-XXXXXX")
-xvfb_pid=
-app_pid=
+label=$case_name
+source "$(dirname "$0")/lib.sh"
 shot_count=0
-
-cleanup() {
-  [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null || true
-  wait 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-  echo "FAILED ($case_name): $*"
-  [ -f "$work/app.log" ] && { echo "--- program output"; tail -n 40 "$work/app.log"; }
-  exit 1
-}
-
-need() {
-  for tool in "$@"; do
-    command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
-  done
-}
 
 # Positions in the window: controls from the disc's layout, the folder
 # browser's parts from the program's own layout of it (placed in its window's
@@ -100,84 +79,16 @@ browser_button() {
   echo $((window_x + x + 10)) $((window_y + y + 8))
 }
 
-start_display() {
-  need Xvfb xdotool import
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-  xvfb_pid=$!
-  for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-  done
-  [ -s "$work/display" ] || fail "the X server did not start: $(cat "$work/xvfb.log")"
-  export DISPLAY=":$(head -n 1 "$work/display")"
-}
-
-# The program writes the number of mouse-button and key events it has handled
-# to this file whenever it has shown everything and waits for more.
-ready="$work/ready"
-
-inputs_handled() {
-  cat "$ready" 2>/dev/null || echo -1
-}
-
-# Waits until the program has handled at least $1 input events and is idle.
-wait_until_idle() {
-  for _ in $(seq 600); do
-    [ "$(inputs_handled)" -ge "$1" ] && return 0
-    kill -0 "$app_pid" 2>/dev/null || fail "the program ended"
-    sleep 0.05
-  done
-  fail "the program did not become idle after $1 input events"
-}
-
 start_program() {
-  export HOME="$work/home" XDG_CONFIG_HOME="$work/config" QUELMARA_READY_FILE="$ready"
+  export HOME="$work/home" XDG_CONFIG_HOME="$work/config"
   mkdir -p "$HOME"
-  "$program" "$disc" >"$work/app.log" 2>&1 &
-  app_pid=$!
-  wait_until_idle 0
-  window=$(xdotool search --onlyvisible --name '^Quelmara$' | head -n 1) || fail "no window"
-  [ -n "$window" ] || fail "no window"
+  launch "$program" "$disc"
 }
 
 # Taken once the program is idle, so every paint has reached the X server.
 shot() {
   shot_count=$((shot_count + 1))
   import -window root "$output/$case_name-$shot_count-$1.png"
-}
-
-# A click, or keys ($2 events: a press and a release each), and the wait until
-# the program has handled them.
-click() {
-  local before
-  before=$(inputs_handled)
-  xdotool mousemove --window "$window" "$1" "$2" click 1
-  wait_until_idle $((before + 2))
-}
-
-keys() {
-  local before
-  before=$(inputs_handled)
-  xdotool "${@:2}"
-  wait_until_idle $((before + $1))
-}
-
-# A click that ends the program.
-last_click() {
-  xdotool mousemove --window "$window" "$1" "$2" click 1
-}
-
-# Waits for the program to end by itself and checks its exit status.
-expect_exit_status() {
-  for _ in $(seq 300); do
-    kill -0 "$app_pid" 2>/dev/null || break
-    sleep 0.1
-  done
-  kill -0 "$app_pid" 2>/dev/null && fail "the program did not end"
-  local status=0
-  wait "$app_pid" || status=$?
-  app_pid=
-  [ "$status" = "$1" ] || fail "exit status $status, not $1"
 }
 
 write_settings() {
@@ -272,9 +183,9 @@ search_install)
   write_settings "$work/hotsync/"
   start_program
   click $(control_centre stext)
-  keys 8 type goat
+  act 8 type goat
   shot typed
-  keys 2 key Return
+  act 2 key Return
   shot searched
   click $(control_centre instb)
   expect_same_file "$disc/OrbitCourier/OrbitCourier.prc" "$work/hotsync/Orbit Courier/OrbitCourier.prc"
