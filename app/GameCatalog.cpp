@@ -186,9 +186,13 @@ FileServices::COpenedFile CCatalogEntry::OpenOwnFile(const std::string &strName)
     if (m_pParent && m_pParent->m_folder.IsOpen()) {
         const std::string &strParent = m_pParent->m_strPath;
         if (m_strPath.size() > strParent.size() + 1 && m_strPath.starts_with(strParent) &&
-            m_strPath[strParent.size()] == '/')
-            return FileServices::OpenFileAt(m_pParent->m_folder, strParent,
-                                            m_strPath.substr(strParent.size() + 1) + "/" + strName);
+            m_strPath[strParent.size()] == '/') {
+            // Built in one allocation: a game opens four files this way.
+            std::string strRelative;
+            strRelative.reserve(m_strPath.size() - strParent.size() + strName.size());
+            strRelative.append(m_strPath, strParent.size() + 1).append(1, '/').append(strName);
+            return FileServices::OpenFileAt(m_pParent->m_folder, strParent, strRelative);
+        }
     }
     const FileServices::CFileDescriptor folder = FileServices::OpenFolder(FolderOnDisc(m_strPath));
     return FileServices::OpenFileAt(folder, m_strPath, strName);
