@@ -73,9 +73,16 @@ const char *TextOrEmpty(const char *pszText) {
     return pszText ? pszText : "";
 }
 
+// A field that already shows the text is left alone: selecting a game would
+// otherwise repaint every empty or unchanged line of the screen.
+void ReplaceEditText(GUIControl *pEdit, const char *pszText) {
+    if (std::strcmp(reinterpret_cast<GUIEdit *>(pEdit)->szText, pszText) != 0)
+        GUIEditSet(pEdit, pszText);
+}
+
 void SetEditText(const char *pszID, const char *pszText) {
     if (GUIControl *pEdit = FindEdit(pszID))
-        GUIEditSet(pEdit, TextOrEmpty(pszText));
+        ReplaceEditText(pEdit, TextOrEmpty(pszText));
 }
 
 GUIList *AsList(GUIControl *pControl) {
@@ -344,14 +351,14 @@ const char *ShowTextLine(const char *pszID, const char *pszText) {
     GUIControl *pEdit = FindEdit(pszID);
     if (!pszText || !*pszText) {
         if (pEdit)
-            GUIEditSet(pEdit, "");
+            ReplaceEditText(pEdit, "");
         return TextOrEmpty(pszText);
     }
     const std::size_t nLine = std::strcspn(pszText, "\n");
     char szLine[kBufferSize];
     CopyBounded(szLine, std::string_view(pszText, nLine));
     if (pEdit)
-        GUIEditSet(pEdit, szLine);
+        ReplaceEditText(pEdit, szLine);
     const char *pszRest = pszText + nLine;
     if (*pszRest == '\n')
         ++pszRest;
