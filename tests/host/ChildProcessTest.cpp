@@ -5,12 +5,13 @@
 
 #include "ChildProcess.h"
 #include "FolderBrowser.h"
-#include "HostTestSupport.h"
 #include "PlatformServices.h"
 
 namespace {
 
-using hosttest::Shell;
+std::vector<std::string> Shell(const std::string &script) {
+    return {"/bin/sh", "-c", script};
+}
 
 TEST(ChildProcessTest, OutputExitStatusAndTheCapOnLongOutput) {
     const std::string argument = "it's a \"quoted\" $HOME; `ls` *";

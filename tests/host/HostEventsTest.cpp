@@ -11,41 +11,27 @@ namespace {
 using Calls = std::vector<hosttest::Call>;
 
 SDL_Event Motion(int32_t x, int32_t y, uint32_t buttonMask) {
-    SDL_Event event{};
-    event.type = SDL_MOUSEMOTION;
-    event.motion.state = buttonMask;
-    event.motion.x = x;
-    event.motion.y = y;
-    return event;
+    return {.motion = {.type = SDL_MOUSEMOTION, .state = buttonMask, .x = x, .y = y}};
 }
 
 SDL_Event Button(uint8_t button, bool pressed, int32_t x, int32_t y) {
-    SDL_Event event{};
-    event.type = pressed ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
-    event.button.button = button;
-    event.button.state = pressed ? SDL_PRESSED : SDL_RELEASED;
-    event.button.x = x;
-    event.button.y = y;
-    return event;
+    return {.button = {.type = Uint32(pressed ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP),
+                       .button = button,
+                       .state = Uint8(pressed ? SDL_PRESSED : SDL_RELEASED),
+                       .x = x,
+                       .y = y}};
 }
 
 // modifiers is the state after this key, as SDL reports it.
 SDL_Event Key(SDL_Keycode key, SDL_Scancode scancode, bool pressed,
               uint16_t modifiers = KMOD_NONE) {
-    SDL_Event event{};
-    event.type = pressed ? SDL_KEYDOWN : SDL_KEYUP;
-    event.key.state = pressed ? SDL_PRESSED : SDL_RELEASED;
-    event.key.keysym.sym = key;
-    event.key.keysym.scancode = scancode;
-    event.key.keysym.mod = modifiers;
-    return event;
+    return {.key = {.type = Uint32(pressed ? SDL_KEYDOWN : SDL_KEYUP),
+                    .state = Uint8(pressed ? SDL_PRESSED : SDL_RELEASED),
+                    .keysym = {.scancode = scancode, .sym = key, .mod = modifiers}}};
 }
 
 SDL_Event Other(uint32_t type, uint8_t windowEvent = 0) {
-    SDL_Event event{};
-    event.type = type;
-    event.window.event = windowEvent;
-    return event;
+    return {.window = {.type = type, .event = windowEvent}};
 }
 
 class EventDispatchTest : public ::testing::Test {

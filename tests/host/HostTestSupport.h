@@ -1,4 +1,4 @@
-// The host tests' helpers: a shell command line and a dialog that writes down every handler call.
+// A dialog for the host tests that writes down every handler call.
 #pragma once
 
 #include <cstdint>
@@ -8,10 +8,6 @@
 #include "HostDialog.h"
 
 namespace hosttest {
-
-inline std::vector<std::string> Shell(const std::string &script) {
-    return {"/bin/sh", "-c", script};
-}
 
 struct Call {
     std::string handler;
@@ -31,15 +27,12 @@ class CRecordingDialog : public host::CHostDialog {
         return true;
     }
     void OnPaint() override { Record("paint"); }
-    void OnMouseMove(uint32_t flags, int32_t x, int32_t y) override { Record("move", flags, x, y); }
-    void OnLButtonDown(uint32_t flags, int32_t x, int32_t y) override {
-        Record("ldown", flags, x, y);
-    }
-    void OnLButtonUp(uint32_t flags, int32_t x, int32_t y) override { Record("lup", flags, x, y); }
-    void OnRButtonDown(uint32_t flags, int32_t x, int32_t y) override {
-        Record("rdown", flags, x, y);
-    }
-    void OnRButtonUp(uint32_t flags, int32_t x, int32_t y) override { Record("rup", flags, x, y); }
+    // f is the mouse-flag word.
+    void OnMouseMove(uint32_t f, int32_t x, int32_t y) override { Record("move", f, x, y); }
+    void OnLButtonDown(uint32_t f, int32_t x, int32_t y) override { Record("ldown", f, x, y); }
+    void OnLButtonUp(uint32_t f, int32_t x, int32_t y) override { Record("lup", f, x, y); }
+    void OnRButtonDown(uint32_t f, int32_t x, int32_t y) override { Record("rdown", f, x, y); }
+    void OnRButtonUp(uint32_t f, int32_t x, int32_t y) override { Record("rup", f, x, y); }
     void OnKeyDown(uint32_t virtualKey) override { Record("key", virtualKey); }
     void OnWindowTimer() override { Record("timer"); }
     void OnSearchCommand() override { Record("search"); }
