@@ -49,7 +49,7 @@ class CategoryScreenTest : public ScreenTest {
 };
 
 TEST_F(CategoryScreenTest, EveryGameIsListedUnderItsCategoryAndACategoryRowShowsItsGames) {
-    StartWithSettings();
+    Start();
     const std::vector<std::string> rows{
         "Board Games (2)", "    Chess",      "    Go",       "Puzzles (2)", "    Words (1)",
         "        Anagram", "    Others (1)", "        Maze", "Others (1)",  "    Solo"};
@@ -64,7 +64,7 @@ TEST_F(CategoryScreenTest, EveryGameIsListedUnderItsCategoryAndACategoryRowShows
 }
 
 TEST_F(CategoryScreenTest, SearchesFindMatchesInEveryCategoryInDisplayOrder) {
-    StartWithSettings();
+    Start();
     ClickControl("stext");
     Type("goat");
     Dialog().OnSearchCommand();
@@ -86,7 +86,7 @@ TEST_F(CategoryScreenTest, SearchesFindMatchesInEveryCategoryInDisplayOrder) {
 }
 
 TEST_F(CategoryScreenTest, InstallingACategoryCopiesEachOfItsGamesAndCountsThem) {
-    StartWithSettings();
+    Start();
     ClickGameRow(0);
     ClickControl("instb");
     ExpectInstalled(m_disc / "Boards" / "Chess", "Chess");
@@ -110,8 +110,7 @@ TEST_F(CategoryScreenTest, InstallingACategoryCopiesEachOfItsGamesAndCountsThem)
 
 TEST_F(ScreenTest, TheFolderFieldShowsTheEndOfAPathLongerThanItsBuffer) {
     const std::string folder = "/" + std::string(300, 'x') + "/the-real-end/";
-    WriteSettings(folder);
-    Start();
+    Start(folder);
     const std::string held = Text("sfolder");
     EXPECT_LT(held.size(), folder.size());
     EXPECT_TRUE(held.starts_with("...") && held.ends_with("/the-real-end/")) << held;

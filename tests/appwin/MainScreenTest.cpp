@@ -15,7 +15,7 @@ using namespace screentest;
 namespace {
 
 TEST_F(ScreenTest, ClickingAGameShowsItsTexts) {
-    StartWithSettings();
+    Start();
     ClickGameRow(0);
     EXPECT_EQ(Selected(), 0);
     EXPECT_EQ(Text("name"), "Alpha Game");
@@ -46,7 +46,7 @@ TEST_F(ScreenTest, FillingWithDrawingHeldPaintsWhatRowByRowPaintingDid) {
         description +=
             "A rather long description of the delta game, line " + std::to_string(i) + ". ";
     WriteFile(m_disc / "Delta" / "_details", description);
-    StartWithSettings();
+    Start();
     const auto picture = [] {
         return std::vector<uint32_t>(pGfxBackBuffer, pGfxBackBuffer + iGfxWidth * iGfxHeight);
     };
@@ -70,7 +70,7 @@ TEST_F(ScreenTest, FillingWithDrawingHeldPaintsWhatRowByRowPaintingDid) {
 }
 
 TEST_F(ScreenTest, InstallingCopiesTheSelectedGameAndSaysSo) {
-    StartWithSettings();
+    Start();
     ClickControl("instb");
     EXPECT_FALSE(fs::exists(m_hotsync));
     EXPECT_EQ(Text("msg0"), "");
@@ -87,55 +87,49 @@ TEST_F(ScreenTest, InstallingCopiesTheSelectedGameAndSaysSo) {
     EXPECT_EQ(Text("msg1"), "");
 }
 
-TEST_F(ScreenTest, SearchesFromTheFirstGameThenForwardAndBackWithoutWrapping) {
-    StartWithSettings();
-    ClickGameRow(2);
-    ClickControl("stext");
-    Type("GOAT");
-    EXPECT_EQ(Text("stext"), "goat_");
-    Dialog().OnSearchCommand();
-    EXPECT_STREQ(g_szSearchText, "goat");
-    EXPECT_EQ(Selected(), 0);
-    EXPECT_EQ(Text("name"), "Alpha Game");
-    ClickControl("snext");
-    EXPECT_EQ(Selected(), 2);
-    EXPECT_EQ(Text("name"), "Gamma");
-    EXPECT_TRUE(m_messages.empty());
-
-    // The field is read only by a search from the first game.
-    ClickControl("stext");
-    Type("zzz");
-    ClickControl("snext");
-    EXPECT_EQ(m_messages, std::vector<std::string>{"No matches found."});
-    EXPECT_EQ(Selected(), 2);
-    EXPECT_EQ(Text("name"), "Gamma");
-
-    ClickControl("sback");
-    EXPECT_EQ(Selected(), 0);
-    ClickControl("sback");
-    EXPECT_EQ(m_messages.size(), 2u);
-    EXPECT_EQ(Selected(), 0);
-}
-
-TEST_F(ScreenTest, NoMatchKeepsTheSelectionAndEmptyTextMatchesEveryGame) {
-    StartWithSettings();
+// A search from the first game (Return or the new-search button) reads the
+// field; next and back go on from the selection, and a miss keeps it.
+TEST_F(ScreenTest, SearchesFromTheFirstGameThenForwardAndBack) {
+    Start();
     ClickGameRow(1);
     ClickControl("stext");
-    Type("unicorn");
+    Type("UNICORN");
+    EXPECT_EQ(Text("stext"), "unicorn_");
     Dialog().OnSearchCommand();
     EXPECT_EQ(m_messages, std::vector<std::string>{"No matches found."});
     EXPECT_EQ(Selected(), 1);
     EXPECT_EQ(Text("name"), "Beta");
 
-    ClickControl("stext");
-    for (int i = 0; i < 7; ++i)
-        Dialog().OnKeyDown(host::vk::kBack);
+    const auto clearField = [this] {
+        ClickControl("stext");
+        for (int i = 0; i < 7; ++i)
+            Dialog().OnKeyDown(host::vk::kBack);
+    };
+    clearField();
+    Type("goat");
     ClickControl("snew");
+    EXPECT_STREQ(g_szSearchText, "goat");
+    EXPECT_EQ(Selected(), 0);
+    EXPECT_EQ(Text("name"), "Alpha Game");
+    ClickControl("stext");
+    Type("zzz");
+    ClickControl("snext");
+    EXPECT_EQ(Selected(), 2);
+    EXPECT_EQ(Text("name"), "Gamma");
+    ClickControl("snext");
+    EXPECT_EQ(m_messages.size(), 2u);
+    EXPECT_EQ(Selected(), 2);
+    ClickControl("sback");
+    EXPECT_EQ(Selected(), 0);
+
+    // An empty text matches every game.
+    clearField();
+    Dialog().OnSearchCommand();
     EXPECT_STREQ(g_szSearchText, "");
     EXPECT_EQ(Selected(), 0);
     ClickControl("snext");
     EXPECT_EQ(Selected(), 1);
-    EXPECT_EQ(m_messages.size(), 1u);
+    EXPECT_EQ(m_messages.size(), 2u);
 }
 
 TEST(KeyTranslationTest, ShiftIsDroppedAndLettersLowered) {
@@ -147,14 +141,8 @@ TEST(KeyTranslationTest, ShiftIsDroppedAndLettersLowered) {
     EXPECT_EQ(TranslateKey(host::vk::kDown), host::vk::kDown);
 }
 
-// Records what a control's Mouse receives.
-struct MouseReport {
-    uint8_t buttons;
-    uint8_t changed;
-    bool operator==(const MouseReport &) const = default;
-};
-
-std::vector<MouseReport> reports;
+// The buttons and changed bits a control's Mouse receives.
+std::vector<std::pair<int, int>> reports;
 
 void RecordMouse(GUIControl *, int32_t, int32_t, uint8_t buttons, uint8_t changed, uint8_t inside) {
     if (inside)
@@ -162,7 +150,7 @@ void RecordMouse(GUIControl *, int32_t, int32_t, uint8_t buttons, uint8_t change
 }
 
 TEST_F(ScreenTest, TheToolkitSeesWhichButtonsChangedSinceTheLastMessage) {
-    StartWithSettings();
+    Start();
     reports.clear();
     Find("ss")->Mouse = RecordMouse;
     GUIRect rect{0, 10, 0, 10};
@@ -175,8 +163,8 @@ TEST_F(ScreenTest, TheToolkitSeesWhichButtonsChangedSinceTheLastMessage) {
     Dialog().OnLButtonUp(host::kMouseShift, x, y);
     Dialog().OnRButtonDown(host::kMouseRight, x, y);
     Dialog().OnRButtonUp(0, x, y);
-    const std::vector<MouseReport> expected{{0, 0}, {1, 1}, {5, 4}, {4, 1}, {2, 6}, {0, 2}};
-    EXPECT_EQ(reports, expected);
+    EXPECT_EQ(reports,
+              (std::vector<std::pair<int, int>>{{0, 0}, {1, 1}, {5, 4}, {4, 1}, {2, 6}, {0, 2}}));
     EXPECT_EQ(Dialog().m_nLastMouseFlags, 0);
 }
 
@@ -211,7 +199,7 @@ class CClickingDialog : public CGameDiscDlg {
 TEST_F(ScreenTest, AClickOnAGameUpdatesTheWindowAtMostThreeTimes) {
     if (host::MissingDisplayMessage())
         GTEST_SKIP() << "no display; run under xvfb-run to test the window";
-    WriteSettings(m_hotsync.string() + "/");
+    WriteFile(m_root / "config" / "quelmara.ini", m_hotsync.string() + "/");
     fs::current_path(m_disc);
     host::CHostWindow window;
     std::string error;

@@ -15,9 +15,7 @@
 #include <utility>
 #include <vector>
 
-#include "ControlTestSupport.h"
 #include "FolderBrowser.h"
-#include "GUIBitmap.h"
 #include "GUIButton.h"
 #include "GUIEdit.h"
 #include "GUIList.h"
@@ -48,11 +46,9 @@ using testsupport::WriteFile;
 class ScreenTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        fs::create_directories(m_disc);
-        fs::create_directories(m_root / "bin");
         fs::create_directories(m_root / "home");
-        fs::create_symlink(testsupport::SourcePath("disc/_data"), m_disc / "_data");
         MakeGames();
+        fs::create_symlink(testsupport::SourcePath("disc/_data"), m_disc / "_data");
         g_szSearchText[0] = '\0';
         skintest::LoadSkinOnce();
         ScreenServices() = {[this](const std::string &text) { m_messages.push_back(text); },
@@ -61,8 +57,8 @@ class ScreenTest : public ::testing::Test {
                                 m_busyMessages.push_back(Text("msg0") + BarState());
                                 return true;
                             }};
-        host::SetFolderBrowserFallback([this](const std::string &title) {
-            m_browserTitles.push_back(title);
+        host::SetFolderBrowserFallback([](const std::string &title) {
+            ADD_FAILURE() << "the folder browser was shown: " << title;
             return std::nullopt;
         });
     }
@@ -88,23 +84,19 @@ class ScreenTest : public ::testing::Test {
         WriteFile(m_disc / "Gamma" / "_details", "Another goat story.");
     }
 
-    void WriteSettings(const std::string &folder) {
-        WriteFile(m_root / "config" / "quelmara.ini", folder);
-    }
-
-    // Runs the start-up steps in the disc folder, as the program does.
-    void Start() {
+    // Runs the start-up steps in the disc folder with that settings file, as
+    // the program does; what it writes to stderr is kept in m_errors.
+    void Start(const std::string &settings) {
+        WriteFile(m_root / "config" / "quelmara.ini", settings);
         fs::current_path(m_disc);
         m_pDialog = std::make_unique<CGameDiscDlg>();
         ::testing::internal::CaptureStdout();
+        ::testing::internal::CaptureStderr();
         m_pDialog->OnInitDialog();
+        m_errors = ::testing::internal::GetCapturedStderr();
         ::testing::internal::GetCapturedStdout();
     }
-
-    void StartWithSettings() {
-        WriteSettings(m_hotsync.string() + "/");
-        Start();
-    }
+    void Start() { Start(m_hotsync.string() + "/"); }
 
     CGameDiscDlg &Dialog() { return *m_pDialog; }
 
@@ -142,9 +134,8 @@ class ScreenTest : public ::testing::Test {
         Click(x, y);
     }
 
-    void ClickControl(const char *id) { ClickControl(Find(id)); }
-
-    void ClickControl(GUIControl *control) {
+    void ClickControl(const char *id) {
+        GUIControl *control = Find(id);
         GUIRect rect{0, control->iWidth, 0, control->iHeight};
         GUIControlToRoot(control, &rect);
         Click((rect.iLeft + rect.iRight) / 2, (rect.iTop + rect.iBottom) / 2);
@@ -166,7 +157,7 @@ class ScreenTest : public ::testing::Test {
     std::vector<std::string> m_messages;
     // msg0 each time a long install let the window repaint.
     std::vector<std::string> m_busyMessages;
-    std::vector<std::string> m_browserTitles;
+    std::string m_errors;
 
   private:
     // The pictures the screen loaded (bitmaps, the six buttons' images) live

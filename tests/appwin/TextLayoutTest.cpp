@@ -57,7 +57,7 @@ TEST_F(WordWrapTest, AHugeTextStopsAtTheRowLimitWithARowSayingSo) {
 }
 
 TEST_F(ScreenTest, ShowTextLineCutsALineLongerThanTheEditAndMovesOn) {
-    StartWithSettings();
+    Start();
     const std::string longLine = std::string(400, 'L') + "\nnext";
     EXPECT_STREQ(ShowTextLine("info3", longLine.c_str()), "next");
     EXPECT_EQ(Text("info3"), std::string(GUI_EDIT_TEXT_SIZE - 1, 'L'));

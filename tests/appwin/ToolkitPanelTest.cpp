@@ -9,7 +9,7 @@ using namespace screentest;
 namespace {
 
 TEST_F(ScreenTest, TheMessageBoxWaitsForOkOrReturnAndKeepsTheScreenOutOfReach) {
-    StartWithSettings();
+    Start();
     int turns = 0;
     std::string shown;
     const auto steps = [&] {
@@ -39,7 +39,7 @@ TEST_F(ScreenTest, TheMessageBoxWaitsForOkOrReturnAndKeepsTheScreenOutOfReach) {
 }
 
 TEST_F(ScreenTest, TheFolderBrowserFollowsItsKeysAndTakesTheHighlightedFolder) {
-    StartWithSettings();
+    Start();
     const fs::path home = m_root / "home";
     fs::create_directories(home / "a" / "inner");
     fs::create_directories(home / "b");
