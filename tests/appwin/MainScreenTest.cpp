@@ -69,24 +69,6 @@ TEST_F(ScreenTest, FillingWithDrawingHeldPaintsWhatRowByRowPaintingDid) {
     SavePicture("long_description");
 }
 
-TEST_F(ScreenTest, InstallingCopiesTheSelectedGameAndSaysSo) {
-    Start();
-    ClickControl("instb");
-    EXPECT_FALSE(fs::exists(m_hotsync));
-    EXPECT_EQ(Text("msg0"), "");
-
-    ClickGameRow(0);
-    ClickControl("instb");
-    EXPECT_EQ(ReadFile(m_hotsync / "Alpha Game" / "Alpha.prc"), "alpha program");
-    EXPECT_EQ(Text("msg0"), "The game was copied to the palm");
-    EXPECT_EQ(Text("msg1"), "software's hotsync folder.");
-    SavePicture("installed");
-
-    ClickGameRow(2);
-    EXPECT_EQ(Text("msg0"), "");
-    EXPECT_EQ(Text("msg1"), "");
-}
-
 // A search from the first game (Return or the new-search button) reads the
 // field; next and back go on from the selection, and a miss keeps it.
 TEST_F(ScreenTest, SearchesFromTheFirstGameThenForwardAndBack) {

@@ -123,22 +123,19 @@ class ScreenTest : public ::testing::Test {
     }
 
     // A left click at a point of the screen, as the host delivers it.
-    void Click(int32_t x, int32_t y) {
+    void Click(std::pair<int32_t, int32_t> point) {
+        const auto [x, y] = point;
         m_pDialog->OnMouseMove(0, x, y);
         m_pDialog->OnLButtonDown(host::kMouseLeft, x, y);
         m_pDialog->OnLButtonUp(0, x, y);
     }
-
-    void ClickGameRow(int32_t row) {
-        const auto [x, y] = GameRowPoint(row);
-        Click(x, y);
-    }
+    void ClickGameRow(int32_t row) { Click(GameRowPoint(row)); }
 
     void ClickControl(const char *id) {
         GUIControl *control = Find(id);
         GUIRect rect{0, control->iWidth, 0, control->iHeight};
         GUIControlToRoot(control, &rect);
-        Click((rect.iLeft + rect.iRight) / 2, (rect.iTop + rect.iBottom) / 2);
+        Click({(rect.iLeft + rect.iRight) / 2, (rect.iTop + rect.iBottom) / 2});
     }
 
     void Type(const std::string &keys) {

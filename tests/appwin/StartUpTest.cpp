@@ -47,7 +47,7 @@ TEST_F(IncompleteDiscTest, AControlOfTheWrongTypeStopsTheStartUp) {
     ExpectOneMessage("no List control \"gamelist\"");
     // The screen takes no input it cannot handle.
     Dialog().OnSearchCommand();
-    Click(10, 10);
+    Click({10, 10});
     EXPECT_EQ(m_messages.size(), 1u);
 }
 

@@ -24,10 +24,6 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// Ends a dialog that waits for something that never comes.
-constexpr int kTickLimit = 250;
-constexpr int kTimedOut = -100;
-
 uint32_t PatternAt(int32_t x, int32_t y) {
     return static_cast<uint32_t>((x & 0xff) << 16 | (y & 0xff) << 8 | ((x + y) & 0xff));
 }
@@ -37,10 +33,9 @@ uint32_t WindowPixel(const host::CHostWindow &window, int x, int y) {
     SDL_Surface *surface = SDL_GetWindowSurface(static_cast<SDL_Window *>(window.NativeHandle()));
     if (!surface || surface->format->BytesPerPixel != 4)
         return 0xffffffff;
-    const auto *row =
-        static_cast<const uint8_t *>(surface->pixels) + static_cast<size_t>(y) * surface->pitch;
     Uint8 r = 0, g = 0, b = 0;
-    SDL_GetRGB(reinterpret_cast<const Uint32 *>(row)[x], surface->format, &r, &g, &b);
+    SDL_GetRGB(static_cast<const Uint32 *>(surface->pixels)[y * surface->pitch / 4 + x],
+               surface->format, &r, &g, &b);
     return static_cast<uint32_t>(r << 16 | g << 8 | b);
 }
 
@@ -52,16 +47,15 @@ TEST(MissingDisplayTest, OnlyWhenNeitherDisplayIsSet) {
 }
 
 // A dialog whose handlers each test fills in: every paint shows a pattern
-// first, and a dialog that nothing ends stops after many ticks.
+// first, and a dialog that waits for something that never comes stops after
+// many ticks.
 class CScriptedDialog : public hosttest::CRecordingDialog {
   public:
-    std::function<void()> onInit, onPaint, onTick;
+    std::function<void()> onPaint, onTick;
     int ticks = 0;
 
     bool OnInitDialog() override {
         GfxAPIInit(Host()->NativeHandle(), 800, 620);
-        if (onInit)
-            onInit();
         return true;
     }
     void OnPaint() override {
@@ -74,8 +68,8 @@ class CScriptedDialog : public hosttest::CRecordingDialog {
             onPaint();
     }
     void OnWindowTimer() override {
-        if (++ticks > kTickLimit)
-            EndDialog(kTimedOut);
+        if (++ticks > 250)
+            EndDialog(-100);
         else if (onTick)
             onTick();
     }
@@ -101,11 +95,8 @@ class HostWindowTest : public ::testing::Test {
 };
 
 TEST_F(HostWindowTest, OuterSizeIsTheClientSizeUnderABareServerAndPaintsReachTheWindow) {
-    host::ClientSize clientSize{};
-    dialog.onInit = [&] {
-        window.SetOuterSize(800, 620);
-        clientSize = window.GetClientSize();
-    };
+    window.SetOuterSize(800, 620);
+    const host::ClientSize clientSize = window.GetClientSize();
     dialog.onPaint = [&] { dialog.EndDialog(0); };
     ASSERT_EQ(window.DoModal(dialog), 0);
     EXPECT_EQ(clientSize.width, 800);
@@ -123,7 +114,7 @@ TEST_F(HostWindowTest, TicksGoOnWhileTheFolderChooserRuns) {
     testsupport::ScopedEnvironment path("PATH", bin.Root().string());
     std::optional<std::string> chosen;
     int ticksWhileChoosing = 0;
-    dialog.onInit = [&] { window.SetTimer(10ms); };
+    window.SetTimer(10ms);
     dialog.onPaint = [&] {
         const int before = dialog.ticks;
         chosen = host::BrowseForFolder("Select your Hotsync folder.");
@@ -137,7 +128,7 @@ TEST_F(HostWindowTest, TicksGoOnWhileTheFolderChooserRuns) {
 
 TEST_F(HostWindowTest, ATickThatWaitsInsideItselfIsNotEnteredAgain) {
     int depth = 0, deepest = 0;
-    dialog.onInit = [&] { window.SetTimer(10ms); };
+    window.SetTimer(10ms);
     dialog.onTick = [&] {
         deepest = std::max(deepest, ++depth);
         if (dialog.ticks == 1) {
