@@ -18,14 +18,13 @@ TEST_F(ScreenTest, ClickingAGameShowsItsTexts) {
     Start();
     ClickGameRow(0);
     EXPECT_EQ(Selected(), 0);
-    EXPECT_EQ(Text("name"), "Alpha Game");
-    EXPECT_EQ(Text("info0"), "Puzzle");
-    EXPECT_EQ(Text("info1"), "One player");
-    for (const char *id : {"info2", "info3", "info4"})
-        EXPECT_EQ(Text(id), "") << id;
-    EXPECT_EQ(Text("au0"), "Ann Author");
-    EXPECT_EQ(Text("au1"), "www.alpha.example");
-    EXPECT_EQ(Text("au2"), "ann@alpha.example");
+    const char *const ids[] = {"name",  "info0", "info1", "info2", "info3",
+                               "info4", "au0",   "au1",   "au2"};
+    const char *const shown[] = {
+        "Alpha Game",        "Puzzle",           "One player", "", "", "", "Ann Author",
+        "www.alpha.example", "ann@alpha.example"};
+    for (size_t i = 0; i < std::size(ids); ++i)
+        EXPECT_EQ(Text(ids[i]), shown[i]) << ids[i];
     // Narrower than the list: the two lines become one row, the line end a blank.
     EXPECT_EQ(Rows(Find("details")),
               std::vector<std::string>{"A goat in the garden. The first game."});
@@ -33,9 +32,8 @@ TEST_F(ScreenTest, ClickingAGameShowsItsTexts) {
 
     // A game with no texts but its description empties what the first one showed.
     ClickGameRow(1);
-    EXPECT_EQ(Text("name"), "Beta");
-    for (const char *id : {"info0", "info1", "au0", "au1", "au2"})
-        EXPECT_EQ(Text(id), "") << id;
+    for (const char *id : ids)
+        EXPECT_EQ(Text(id), id == ids[0] ? "Beta" : "") << id;
 }
 
 // The game list and the description are filled with drawing held back and
@@ -135,10 +133,7 @@ TEST_F(ScreenTest, TheToolkitSeesWhichButtonsChangedSinceTheLastMessage) {
     Start();
     reports.clear();
     Find("ss")->Mouse = RecordMouse;
-    GUIRect rect{0, 10, 0, 10};
-    GUIControlToRoot(Find("ss"), &rect);
-    const int32_t x = rect.iLeft + 5;
-    const int32_t y = rect.iTop + 5;
+    const auto [x, y] = Middle(Find("ss"), {0, 10, 0, 10});
     Dialog().OnMouseMove(0, x, y);
     Dialog().OnLButtonDown(host::kMouseLeft, x, y);
     Dialog().OnMouseMove(host::kMouseLeft | host::kMouseShift, x, y);

@@ -29,13 +29,17 @@
 
 namespace screentest {
 
+// The middle of a rectangle given in the control's coordinates, in the window's.
+inline std::pair<int32_t, int32_t> Middle(GUIControl *control, GUIRect rect) {
+    GUIControlToRoot(control, &rect);
+    return {(rect.iLeft + rect.iRight) / 2, (rect.iTop + rect.iBottom) / 2};
+}
+
 // A point inside that row of the game list, in the window's coordinates.
 inline std::pair<int32_t, int32_t> GameRowPoint(int32_t row) {
     GUIControl *list = GUIControlGetByID(nullptr, "gamelist");
     const int32_t height = reinterpret_cast<GUIList *>(list)->iItemHeight;
-    GUIRect rect{0, list->iWidth, row * height, (row + 1) * height};
-    GUIControlToRoot(list, &rect);
-    return {rect.iLeft + 40, (rect.iTop + rect.iBottom) / 2};
+    return Middle(list, {0, 80, row * height, (row + 1) * height});
 }
 
 namespace fs = std::filesystem;
@@ -133,9 +137,7 @@ class ScreenTest : public ::testing::Test {
 
     void ClickControl(const char *id) {
         GUIControl *control = Find(id);
-        GUIRect rect{0, control->iWidth, 0, control->iHeight};
-        GUIControlToRoot(control, &rect);
-        Click({(rect.iLeft + rect.iRight) / 2, (rect.iTop + rect.iBottom) / 2});
+        Click(Middle(control, {0, control->iWidth, 0, control->iHeight}));
     }
 
     void Type(const std::string &keys) {

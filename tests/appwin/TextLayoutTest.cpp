@@ -40,20 +40,19 @@ TEST_F(WordWrapTest, RowsBreakBeforeTheWordThatReachesTheWidth) {
     EXPECT_EQ(Wrap("abc", 1), (Rows_{"a", "b", "c"}));
 }
 
-TEST_F(WordWrapTest, RunsLongerThanTheRowBufferAreCut) {
+TEST_F(WordWrapTest, RunsLongerThanTheRowBufferAndTextsBeyondTheRowLimitAreCut) {
     const Rows_ rows = Wrap(std::string(700, 'x') + " end", 1000000);
     EXPECT_EQ(rows, (Rows_{std::string(255, 'x'), std::string(255, 'x'),
                            std::string(190, 'x') + " end"}));
-}
 
-TEST_F(WordWrapTest, AHugeTextStopsAtTheRowLimitWithARowSayingSo) {
+    // A huge text stops at the row limit with a row saying so.
     std::string text;
     for (int32_t i = 0; i < 2 * kMaxWrappedRows; ++i)
         text += "row\n";
-    const Rows_ rows = Wrap(text, Width("row row") - 1);
-    ASSERT_EQ(rows.size(), static_cast<size_t>(kMaxWrappedRows) + 1);
-    EXPECT_EQ(rows[kMaxWrappedRows - 1], "row");
-    EXPECT_EQ(rows.back(), kTextContinuesRow);
+    const Rows_ limited = Wrap(text, Width("row row") - 1);
+    ASSERT_EQ(limited.size(), static_cast<size_t>(kMaxWrappedRows) + 1);
+    EXPECT_EQ(limited[kMaxWrappedRows - 1], "row");
+    EXPECT_EQ(limited.back(), kTextContinuesRow);
 }
 
 TEST_F(ScreenTest, ShowTextLineCutsALineLongerThanTheEditAndMovesOn) {

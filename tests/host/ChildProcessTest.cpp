@@ -13,7 +13,7 @@ std::vector<std::string> Shell(const std::string &script) {
     return {"/bin/sh", "-c", script};
 }
 
-TEST(ChildProcessTest, OutputExitStatusAndTheCapOnLongOutput) {
+TEST(ChildProcessTest, OutputExitStatusTheCapOnLongOutputAndTheChoosersAnswer) {
     const std::string argument = "it's a \"quoted\" $HOME; `ls` *";
     const auto ok =
         host::RunChildProcess({"/bin/sh", "-c", "printf '%s' \"$1\"", "sh", argument}, [] {});
@@ -35,9 +35,8 @@ TEST(ChildProcessTest, OutputExitStatusAndTheCapOnLongOutput) {
     const auto flood = host::RunChildProcess(Shell("head -c 1000000 /dev/zero"), [] {});
     ASSERT_TRUE(flood);
     EXPECT_EQ(flood->output.size(), host::kMaxChildOutput);
-}
 
-TEST(ChildProcessTest, OnlyAChooserEndingWithZeroAndAPathMakesAChoice) {
+    // Only a chooser ending with zero and a path makes a choice.
     EXPECT_EQ(host::RunFolderChooser(Shell("printf '/a/b \\n'"), [] {}), "/a/b ");
     for (const char *cancel : {"exit 1", "echo /tmp/x; exit 1", "echo", "true"})
         EXPECT_FALSE(host::RunFolderChooser(Shell(cancel), [] {})) << cancel;
