@@ -37,16 +37,21 @@ class GameCatalogTest : public AppFixture {
         AppFixture::SetUp();
         WriteFile(m_disc / "_data/layout.scr", "window\n");
     }
-    // Walks the disc from its top folder, as the program does at start-up.
+    // Walks the disc from its top folder, as the program does at start-up;
+    // what it writes to stderr is kept in m_errors.
     const CCatalogFolder &Walk() {
         fs::current_path(m_disc);
-        if (!m_catalog.LoadCatalog())
-            throw std::runtime_error("the disc yielded no catalogue");
+        ::testing::internal::CaptureStderr();
+        const bool bLoaded = m_catalog.LoadCatalog();
+        m_errors = ::testing::internal::GetCapturedStderr();
+        if (!bLoaded)
+            throw std::runtime_error("the disc yielded no catalogue: " + m_errors);
         return *m_catalog.m_pRoot;
     }
 
     const fs::path m_disc = m_root / "disc";
     CGameCatalog m_catalog;
+    std::string m_errors;
 };
 
 TEST_F(GameCatalogTest, TopFolderOfGamesOnlyListsThemInCaseBlindOrder) {
@@ -146,28 +151,24 @@ TEST_F(GameCatalogTest, PipesInPlaceOfTextFilesAreRefusedAtOnce) {
     fs::create_directories(m_disc / "pipe");
     for (const fs::path &path : {m_disc / "g/_name", m_disc / "g/_info", m_disc / "pipe/_details"})
         ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
-    ::testing::internal::CaptureStderr();
     const CCatalogFolder &root = Walk();
-    const std::string errors = ::testing::internal::GetCapturedStderr();
     EXPECT_EQ(ChildNames(root), Names{"g"});
     EXPECT_STREQ(Child(root, 0).GetInfo(), "");
     for (const char *pszFile :
          {"g/_name is not read", "g/_info is not read", "pipe/_details is not read"})
-        EXPECT_NE(errors.find(pszFile), std::string::npos) << pszFile;
+        EXPECT_NE(m_errors.find(pszFile), std::string::npos) << pszFile;
 }
 
 TEST_F(GameCatalogTest, TextsOfAllGamesTogetherStayWithinTheLimit) {
     for (const char *pszGame : {"a", "b", "c"})
         MakeGame(m_disc / pszGame, std::string(60, *pszGame));
     m_catalog.m_nTextLimit = 100;
-    ::testing::internal::CaptureStderr();
     const CCatalogFolder &root = Walk();
-    const std::string errors = ::testing::internal::GetCapturedStderr();
     EXPECT_EQ(std::string(Child(root, 0).GetDetails()), std::string(60, 'a'));
     EXPECT_EQ(std::string(Child(root, 1).GetDetails()), std::string(40, 'b'));
     EXPECT_STREQ(Child(root, 2).GetDetails(), "");
-    EXPECT_EQ(errors.find("not read"), errors.rfind("not read"));
-    EXPECT_NE(errors.find("not read"), std::string::npos);
+    EXPECT_EQ(m_errors.find("not read"), m_errors.rfind("not read"));
+    EXPECT_NE(m_errors.find("not read"), std::string::npos);
 }
 
 // A teardown that recursed along the list would overflow the small stack of

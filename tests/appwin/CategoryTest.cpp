@@ -21,17 +21,17 @@ std::map<std::string, std::string> Installed(const fs::path &hotsync) {
 class CategoryScreenTest : public ScreenTest {
   protected:
     void MakeGames() override {
-        WriteFile(m_disc / "Boards" / "_name", "Board Games");
-        WriteFile(m_disc / "Boards" / "Chess" / "_details", "A goat on a chessboard.");
-        WriteFile(m_disc / "Boards" / "Chess" / "Chess.prc", "chess program");
-        WriteFile(m_disc / "Boards" / "Chess" / "pic" / "ss.bmp", "not copied");
-        WriteFile(m_disc / "Boards" / "Chess" / "openings" / "book.pdb", "openings");
-        WriteFile(m_disc / "Boards" / "Go" / "_details", "Stones.");
-        WriteFile(m_disc / "Boards" / "Go" / "Go.prc", "go program");
-        WriteFile(m_disc / "Puzzles" / "Words" / "Anagram" / "_details", "Goat anagrams: a goat.");
-        WriteFile(m_disc / "Puzzles" / "Maze" / "_details", "A goat in a maze.");
-        WriteFile(m_disc / "Puzzles" / "Maze" / "Maze.prc", "maze program");
-        WriteFile(m_disc / "Solo" / "_details", "Just a goat.");
+        WriteFile(m_disc / "Boards/_name", "Board Games");
+        WriteFile(m_disc / "Boards/Chess/_details", "A goat on a chessboard.");
+        WriteFile(m_disc / "Boards/Chess/Chess.prc", "chess program");
+        WriteFile(m_disc / "Boards/Chess/pic/ss.bmp", "not copied");
+        WriteFile(m_disc / "Boards/Chess/openings/book.pdb", "openings");
+        WriteFile(m_disc / "Boards/Go/_details", "Stones.");
+        WriteFile(m_disc / "Boards/Go/Go.prc", "go program");
+        WriteFile(m_disc / "Puzzles/Words/Anagram/_details", "Goat anagrams: a goat.");
+        WriteFile(m_disc / "Puzzles/Maze/_details", "A goat in a maze.");
+        WriteFile(m_disc / "Puzzles/Maze/Maze.prc", "maze program");
+        WriteFile(m_disc / "Solo/_details", "Just a goat.");
     }
 };
 

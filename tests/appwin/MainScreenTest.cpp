@@ -156,14 +156,13 @@ class CClickingDialog : public CGameDiscDlg {
         m_nBefore = ++m_iTicks == 2 ? nPresents : m_nBefore;
         if (m_iTicks == 4)
             EndDialog(static_cast<int>(nPresents - m_nBefore));
-        SDL_Event event{};
         const bool bDown = m_iTicks == 2;
         const auto [x, y] = GameRowPoint(1);
-        event.button = {.type = Uint32(bDown ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP),
-                        .button = SDL_BUTTON_LEFT,
-                        .state = Uint8(bDown ? SDL_PRESSED : SDL_RELEASED),
-                        .x = x,
-                        .y = y};
+        SDL_Event event{.button = {.type = Uint32(bDown ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP),
+                                   .button = SDL_BUTTON_LEFT,
+                                   .state = Uint8(bDown ? SDL_PRESSED : SDL_RELEASED),
+                                   .x = x,
+                                   .y = y}};
         if (m_iTicks == 2 || m_iTicks == 3)
             SDL_PushEvent(&event);
     }

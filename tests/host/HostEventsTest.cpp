@@ -82,7 +82,9 @@ TEST_F(EventDispatchTest, KeysAreRoutedLikeTheDialogManagerAndClosingCancels) {
                                    {"cancel"}}));
 }
 
-TEST(VirtualKeyTest, LettersFollowTheLayoutAndOtherKeysTheirPosition) {
+// Letters follow the layout and other keys their position; only left, right,
+// middle, Shift and Control have mouse-flag bits.
+TEST(InputTranslationTest, VirtualKeysAndMouseFlags) {
     const struct {
         SDL_Keycode key;
         SDL_Scancode scancode;
@@ -104,9 +106,6 @@ TEST(VirtualKeyTest, LettersFollowTheLayoutAndOtherKeysTheirPosition) {
     for (const auto &c : cases)
         EXPECT_EQ(host::VirtualKeyFromSdl(c.key, c.scancode, c.modifiers), c.expected)
             << SDL_GetScancodeName(c.scancode) << " modifiers " << c.modifiers;
-}
-
-TEST(MouseFlagTest, OnlyLeftRightMiddleShiftAndControlHaveBits) {
     EXPECT_EQ(host::MouseFlagWord(SDL_BUTTON_RMASK, KMOD_RSHIFT), 0x06u);
     EXPECT_EQ(host::MouseFlagWord(SDL_BUTTON_MMASK, KMOD_LCTRL), 0x18u);
     EXPECT_EQ(host::MouseFlagWord(SDL_BUTTON_X1MASK | SDL_BUTTON_X2MASK,
