@@ -93,17 +93,6 @@ TEST_F(InstallTest, CopyMatchesTheGameFolderWithoutItsOwnFiles) {
     EXPECT_EQ(FindLines(m_hotsync / "big"), expected);
 }
 
-// Failures are silent: a HotSync folder without a parent gets nothing.
-TEST_F(InstallTest, MissingFoldersAreCreatedOnlyWhereTheirParentExists) {
-    const fs::path game = Game("g");
-    m_catalog.m_strHotSyncFolder = (m_root / "fresh").string() + "/";
-    Install(game);
-    EXPECT_EQ(ReadFile(m_root / "fresh/g/prog.prc"), "p");
-    m_catalog.m_strHotSyncFolder = (m_root / "no/such").string() + "/";
-    Install(game);
-    EXPECT_FALSE(fs::exists(m_root / "no"));
-}
-
 TEST_F(InstallTest, DisplayNameIsCleanedIntoOneFolderInsideTheHotSyncFolder) {
     const std::vector<std::pair<std::string, std::string>> cases = {
         {"../../evil", ".._.._evil"},
@@ -140,7 +129,8 @@ TEST_F(InstallTest, LinksAreCopiedAsFilesAndLinkedFoldersAreNotFollowed) {
 
 // Links in the HotSync folder are not written through, links out of the disc
 // are not copied, and a folder without its "/" is a folder all the same; a
-// relative HotSync folder gets nothing.
+// relative HotSync folder gets nothing, nor does one without a parent, while a
+// missing one whose parent exists is made.
 TEST_F(InstallTest, NothingIsWrittenOutsideTheHotSyncFolder) {
     const fs::path game = Game("g");
     WriteFile(game / "lib/x.pdb", "x");
@@ -158,6 +148,8 @@ TEST_F(InstallTest, NothingIsWrittenOutsideTheHotSyncFolder) {
     Install(game);
     m_catalog.m_strHotSyncFolder = "";
     Install(game);
+    m_catalog.m_strHotSyncFolder = (m_root / "no/such").string() + "/";
+    Install(game);
     const std::string strErrors = testing::internal::GetCapturedStderr();
     EXPECT_EQ(FindLines(m_root), before);
     EXPECT_NE(strErrors.find("the target is a link"), std::string::npos) << strErrors;
@@ -168,6 +160,9 @@ TEST_F(InstallTest, NothingIsWrittenOutsideTheHotSyncFolder) {
     Install(game);
     EXPECT_EQ(FindLines(m_hotsync / "h"), (std::set<std::string>{"f prog.prc", "l lib"}));
     EXPECT_EQ(FindLines(m_root / "elsewhere"), std::set<std::string>{"d lib"});
+    m_catalog.m_strHotSyncFolder = (m_root / "fresh").string() + "/";
+    Install(game);
+    EXPECT_EQ(ReadFile(m_root / "fresh/h/prog.prc"), "p");
 }
 
 // A copy that fails midway (here: the file size limit, as a full disc would)
@@ -177,8 +172,7 @@ TEST_F(InstallTest, AFailedCopyLeavesThePreviousFile) {
     WriteFile(m_hotsync / "g/prog.prc", "previous");
     rlimit saved{};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    rlimit small = saved;
-    small.rlim_cur = 64 * 1024;
+    const rlimit small{64 * 1024, saved.rlim_max};
     const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
     Install(game);

@@ -35,7 +35,7 @@ class CategoryScreenTest : public ScreenTest {
     }
 };
 
-TEST_F(CategoryScreenTest, EveryGameIsListedUnderItsCategoryAndACategoryRowShowsItsGames) {
+TEST_F(CategoryScreenTest, GamesAreListedAndSearchedByCategoryAndACategoryRowShowsThem) {
     Start();
     const std::vector<std::string> rows{
         "Board Games (2)", "    Chess",      "    Go",       "Puzzles (2)", "    Words (1)",
@@ -48,22 +48,20 @@ TEST_F(CategoryScreenTest, EveryGameIsListedUnderItsCategoryAndACategoryRowShows
     EXPECT_EQ(Text("info0"), "2 games");
     EXPECT_EQ(Rows(Find("details")), (std::vector<std::string>{"Anagram", "Maze"}));
     SavePicture("category_shown");
-}
 
-TEST_F(CategoryScreenTest, SearchesFindMatchesInEveryCategoryInDisplayOrder) {
-    Start();
+    // Searches find matches in every category, in display order.
     ClickControl("stext");
     Type("goat");
     Dialog().OnSearchCommand();
     EXPECT_EQ(Selected(), 1);
     // The rows selected by four clicks on the button; the last finds nothing.
     const auto fourClicks = [this](const char *button) {
-        std::vector<int32_t> rows;
+        std::vector<int32_t> selected;
         for (int i = 0; i < 4; ++i) {
             ClickControl(button);
-            rows.push_back(Selected());
+            selected.push_back(Selected());
         }
-        return rows;
+        return selected;
     };
     EXPECT_EQ(fourClicks("snext"), (std::vector<int32_t>{5, 7, 9, 9}));
     EXPECT_EQ(m_messages, std::vector<std::string>{"No matches found."});

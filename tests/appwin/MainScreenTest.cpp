@@ -1,6 +1,6 @@
-// What the main screen does with clicks and keys: showing a game, the three
-// searches, installing, the setup, exit and author lines, and the way the
-// window's mouse and key messages reach the toolkit.
+// What the main screen does with clicks and keys: starting, showing a game,
+// the three searches, and the way the window's mouse and key messages reach
+// the toolkit.
 #include "ScreenFixture.h"
 
 #include "VirtualKeys.h"
@@ -14,8 +14,16 @@ using namespace screentest;
 
 namespace {
 
-TEST_F(ScreenTest, ClickingAGameShowsItsTexts) {
-    Start();
+TEST_F(ScreenTest, StartsWithTheSettingsFileAndAClickedGameShowsItsTexts) {
+    Start("/media/palm/hotsync/\r\n");
+    ASSERT_TRUE(Dialog().IsScreenReady());
+    // The file's text exactly, line end included.
+    EXPECT_EQ(Text("sfolder"), "/media/palm/hotsync/\r\n");
+    EXPECT_EQ(Rows(Find("gamelist")), (std::vector<std::string>{"Alpha Game", "Beta", "Gamma"}));
+    EXPECT_EQ(Selected(), -1);
+    EXPECT_EQ(Text("name"), "Choose a game from the list");
+    SavePicture("start");
+
     ClickGameRow(0);
     EXPECT_EQ(Selected(), 0);
     const char *const ids[] = {"name",  "info0", "info1", "info2", "info3",

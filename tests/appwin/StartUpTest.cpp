@@ -1,6 +1,5 @@
-// The main window's start-up: settings, the game list, the values written into
-// the screen, and a layout that lacks a control. (The first start's folder
-// choice is driven end to end by the e2e tests.)
+// The main window's start-up on a disc that lacks a file or a control. (The
+// first start's folder choice is driven end to end by the e2e tests.)
 #include "ScreenFixture.h"
 
 #include <sys/stat.h>
@@ -8,17 +7,6 @@
 using namespace screentest;
 
 namespace {
-
-TEST_F(ScreenTest, StartsWithTheSettingsFileAndListsTheGames) {
-    Start("/media/palm/hotsync/\r\n");
-    ASSERT_TRUE(Dialog().IsScreenReady());
-    // The file's text exactly, line end included.
-    EXPECT_EQ(Text("sfolder"), "/media/palm/hotsync/\r\n");
-    EXPECT_EQ(Rows(Find("gamelist")), (std::vector<std::string>{"Alpha Game", "Beta", "Gamma"}));
-    EXPECT_EQ(Selected(), -1);
-    EXPECT_EQ(Text("name"), "Choose a game from the list");
-    SavePicture("start");
-}
 
 // _data as a folder of links to the sample disc's files, without the named one.
 class IncompleteDiscTest : public ScreenTest {

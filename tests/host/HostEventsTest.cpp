@@ -34,25 +34,37 @@ SDL_Event Other(uint32_t type, uint8_t windowEvent = 0) {
     return {.window = {.type = type, .event = windowEvent}};
 }
 
-class EventDispatchTest : public ::testing::Test {
-  protected:
-    void Send(std::initializer_list<SDL_Event> events) {
-        for (const SDL_Event &event : events)
-            dispatcher.Dispatch(event, dialog);
-    }
+// Mouse flags are those of the moment of each event; keys are routed like
+// the dialog manager's, and closing the window cancels.
+TEST(EventDispatchTest, MouseFlagsKeysAndWindowEventsReachTheirHandlers) {
     host::CEventDispatcher dispatcher;
     hosttest::CRecordingDialog dialog;
-};
-
-TEST_F(EventDispatchTest, MouseFlagsAreThoseOfTheMomentOfEachEvent) {
-    Send({Motion(10, 20, 0), Button(SDL_BUTTON_LEFT, true, 11, 21),
+    for (const SDL_Event &event :
+         {Motion(10, 20, 0),
+          Button(SDL_BUTTON_LEFT, true, 11, 21),
           Key(SDLK_LSHIFT, SDL_SCANCODE_LSHIFT, true, KMOD_LSHIFT),
           Key(SDLK_RCTRL, SDL_SCANCODE_RCTRL, true, KMOD_LSHIFT | KMOD_RCTRL),
-          Button(SDL_BUTTON_RIGHT, true, 2, 2), Button(SDL_BUTTON_MIDDLE, true, 5, 5),
+          Button(SDL_BUTTON_RIGHT, true, 2, 2),
+          Button(SDL_BUTTON_MIDDLE, true, 5, 5),
           Key(SDLK_LSHIFT, SDL_SCANCODE_LSHIFT, false, KMOD_RCTRL),
-          Button(SDL_BUTTON_RIGHT, false, 3, 3), Key(SDLK_RCTRL, SDL_SCANCODE_RCTRL, false),
-          Button(SDL_BUTTON_MIDDLE, false, 7, 7), Motion(4, 4, SDL_BUTTON_LMASK),
-          Button(SDL_BUTTON_LEFT, false, 13, 23)});
+          Button(SDL_BUTTON_RIGHT, false, 3, 3),
+          Key(SDLK_RCTRL, SDL_SCANCODE_RCTRL, false),
+          Button(SDL_BUTTON_MIDDLE, false, 7, 7),
+          Motion(4, 4, SDL_BUTTON_LMASK),
+          Button(SDL_BUTTON_LEFT, false, 13, 23),
+          Key(SDLK_a, SDL_SCANCODE_A, true),
+          Key(SDLK_a, SDL_SCANCODE_A, false),
+          Key(SDLK_TAB, SDL_SCANCODE_TAB, true),
+          Key(SDLK_RETURN, SDL_SCANCODE_RETURN, true),
+          Key(SDLK_KP_ENTER, SDL_SCANCODE_KP_ENTER, true),
+          Key(SDLK_PAGEDOWN, SDL_SCANCODE_PAGEDOWN, true),
+          Other(SDL_TEXTINPUT),
+          Key(SDLK_ESCAPE, SDL_SCANCODE_ESCAPE, true),
+          Other(SDL_WINDOWEVENT, SDL_WINDOWEVENT_EXPOSED),
+          Other(SDL_WINDOWEVENT, SDL_WINDOWEVENT_MOVED),
+          Other(SDL_WINDOWEVENT, SDL_WINDOWEVENT_CLOSE),
+          Other(SDL_QUIT)})
+        dispatcher.Dispatch(event, dialog);
     EXPECT_EQ(dialog.calls, (Calls{{"move", 0, 10, 20},
                                    {"ldown", 0x01, 11, 21},
                                    {"key", 16},
@@ -60,19 +72,8 @@ TEST_F(EventDispatchTest, MouseFlagsAreThoseOfTheMomentOfEachEvent) {
                                    {"rdown", 0x01 | 0x02 | 0x04 | 0x08, 2, 2},
                                    {"rup", 0x01 | 0x10 | 0x08, 3, 3},
                                    {"move", 0x01, 4, 4},
-                                   {"lup", 0, 13, 23}}));
-}
-
-TEST_F(EventDispatchTest, KeysAreRoutedLikeTheDialogManagerAndClosingCancels) {
-    Send({Key(SDLK_a, SDL_SCANCODE_A, true), Key(SDLK_a, SDL_SCANCODE_A, false),
-          Key(SDLK_TAB, SDL_SCANCODE_TAB, true), Key(SDLK_RETURN, SDL_SCANCODE_RETURN, true),
-          Key(SDLK_KP_ENTER, SDL_SCANCODE_KP_ENTER, true),
-          Key(SDLK_PAGEDOWN, SDL_SCANCODE_PAGEDOWN, true), Other(SDL_TEXTINPUT),
-          Key(SDLK_ESCAPE, SDL_SCANCODE_ESCAPE, true),
-          Other(SDL_WINDOWEVENT, SDL_WINDOWEVENT_EXPOSED),
-          Other(SDL_WINDOWEVENT, SDL_WINDOWEVENT_MOVED),
-          Other(SDL_WINDOWEVENT, SDL_WINDOWEVENT_CLOSE), Other(SDL_QUIT)});
-    EXPECT_EQ(dialog.calls, (Calls{{"key", 65},
+                                   {"lup", 0, 13, 23},
+                                   {"key", 65},
                                    {"search"},
                                    {"search"},
                                    {"key", 34},
