@@ -42,6 +42,13 @@ TEST_F(ScreenTest, StartsWithTheSettingsFileAndAClickedGameShowsItsTexts) {
     ClickGameRow(1);
     for (const char *id : ids)
         EXPECT_EQ(Text(id), id == ids[0] ? "Beta" : "") << id;
+
+    // A text line longer than its edit is cut, and the position moves on; with
+    // no edit of that name only the position moves on.
+    const std::string longLine = std::string(400, 'L') + "\nnext";
+    EXPECT_STREQ(ShowTextLine("info3", longLine.c_str()), "next");
+    EXPECT_EQ(Text("info3"), std::string(GUI_EDIT_TEXT_SIZE - 1, 'L'));
+    EXPECT_STREQ(ShowTextLine("nowhere", "a\n\rb"), "b");
 }
 
 // The game list and the description are filled with drawing held back and
@@ -120,15 +127,6 @@ TEST_F(ScreenTest, SearchesFromTheFirstGameThenForwardAndBack) {
     EXPECT_EQ(m_messages.size(), 2u);
 }
 
-TEST(KeyTranslationTest, ShiftIsDroppedAndLettersLowered) {
-    EXPECT_EQ(TranslateKey(host::vk::kShift), std::nullopt);
-    EXPECT_EQ(TranslateKey('A'), 'a');
-    EXPECT_EQ(TranslateKey('Z'), 'z');
-    EXPECT_EQ(TranslateKey('@'), '@');
-    EXPECT_EQ(TranslateKey('['), '[');
-    EXPECT_EQ(TranslateKey(host::vk::kDown), host::vk::kDown);
-}
-
 // The buttons and changed bits a control's Mouse receives.
 std::vector<std::pair<int, int>> reports;
 
@@ -137,7 +135,7 @@ void RecordMouse(GUIControl *, int32_t, int32_t, uint8_t buttons, uint8_t change
         reports.push_back({buttons, changed});
 }
 
-TEST_F(ScreenTest, TheToolkitSeesWhichButtonsChangedSinceTheLastMessage) {
+TEST_F(ScreenTest, TheToolkitSeesWhichButtonsChangedAndLoweredKeys) {
     Start();
     reports.clear();
     Find("ss")->Mouse = RecordMouse;
@@ -151,6 +149,14 @@ TEST_F(ScreenTest, TheToolkitSeesWhichButtonsChangedSinceTheLastMessage) {
     EXPECT_EQ(reports,
               (std::vector<std::pair<int, int>>{{0, 0}, {1, 1}, {5, 4}, {4, 1}, {2, 6}, {0, 2}}));
     EXPECT_EQ(Dialog().m_nLastMouseFlags, 0);
+
+    // Of the keys, Shift is dropped and letters lowered.
+    EXPECT_EQ(TranslateKey(host::vk::kShift), std::nullopt);
+    EXPECT_EQ(TranslateKey('A'), 'a');
+    EXPECT_EQ(TranslateKey('Z'), 'z');
+    EXPECT_EQ(TranslateKey('@'), '@');
+    EXPECT_EQ(TranslateKey('['), '[');
+    EXPECT_EQ(TranslateKey(host::vk::kDown), host::vk::kDown);
 }
 
 // In the real window, a tick to settle, then the mouse goes down and up on the
@@ -175,7 +181,6 @@ class CClickingDialog : public CGameDiscDlg {
             SDL_PushEvent(&event);
     }
 
-  private:
     int m_iTicks = 0;
     uint64_t m_nBefore = 0;
 };
