@@ -54,7 +54,7 @@ class GameCatalogTest : public AppFixture {
     std::string m_errors;
 };
 
-TEST_F(GameCatalogTest, TopFolderOfGamesOnlyListsThemInCaseBlindOrder) {
+TEST_F(GameCatalogTest, TopFolderOfGamesOnlyListsThemInCaseBlindOrderWithTheirNames) {
     for (const char *pszGame : {"b-game", "a-game", "A-game", "_game", "C-game2", "c-game"})
         MakeGame(m_disc / pszGame);
     const CCatalogFolder &root = Walk();
@@ -65,6 +65,21 @@ TEST_F(GameCatalogTest, TopFolderOfGamesOnlyListsThemInCaseBlindOrder) {
     EXPECT_EQ(ChildNames(root),
               (Names{"A-game", "a-game", "b-game", "c-game", "C-game2", "_game"}));
     EXPECT_EQ(Child(root, 2).m_strPath, (m_disc / "b-game").string());
+
+    // A game's name is the first line of its "_name", up to 254 characters;
+    // the order stays that of the folders.
+    const std::pair<std::string, std::string> cases[] = {
+        {"Short\r\nSecond line", "Short\n"},
+        {std::string(300, 'x'), std::string(254, 'x')},
+        {std::string(254, 'z') + "\n", std::string(254, 'z')},
+        {"", ""},
+    };
+    Names expected = ChildNames(root);
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        WriteFile(m_disc / expected[i] / "_name", cases[i].first);
+        expected[i] = cases[i].second;
+    }
+    EXPECT_EQ(ChildNames(Walk()), expected);
 }
 
 TEST_F(GameCatalogTest, MixedTopFolderPutsCategoriesFirstAndLooseGamesUnderOthers) {
@@ -89,24 +104,6 @@ TEST_F(GameCatalogTest, MixedTopFolderPutsCategoriesFirstAndLooseGamesUnderOther
     // The top folder's own name also names the collecting entry.
     WriteFile(m_disc / "_name", "My disc\r\n");
     EXPECT_STREQ(Child(Walk(), 2).GetName(), "My disc\n");
-}
-
-TEST_F(GameCatalogTest, NameIsTheFirstLineOfNameFileUpTo254Characters) {
-    const std::pair<std::string, std::string> cases[] = {
-        {"Short\r\nSecond line", "Short\n"},
-        {std::string(300, 'x'), std::string(254, 'x')},
-        {std::string(254, 'z') + "\n", std::string(254, 'z')},
-        {"", ""},
-    };
-    Names expected;
-    for (size_t i = 0; i < std::size(cases); ++i) {
-        MakeGame(m_disc / ("g" + std::to_string(i)));
-        WriteFile(m_disc / ("g" + std::to_string(i)) / "_name", cases[i].first);
-        expected.push_back(cases[i].second);
-    }
-    MakeGame(m_disc / "unnamed");
-    expected.push_back("unnamed");
-    EXPECT_EQ(ChildNames(Walk()), expected);
 }
 
 // Lines are read in pieces of at most 2047 characters: a zero byte cuts only
