@@ -2,6 +2,8 @@
 // events into dialog handler calls with the flags of each moment.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "HostEvents.h"
 #include "HostInput.h"
 #include "HostTestSupport.h"
@@ -86,12 +88,8 @@ TEST(EventDispatchTest, MouseFlagsKeysAndWindowEventsReachTheirHandlers) {
 // Letters follow the layout and other keys their position; only left, right,
 // middle, Shift and Control have mouse-flag bits.
 TEST(InputTranslationTest, VirtualKeysAndMouseFlags) {
-    const struct {
-        SDL_Keycode key;
-        SDL_Scancode scancode;
-        uint16_t modifiers;
-        uint32_t expected;
-    } cases[] = {
+    // Key, scan code, modifiers, virtual key.
+    const std::tuple<SDL_Keycode, SDL_Scancode, uint16_t, uint32_t> cases[] = {
         {SDLK_z, SDL_SCANCODE_Z, KMOD_LSHIFT, 90},
         // French layout: the key in the Q position types 'a'.
         {SDLK_a, SDL_SCANCODE_Q, KMOD_NONE, 65},
@@ -104,9 +102,9 @@ TEST(InputTranslationTest, VirtualKeysAndMouseFlags) {
         {SDLK_LESS, SDL_SCANCODE_NONUSBACKSLASH, KMOD_NONE, 226},
         {SDLK_VOLUMEUP, SDL_SCANCODE_VOLUMEUP, KMOD_NONE, 0},
     };
-    for (const auto &c : cases)
-        EXPECT_EQ(host::VirtualKeyFromSdl(c.key, c.scancode, c.modifiers), c.expected)
-            << SDL_GetScancodeName(c.scancode) << " modifiers " << c.modifiers;
+    for (const auto &[key, scancode, modifiers, expected] : cases)
+        EXPECT_EQ(host::VirtualKeyFromSdl(key, scancode, modifiers), expected)
+            << SDL_GetScancodeName(scancode) << " modifiers " << modifiers;
     EXPECT_EQ(host::MouseFlagWord(SDL_BUTTON_RMASK, KMOD_RSHIFT), 0x06u);
     EXPECT_EQ(host::MouseFlagWord(SDL_BUTTON_MMASK, KMOD_LCTRL), 0x18u);
     EXPECT_EQ(host::MouseFlagWord(SDL_BUTTON_X1MASK | SDL_BUTTON_X2MASK,
