@@ -8,7 +8,6 @@
 #include <SDL.h>
 
 #include "HostWindow.h"
-#include "PlatformServices.h"
 
 using namespace screentest;
 

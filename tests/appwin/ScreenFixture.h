@@ -78,12 +78,11 @@ class ScreenTest : public ::testing::Test {
     // Three games, listed as Alpha Game, Beta, Gamma. Alpha has two info lines,
     // three author lines and a program file.
     virtual void MakeGames() {
-        const fs::path alpha = m_disc / "Alpha";
-        WriteFile(alpha / "_name", "Alpha Game");
-        WriteFile(alpha / "_details", "A goat in the garden.\r\nThe first game.");
-        WriteFile(alpha / "_info", "Puzzle\r\nOne player\r\n");
-        WriteFile(alpha / "_author", "Ann Author\r\nwww.alpha.example\r\nann@alpha.example");
-        WriteFile(alpha / "Alpha.prc", "alpha program");
+        WriteFile(m_disc / "Alpha/_name", "Alpha Game");
+        WriteFile(m_disc / "Alpha/_details", "A goat in the garden.\r\nThe first game.");
+        WriteFile(m_disc / "Alpha/_info", "Puzzle\r\nOne player\r\n");
+        WriteFile(m_disc / "Alpha/_author", "Ann Author\r\nwww.alpha.example\r\nann@alpha.example");
+        WriteFile(m_disc / "Alpha/Alpha.prc", "alpha program");
         WriteFile(m_disc / "Beta" / "_details", "Racing beetles in the garden.");
         WriteFile(m_disc / "Gamma" / "_details", "Another goat story.");
     }

@@ -141,9 +141,8 @@ void DrawRows(uint32_t colour) {
 // dialog ends.
 TEST_F(HostWindowTest, PaintsReachTheWindowWithOneUpdatePerPassOfTheLoop) {
     window.SetOuterSize(800, 620);
-    const host::ClientSize clientSize = window.GetClientSize();
-    EXPECT_EQ(clientSize.width, 800);
-    EXPECT_EQ(clientSize.height, 620);
+    EXPECT_EQ(window.GetClientSize().width, 800);
+    EXPECT_EQ(window.GetClientSize().height, 620);
     uint64_t before = 0, whileDrawing = 0, afterNestedWait = 0;
     uint32_t shownAfterNestedWait = 0;
     dialog.onPaint = [&] {
