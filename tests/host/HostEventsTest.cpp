@@ -69,20 +69,20 @@ TEST(EventDispatchTest, MouseFlagsKeysAndWindowEventsReachTheirHandlers) {
         dispatcher.Dispatch(event, dialog);
     EXPECT_EQ(dialog.calls, (Calls{{"move", 0, 10, 20},
                                    {"ldown", 0x01, 11, 21},
-                                   {"key", 16},
-                                   {"key", 17},
+                                   {"key", 16, 0, 0},
+                                   {"key", 17, 0, 0},
                                    {"rdown", 0x01 | 0x02 | 0x04 | 0x08, 2, 2},
                                    {"rup", 0x01 | 0x10 | 0x08, 3, 3},
                                    {"move", 0x01, 4, 4},
                                    {"lup", 0, 13, 23},
-                                   {"key", 65},
-                                   {"search"},
-                                   {"search"},
-                                   {"key", 34},
-                                   {"cancel"},
-                                   {"paint"},
-                                   {"cancel"},
-                                   {"cancel"}}));
+                                   {"key", 65, 0, 0},
+                                   {"search", 0, 0, 0},
+                                   {"search", 0, 0, 0},
+                                   {"key", 34, 0, 0},
+                                   {"cancel", 0, 0, 0},
+                                   {"paint", 0, 0, 0},
+                                   {"cancel", 0, 0, 0},
+                                   {"cancel", 0, 0, 0}}));
 }
 
 // Letters follow the layout and other keys their position; only left, right,

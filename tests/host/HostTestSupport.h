@@ -3,20 +3,15 @@
 
 #include <cstdint>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "HostDialog.h"
 
 namespace hosttest {
 
-struct Call {
-    std::string handler;
-    uint32_t value = 0; // flags for mouse handlers, the key code for OnKeyDown
-    int32_t x = 0;
-    int32_t y = 0;
-
-    bool operator==(const Call &) const = default;
-};
+// The handler, the flags for mouse handlers or the key code for OnKeyDown, x, y.
+using Call = std::tuple<std::string, uint32_t, int32_t, int32_t>;
 
 class CRecordingDialog : public host::CHostDialog {
   public:
@@ -43,7 +38,7 @@ class CRecordingDialog : public host::CHostDialog {
 
   protected:
     void Record(const std::string &handler, uint32_t value = 0, int32_t x = 0, int32_t y = 0) {
-        calls.push_back({handler, value, x, y});
+        calls.emplace_back(handler, value, x, y);
     }
 };
 
