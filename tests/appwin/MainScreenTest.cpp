@@ -1,6 +1,6 @@
-// What the main screen does with clicks and keys: showing a game, the three
-// searches, installing, the setup, exit and author lines, and the way the
-// window's mouse and key messages reach the toolkit.
+// What the main screen does with clicks and keys: starting, showing a game,
+// the three searches, and the way the window's mouse and key messages reach
+// the toolkit.
 #include "ScreenFixture.h"
 
 #include "VirtualKeys.h"
@@ -8,24 +8,30 @@
 #include <SDL.h>
 
 #include "HostWindow.h"
-#include "PlatformServices.h"
 
 using namespace screentest;
 
 namespace {
 
-TEST_F(ScreenTest, ClickingAGameShowsItsTexts) {
-    StartWithSettings();
+TEST_F(ScreenTest, StartsWithTheSettingsFileAndAClickedGameShowsItsTexts) {
+    Start("/media/palm/hotsync/\r\n");
+    ASSERT_TRUE(Dialog().IsScreenReady());
+    // The file's text exactly, line end included.
+    EXPECT_EQ(Text("sfolder"), "/media/palm/hotsync/\r\n");
+    EXPECT_EQ(Rows(Find("gamelist")), (std::vector<std::string>{"Alpha Game", "Beta", "Gamma"}));
+    EXPECT_EQ(Selected(), -1);
+    EXPECT_EQ(Text("name"), "Choose a game from the list");
+    SavePicture("start");
+
     ClickGameRow(0);
     EXPECT_EQ(Selected(), 0);
-    EXPECT_EQ(Text("name"), "Alpha Game");
-    EXPECT_EQ(Text("info0"), "Puzzle");
-    EXPECT_EQ(Text("info1"), "One player");
-    for (const char *id : {"info2", "info3", "info4"})
-        EXPECT_EQ(Text(id), "") << id;
-    EXPECT_EQ(Text("au0"), "Ann Author");
-    EXPECT_EQ(Text("au1"), "www.alpha.example");
-    EXPECT_EQ(Text("au2"), "ann@alpha.example");
+    const char *const ids[] = {"name",  "info0", "info1", "info2", "info3",
+                               "info4", "au0",   "au1",   "au2"};
+    const char *const shown[] = {
+        "Alpha Game",        "Puzzle",           "One player", "", "", "", "Ann Author",
+        "www.alpha.example", "ann@alpha.example"};
+    for (size_t i = 0; i < std::size(ids); ++i)
+        EXPECT_EQ(Text(ids[i]), shown[i]) << ids[i];
     // Narrower than the list: the two lines become one row, the line end a blank.
     EXPECT_EQ(Rows(Find("details")),
               std::vector<std::string>{"A goat in the garden. The first game."});
@@ -33,9 +39,15 @@ TEST_F(ScreenTest, ClickingAGameShowsItsTexts) {
 
     // A game with no texts but its description empties what the first one showed.
     ClickGameRow(1);
-    EXPECT_EQ(Text("name"), "Beta");
-    for (const char *id : {"info0", "info1", "au0", "au1", "au2"})
-        EXPECT_EQ(Text(id), "") << id;
+    for (const char *id : ids)
+        EXPECT_EQ(Text(id), id == ids[0] ? "Beta" : "") << id;
+
+    // A text line longer than its edit is cut, and the position moves on; with
+    // no edit of that name only the position moves on.
+    const std::string longLine = std::string(400, 'L') + "\nnext";
+    EXPECT_STREQ(ShowTextLine("info3", longLine.c_str()), "next");
+    EXPECT_EQ(Text("info3"), std::string(GUI_EDIT_TEXT_SIZE - 1, 'L'));
+    EXPECT_STREQ(ShowTextLine("nowhere", "a\n\rb"), "b");
 }
 
 // The game list and the description are filled with drawing held back and
@@ -46,7 +58,7 @@ TEST_F(ScreenTest, FillingWithDrawingHeldPaintsWhatRowByRowPaintingDid) {
         description +=
             "A rather long description of the delta game, line " + std::to_string(i) + ". ";
     WriteFile(m_disc / "Delta" / "_details", description);
-    StartWithSettings();
+    Start();
     const auto picture = [] {
         return std::vector<uint32_t>(pGfxBackBuffer, pGfxBackBuffer + iGfxWidth * iGfxHeight);
     };
@@ -69,115 +81,81 @@ TEST_F(ScreenTest, FillingWithDrawingHeldPaintsWhatRowByRowPaintingDid) {
     SavePicture("long_description");
 }
 
-TEST_F(ScreenTest, InstallingCopiesTheSelectedGameAndSaysSo) {
-    StartWithSettings();
-    ClickControl("instb");
-    EXPECT_FALSE(fs::exists(m_hotsync));
-    EXPECT_EQ(Text("msg0"), "");
-
-    ClickGameRow(0);
-    ClickControl("instb");
-    EXPECT_EQ(ReadFile(m_hotsync / "Alpha Game" / "Alpha.prc"), "alpha program");
-    EXPECT_EQ(Text("msg0"), "The game was copied to the palm");
-    EXPECT_EQ(Text("msg1"), "software's hotsync folder.");
-    SavePicture("installed");
-
-    ClickGameRow(2);
-    EXPECT_EQ(Text("msg0"), "");
-    EXPECT_EQ(Text("msg1"), "");
-}
-
-TEST_F(ScreenTest, SearchesFromTheFirstGameThenForwardAndBackWithoutWrapping) {
-    StartWithSettings();
-    ClickGameRow(2);
-    ClickControl("stext");
-    Type("GOAT");
-    EXPECT_EQ(Text("stext"), "goat_");
-    Dialog().OnSearchCommand();
-    EXPECT_STREQ(g_szSearchText, "goat");
-    EXPECT_EQ(Selected(), 0);
-    EXPECT_EQ(Text("name"), "Alpha Game");
-    ClickControl("snext");
-    EXPECT_EQ(Selected(), 2);
-    EXPECT_EQ(Text("name"), "Gamma");
-    EXPECT_TRUE(m_messages.empty());
-
-    // The field is read only by a search from the first game.
-    ClickControl("stext");
-    Type("zzz");
-    ClickControl("snext");
-    EXPECT_EQ(m_messages, std::vector<std::string>{"No matches found."});
-    EXPECT_EQ(Selected(), 2);
-    EXPECT_EQ(Text("name"), "Gamma");
-
-    ClickControl("sback");
-    EXPECT_EQ(Selected(), 0);
-    ClickControl("sback");
-    EXPECT_EQ(m_messages.size(), 2u);
-    EXPECT_EQ(Selected(), 0);
-}
-
-TEST_F(ScreenTest, NoMatchKeepsTheSelectionAndEmptyTextMatchesEveryGame) {
-    StartWithSettings();
+// A search from the first game (Return or the new-search button) reads the
+// field; next and back go on from the selection, and a miss keeps it.
+TEST_F(ScreenTest, SearchesFromTheFirstGameThenForwardAndBack) {
+    Start();
     ClickGameRow(1);
     ClickControl("stext");
-    Type("unicorn");
+    Type("UNICORN");
+    EXPECT_EQ(Text("stext"), "unicorn_");
     Dialog().OnSearchCommand();
     EXPECT_EQ(m_messages, std::vector<std::string>{"No matches found."});
     EXPECT_EQ(Selected(), 1);
     EXPECT_EQ(Text("name"), "Beta");
 
-    ClickControl("stext");
-    for (int i = 0; i < 7; ++i)
-        Dialog().OnKeyDown(host::vk::kBack);
+    const auto clearField = [this] {
+        ClickControl("stext");
+        for (int i = 0; i < 7; ++i)
+            Dialog().OnKeyDown(host::vk::kBack);
+    };
+    clearField();
+    Type("goat");
     ClickControl("snew");
+    EXPECT_STREQ(g_szSearchText, "goat");
+    EXPECT_EQ(Selected(), 0);
+    EXPECT_EQ(Text("name"), "Alpha Game");
+    ClickControl("stext");
+    Type("zzz");
+    ClickControl("snext");
+    EXPECT_EQ(Selected(), 2);
+    EXPECT_EQ(Text("name"), "Gamma");
+    ClickControl("snext");
+    EXPECT_EQ(m_messages.size(), 2u);
+    EXPECT_EQ(Selected(), 2);
+    ClickControl("sback");
+    EXPECT_EQ(Selected(), 0);
+
+    // An empty text matches every game.
+    clearField();
+    Dialog().OnSearchCommand();
     EXPECT_STREQ(g_szSearchText, "");
     EXPECT_EQ(Selected(), 0);
     ClickControl("snext");
     EXPECT_EQ(Selected(), 1);
-    EXPECT_EQ(m_messages.size(), 1u);
+    EXPECT_EQ(m_messages.size(), 2u);
 }
 
-TEST(KeyTranslationTest, ShiftIsDroppedAndLettersLowered) {
-    EXPECT_EQ(TranslateKey(host::vk::kShift), std::nullopt);
-    EXPECT_EQ(TranslateKey('A'), 'a');
-    EXPECT_EQ(TranslateKey('Z'), 'z');
-    EXPECT_EQ(TranslateKey('@'), '@');
-    EXPECT_EQ(TranslateKey('['), '[');
-    EXPECT_EQ(TranslateKey(host::vk::kDown), host::vk::kDown);
-}
-
-// Records what a control's Mouse receives.
-struct MouseReport {
-    uint8_t buttons;
-    uint8_t changed;
-    bool operator==(const MouseReport &) const = default;
-};
-
-std::vector<MouseReport> reports;
+// The buttons and changed bits a control's Mouse receives.
+std::vector<std::pair<int, int>> reports;
 
 void RecordMouse(GUIControl *, int32_t, int32_t, uint8_t buttons, uint8_t changed, uint8_t inside) {
     if (inside)
         reports.push_back({buttons, changed});
 }
 
-TEST_F(ScreenTest, TheToolkitSeesWhichButtonsChangedSinceTheLastMessage) {
-    StartWithSettings();
+TEST_F(ScreenTest, TheToolkitSeesWhichButtonsChangedAndLoweredKeys) {
+    Start();
     reports.clear();
     Find("ss")->Mouse = RecordMouse;
-    GUIRect rect{0, 10, 0, 10};
-    GUIControlToRoot(Find("ss"), &rect);
-    const int32_t x = rect.iLeft + 5;
-    const int32_t y = rect.iTop + 5;
+    const auto [x, y] = Middle(Find("ss"), {0, 10, 0, 10});
     Dialog().OnMouseMove(0, x, y);
     Dialog().OnLButtonDown(host::kMouseLeft, x, y);
     Dialog().OnMouseMove(host::kMouseLeft | host::kMouseShift, x, y);
     Dialog().OnLButtonUp(host::kMouseShift, x, y);
     Dialog().OnRButtonDown(host::kMouseRight, x, y);
     Dialog().OnRButtonUp(0, x, y);
-    const std::vector<MouseReport> expected{{0, 0}, {1, 1}, {5, 4}, {4, 1}, {2, 6}, {0, 2}};
-    EXPECT_EQ(reports, expected);
+    EXPECT_EQ(reports,
+              (std::vector<std::pair<int, int>>{{0, 0}, {1, 1}, {5, 4}, {4, 1}, {2, 6}, {0, 2}}));
     EXPECT_EQ(Dialog().m_nLastMouseFlags, 0);
+
+    // Of the keys, Shift is dropped and letters lowered.
+    EXPECT_EQ(TranslateKey(host::vk::kShift), std::nullopt);
+    EXPECT_EQ(TranslateKey('A'), 'a');
+    EXPECT_EQ(TranslateKey('Z'), 'z');
+    EXPECT_EQ(TranslateKey('@'), '@');
+    EXPECT_EQ(TranslateKey('['), '[');
+    EXPECT_EQ(TranslateKey(host::vk::kDown), host::vk::kDown);
 }
 
 // In the real window, a tick to settle, then the mouse goes down and up on the
@@ -191,19 +169,17 @@ class CClickingDialog : public CGameDiscDlg {
         m_nBefore = ++m_iTicks == 2 ? nPresents : m_nBefore;
         if (m_iTicks == 4)
             EndDialog(static_cast<int>(nPresents - m_nBefore));
-        SDL_Event event{};
         const bool bDown = m_iTicks == 2;
         const auto [x, y] = GameRowPoint(1);
-        event.button = {.type = Uint32(bDown ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP),
-                        .button = SDL_BUTTON_LEFT,
-                        .state = Uint8(bDown ? SDL_PRESSED : SDL_RELEASED),
-                        .x = x,
-                        .y = y};
+        SDL_Event event{.button = {.type = Uint32(bDown ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP),
+                                   .button = SDL_BUTTON_LEFT,
+                                   .state = Uint8(bDown ? SDL_PRESSED : SDL_RELEASED),
+                                   .x = x,
+                                   .y = y}};
         if (m_iTicks == 2 || m_iTicks == 3)
             SDL_PushEvent(&event);
     }
 
-  private:
     int m_iTicks = 0;
     uint64_t m_nBefore = 0;
 };
@@ -211,7 +187,7 @@ class CClickingDialog : public CGameDiscDlg {
 TEST_F(ScreenTest, AClickOnAGameUpdatesTheWindowAtMostThreeTimes) {
     if (host::MissingDisplayMessage())
         GTEST_SKIP() << "no display; run under xvfb-run to test the window";
-    WriteSettings(m_hotsync.string() + "/");
+    WriteFile(m_root / "config" / "quelmara.ini", m_hotsync.string() + "/");
     fs::current_path(m_disc);
     host::CHostWindow window;
     std::string error;

@@ -15,9 +15,7 @@
 #include <utility>
 #include <vector>
 
-#include "ControlTestSupport.h"
 #include "FolderBrowser.h"
-#include "GUIBitmap.h"
 #include "GUIButton.h"
 #include "GUIEdit.h"
 #include "GUIList.h"
@@ -31,13 +29,17 @@
 
 namespace screentest {
 
+// The middle of a rectangle given in the control's coordinates, in the window's.
+inline std::pair<int32_t, int32_t> Middle(GUIControl *control, GUIRect rect) {
+    GUIControlToRoot(control, &rect);
+    return {(rect.iLeft + rect.iRight) / 2, (rect.iTop + rect.iBottom) / 2};
+}
+
 // A point inside that row of the game list, in the window's coordinates.
 inline std::pair<int32_t, int32_t> GameRowPoint(int32_t row) {
     GUIControl *list = GUIControlGetByID(nullptr, "gamelist");
     const int32_t height = reinterpret_cast<GUIList *>(list)->iItemHeight;
-    GUIRect rect{0, list->iWidth, row * height, (row + 1) * height};
-    GUIControlToRoot(list, &rect);
-    return {rect.iLeft + 40, (rect.iTop + rect.iBottom) / 2};
+    return Middle(list, {0, 80, row * height, (row + 1) * height});
 }
 
 namespace fs = std::filesystem;
@@ -48,11 +50,9 @@ using testsupport::WriteFile;
 class ScreenTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        fs::create_directories(m_disc);
-        fs::create_directories(m_root / "bin");
         fs::create_directories(m_root / "home");
-        fs::create_symlink(testsupport::SourcePath("disc/_data"), m_disc / "_data");
         MakeGames();
+        fs::create_symlink(testsupport::SourcePath("disc/_data"), m_disc / "_data");
         g_szSearchText[0] = '\0';
         skintest::LoadSkinOnce();
         ScreenServices() = {[this](const std::string &text) { m_messages.push_back(text); },
@@ -61,8 +61,8 @@ class ScreenTest : public ::testing::Test {
                                 m_busyMessages.push_back(Text("msg0") + BarState());
                                 return true;
                             }};
-        host::SetFolderBrowserFallback([this](const std::string &title) {
-            m_browserTitles.push_back(title);
+        host::SetFolderBrowserFallback([](const std::string &title) {
+            ADD_FAILURE() << "the folder browser was shown: " << title;
             return std::nullopt;
         });
     }
@@ -78,33 +78,28 @@ class ScreenTest : public ::testing::Test {
     // Three games, listed as Alpha Game, Beta, Gamma. Alpha has two info lines,
     // three author lines and a program file.
     virtual void MakeGames() {
-        const fs::path alpha = m_disc / "Alpha";
-        WriteFile(alpha / "_name", "Alpha Game");
-        WriteFile(alpha / "_details", "A goat in the garden.\r\nThe first game.");
-        WriteFile(alpha / "_info", "Puzzle\r\nOne player\r\n");
-        WriteFile(alpha / "_author", "Ann Author\r\nwww.alpha.example\r\nann@alpha.example");
-        WriteFile(alpha / "Alpha.prc", "alpha program");
+        WriteFile(m_disc / "Alpha/_name", "Alpha Game");
+        WriteFile(m_disc / "Alpha/_details", "A goat in the garden.\r\nThe first game.");
+        WriteFile(m_disc / "Alpha/_info", "Puzzle\r\nOne player\r\n");
+        WriteFile(m_disc / "Alpha/_author", "Ann Author\r\nwww.alpha.example\r\nann@alpha.example");
+        WriteFile(m_disc / "Alpha/Alpha.prc", "alpha program");
         WriteFile(m_disc / "Beta" / "_details", "Racing beetles in the garden.");
         WriteFile(m_disc / "Gamma" / "_details", "Another goat story.");
     }
 
-    void WriteSettings(const std::string &folder) {
-        WriteFile(m_root / "config" / "quelmara.ini", folder);
-    }
-
-    // Runs the start-up steps in the disc folder, as the program does.
-    void Start() {
+    // Runs the start-up steps in the disc folder with that settings file, as
+    // the program does; what it writes to stderr is kept in m_errors.
+    void Start(const std::string &settings) {
+        WriteFile(m_root / "config" / "quelmara.ini", settings);
         fs::current_path(m_disc);
         m_pDialog = std::make_unique<CGameDiscDlg>();
         ::testing::internal::CaptureStdout();
+        ::testing::internal::CaptureStderr();
         m_pDialog->OnInitDialog();
+        m_errors = ::testing::internal::GetCapturedStderr();
         ::testing::internal::GetCapturedStdout();
     }
-
-    void StartWithSettings() {
-        WriteSettings(m_hotsync.string() + "/");
-        Start();
-    }
+    void Start() { Start(m_hotsync.string() + "/"); }
 
     CGameDiscDlg &Dialog() { return *m_pDialog; }
 
@@ -131,23 +126,17 @@ class ScreenTest : public ::testing::Test {
     }
 
     // A left click at a point of the screen, as the host delivers it.
-    void Click(int32_t x, int32_t y) {
+    void Click(std::pair<int32_t, int32_t> point) {
+        const auto [x, y] = point;
         m_pDialog->OnMouseMove(0, x, y);
         m_pDialog->OnLButtonDown(host::kMouseLeft, x, y);
         m_pDialog->OnLButtonUp(0, x, y);
     }
+    void ClickGameRow(int32_t row) { Click(GameRowPoint(row)); }
 
-    void ClickGameRow(int32_t row) {
-        const auto [x, y] = GameRowPoint(row);
-        Click(x, y);
-    }
-
-    void ClickControl(const char *id) { ClickControl(Find(id)); }
-
-    void ClickControl(GUIControl *control) {
-        GUIRect rect{0, control->iWidth, 0, control->iHeight};
-        GUIControlToRoot(control, &rect);
-        Click((rect.iLeft + rect.iRight) / 2, (rect.iTop + rect.iBottom) / 2);
+    void ClickControl(const char *id) {
+        GUIControl *control = Find(id);
+        Click(Middle(control, {0, control->iWidth, 0, control->iHeight}));
     }
 
     void Type(const std::string &keys) {
@@ -166,7 +155,7 @@ class ScreenTest : public ::testing::Test {
     std::vector<std::string> m_messages;
     // msg0 each time a long install let the window repaint.
     std::vector<std::string> m_busyMessages;
-    std::vector<std::string> m_browserTitles;
+    std::string m_errors;
 
   private:
     // The pictures the screen loaded (bitmaps, the six buttons' images) live

@@ -1,6 +1,5 @@
-// The main window's start-up: settings, the game list, the values written into
-// the screen, and a layout that lacks a control. (The first start's folder
-// choice is driven end to end by the e2e tests.)
+// The main window's start-up on a disc that lacks a file or a control. (The
+// first start's folder choice is driven end to end by the e2e tests.)
 #include "ScreenFixture.h"
 
 #include <sys/stat.h>
@@ -8,44 +7,6 @@
 using namespace screentest;
 
 namespace {
-
-TEST_F(ScreenTest, StartsWithTheSettingsFileAndListsTheGames) {
-    WriteSettings("/media/palm/hotsync/\r\n");
-    Start();
-    ASSERT_TRUE(Dialog().IsScreenReady());
-    EXPECT_TRUE(m_browserTitles.empty());
-    // The file's text exactly, line end included.
-    EXPECT_EQ(Text("sfolder"), "/media/palm/hotsync/\r\n");
-    EXPECT_EQ(Rows(Find("gamelist")), (std::vector<std::string>{"Alpha Game", "Beta", "Gamma"}));
-    EXPECT_EQ(Selected(), -1);
-    EXPECT_EQ(Text("name"), "Choose a game from the list");
-    SavePicture("start");
-}
-
-class BrokenLayoutTest : public ScreenTest {
-  protected:
-    void MakeGames() override {
-        ScreenTest::MakeGames();
-        fs::remove(m_disc / "_data");
-        WriteFile(m_disc / "_data" / "layout.scr",
-                  "Desktop(800,620)\n{\n\tEdit[0,0,100,20]() \"gamelist\";\n};\n");
-    }
-};
-
-TEST_F(BrokenLayoutTest, AControlOfTheWrongTypeStopsTheStartUp) {
-    WriteSettings("/x/");
-    testing::internal::CaptureStderr();
-    Start();
-    const std::string errors = testing::internal::GetCapturedStderr();
-    EXPECT_FALSE(Dialog().IsScreenReady());
-    EXPECT_NE(errors.find("no List control \"gamelist\""), std::string::npos) << errors;
-    ASSERT_EQ(m_messages.size(), 1u);
-    EXPECT_NE(m_messages[0].find("no List control \"gamelist\""), std::string::npos);
-    // The screen takes no input it cannot handle.
-    Dialog().OnSearchCommand();
-    Click(10, 10);
-    EXPECT_EQ(m_messages.size(), 1u);
-}
 
 // _data as a folder of links to the sample disc's files, without the named one.
 class IncompleteDiscTest : public ScreenTest {
@@ -57,29 +18,40 @@ class IncompleteDiscTest : public ScreenTest {
             if (entry.path().filename() != name)
                 fs::create_symlink(entry.path(), m_disc / "_data" / entry.path().filename());
     }
+    // The one message shown contains the text.
+    void ExpectOneMessage(const std::string &text) {
+        ASSERT_EQ(m_messages.size(), 1u);
+        EXPECT_NE(m_messages[0].find(text), std::string::npos) << m_messages[0];
+    }
 };
+
+TEST_F(IncompleteDiscTest, AControlOfTheWrongTypeStopsTheStartUp) {
+    DataWithout("layout.scr");
+    WriteFile(m_disc / "_data" / "layout.scr",
+              "Desktop(800,620)\n{\n\tEdit[0,0,100,20]() \"gamelist\";\n};\n");
+    Start();
+    EXPECT_FALSE(Dialog().IsScreenReady());
+    EXPECT_NE(m_errors.find("no List control \"gamelist\""), std::string::npos) << m_errors;
+    ExpectOneMessage("no List control \"gamelist\"");
+    // The screen takes no input it cannot handle.
+    Dialog().OnSearchCommand();
+    Click({10, 10});
+    EXPECT_EQ(m_messages.size(), 1u);
+}
 
 TEST_F(IncompleteDiscTest, APipeForTheLayoutFailsAtOnceWithAMessage) {
     DataWithout("layout.scr");
     ASSERT_EQ(mkfifo((m_disc / "_data/layout.scr").c_str(), 0600), 0);
-    WriteSettings("/x/");
-    testing::internal::CaptureStderr();
     Start();
-    testing::internal::GetCapturedStderr();
     EXPECT_FALSE(Dialog().IsScreenReady());
-    ASSERT_EQ(m_messages.size(), 1u);
-    EXPECT_NE(m_messages[0].find("_data/layout.scr is missing or is not a file"),
-              std::string::npos);
+    ExpectOneMessage("_data/layout.scr is missing or is not a file");
 }
 
 TEST_F(IncompleteDiscTest, AMissingBackdropIsNamedAndTheScreenStillWorks) {
     DataWithout("backdrop.bmp");
-    testing::internal::CaptureStderr();
-    StartWithSettings();
-    testing::internal::GetCapturedStderr();
+    Start();
     ASSERT_TRUE(Dialog().IsScreenReady());
-    ASSERT_EQ(m_messages.size(), 1u);
-    EXPECT_NE(m_messages[0].find("_data/backdrop.bmp is missing"), std::string::npos);
+    ExpectOneMessage("_data/backdrop.bmp is missing");
     ClickGameRow(1);
     EXPECT_EQ(Text("name"), "Beta");
     SavePicture("no-backdrop");

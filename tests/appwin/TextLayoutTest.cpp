@@ -1,4 +1,4 @@
-// The description's word wrap and the line-by-line texts of the info edits.
+// The description's word wrap.
 #include "ScreenFixture.h"
 
 using namespace screentest;
@@ -25,7 +25,7 @@ class WordWrapTest : public ScreenTest {
     }
 };
 
-TEST_F(WordWrapTest, RowsBreakBeforeTheWordThatReachesTheWidth) {
+TEST_F(WordWrapTest, RowsBreakBeforeTheWordThatReachesTheWidthAndLongTextsAreCut) {
     EXPECT_TRUE(Wrap("", 100).empty());
     EXPECT_EQ(Wrap("one two six", Width("one two six") + 1), Rows_{"one two six"});
     EXPECT_EQ(Wrap("one two six", Width("one two six")), (Rows_{"one two", "six"}));
@@ -38,31 +38,20 @@ TEST_F(WordWrapTest, RowsBreakBeforeTheWordThatReachesTheWidth) {
     EXPECT_EQ(Wrap(paragraphs, Width("Second part.") + 1), (Rows_{"First part. ", "Second part."}));
     // Narrower than any character: one on each row, and wrapping ends.
     EXPECT_EQ(Wrap("abc", 1), (Rows_{"a", "b", "c"}));
-}
 
-TEST_F(WordWrapTest, RunsLongerThanTheRowBufferAreCut) {
+    // Runs longer than the row buffer are cut.
     const Rows_ rows = Wrap(std::string(700, 'x') + " end", 1000000);
     EXPECT_EQ(rows, (Rows_{std::string(255, 'x'), std::string(255, 'x'),
                            std::string(190, 'x') + " end"}));
-}
 
-TEST_F(WordWrapTest, AHugeTextStopsAtTheRowLimitWithARowSayingSo) {
+    // A huge text stops at the row limit with a row saying so.
     std::string text;
     for (int32_t i = 0; i < 2 * kMaxWrappedRows; ++i)
         text += "row\n";
-    const Rows_ rows = Wrap(text, Width("row row") - 1);
-    ASSERT_EQ(rows.size(), static_cast<size_t>(kMaxWrappedRows) + 1);
-    EXPECT_EQ(rows[kMaxWrappedRows - 1], "row");
-    EXPECT_EQ(rows.back(), kTextContinuesRow);
-}
-
-TEST_F(ScreenTest, ShowTextLineCutsALineLongerThanTheEditAndMovesOn) {
-    StartWithSettings();
-    const std::string longLine = std::string(400, 'L') + "\nnext";
-    EXPECT_STREQ(ShowTextLine("info3", longLine.c_str()), "next");
-    EXPECT_EQ(Text("info3"), std::string(GUI_EDIT_TEXT_SIZE - 1, 'L'));
-    // No edit of that name: only the position moves on.
-    EXPECT_STREQ(ShowTextLine("nowhere", "a\n\rb"), "b");
+    const Rows_ limited = Wrap(text, Width("row row") - 1);
+    ASSERT_EQ(limited.size(), static_cast<size_t>(kMaxWrappedRows) + 1);
+    EXPECT_EQ(limited[kMaxWrappedRows - 1], "row");
+    EXPECT_EQ(limited.back(), kTextContinuesRow);
 }
 
 } // namespace

@@ -8,8 +8,8 @@ using namespace screentest;
 
 namespace {
 
-TEST_F(ScreenTest, TheMessageBoxWaitsForOkOrReturnAndKeepsTheScreenOutOfReach) {
-    StartWithSettings();
+TEST_F(ScreenTest, TheMessageBoxWaitsForOkOrReturnAndTheFolderBrowserForItsKeys) {
+    Start();
     int turns = 0;
     std::string shown;
     const auto steps = [&] {
@@ -36,10 +36,8 @@ TEST_F(ScreenTest, TheMessageBoxWaitsForOkOrReturnAndKeepsTheScreenOutOfReach) {
     }));
     EXPECT_EQ(turns, 1);
     EXPECT_TRUE(m_messages.empty());
-}
 
-TEST_F(ScreenTest, TheFolderBrowserFollowsItsKeysAndTakesTheHighlightedFolder) {
-    StartWithSettings();
+    // The folder browser follows its keys and takes the highlighted folder.
     const fs::path home = m_root / "home";
     fs::create_directories(home / "a" / "inner");
     fs::create_directories(home / "b");

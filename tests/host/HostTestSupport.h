@@ -1,26 +1,17 @@
-// The host tests' helpers: a shell command line and a dialog that writes down every handler call.
+// A dialog for the host tests that writes down every handler call.
 #pragma once
 
 #include <cstdint>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "HostDialog.h"
 
 namespace hosttest {
 
-inline std::vector<std::string> Shell(const std::string &script) {
-    return {"/bin/sh", "-c", script};
-}
-
-struct Call {
-    std::string handler;
-    uint32_t value = 0; // flags for mouse handlers, the key code for OnKeyDown
-    int32_t x = 0;
-    int32_t y = 0;
-
-    bool operator==(const Call &) const = default;
-};
+// The handler, the flags for mouse handlers or the key code for OnKeyDown, x, y.
+using Call = std::tuple<std::string, uint32_t, int32_t, int32_t>;
 
 class CRecordingDialog : public host::CHostDialog {
   public:
@@ -31,15 +22,12 @@ class CRecordingDialog : public host::CHostDialog {
         return true;
     }
     void OnPaint() override { Record("paint"); }
-    void OnMouseMove(uint32_t flags, int32_t x, int32_t y) override { Record("move", flags, x, y); }
-    void OnLButtonDown(uint32_t flags, int32_t x, int32_t y) override {
-        Record("ldown", flags, x, y);
-    }
-    void OnLButtonUp(uint32_t flags, int32_t x, int32_t y) override { Record("lup", flags, x, y); }
-    void OnRButtonDown(uint32_t flags, int32_t x, int32_t y) override {
-        Record("rdown", flags, x, y);
-    }
-    void OnRButtonUp(uint32_t flags, int32_t x, int32_t y) override { Record("rup", flags, x, y); }
+    // f is the mouse-flag word.
+    void OnMouseMove(uint32_t f, int32_t x, int32_t y) override { Record("move", f, x, y); }
+    void OnLButtonDown(uint32_t f, int32_t x, int32_t y) override { Record("ldown", f, x, y); }
+    void OnLButtonUp(uint32_t f, int32_t x, int32_t y) override { Record("lup", f, x, y); }
+    void OnRButtonDown(uint32_t f, int32_t x, int32_t y) override { Record("rdown", f, x, y); }
+    void OnRButtonUp(uint32_t f, int32_t x, int32_t y) override { Record("rup", f, x, y); }
     void OnKeyDown(uint32_t virtualKey) override { Record("key", virtualKey); }
     void OnWindowTimer() override { Record("timer"); }
     void OnSearchCommand() override { Record("search"); }
@@ -50,7 +38,7 @@ class CRecordingDialog : public host::CHostDialog {
 
   protected:
     void Record(const std::string &handler, uint32_t value = 0, int32_t x = 0, int32_t y = 0) {
-        calls.push_back({handler, value, x, y});
+        calls.emplace_back(handler, value, x, y);
     }
 };
 
