@@ -1,12 +1,17 @@
-// Each skinned type drawn in a fixed scene on a desktop and compared with its
-// committed reference picture (tests/skin/references/<scene>.png).
+// Each skinned type drawn in a fixed scene on a desktop, the controls that open
+// over others in one scene, and the control gallery in its states, each
+// compared with its committed reference picture (tests/skin/references/<scene>.png).
 #include "GUIButton.h"
+#include "GUICombo.h"
 #include "GUIDesktop.h"
 #include "GUIEdit.h"
 #include "GUIList.h"
+#include "GUIPopupMenu.h"
 #include "GUIScrollBar.h"
+#include "GUITab.h"
 #include "GUITable.h"
 #include "GUIView.h"
+#include "GallerySetup.h"
 #include "SkinTestSupport.h"
 
 namespace {
@@ -116,6 +121,29 @@ const Scene kScenes[] = {
          GUIControl *missing = GUIBitmapNew(desktop, &place, "_data/no such picture.bmp");
          EXPECT_EQ(missing->pBackground, nullptr);
      }},
+    // A tab control with three sheets, an open combo box and a pop-up menu; the
+    // desktop is taller than the back buffer, which cuts the picture.
+    {"overlays", 300, 250,
+     [](GUIControl *desktop) {
+         GUIRect place = At(8, 8, 170, 150);
+         GUIControl *tab = GUITabNew(desktop, &place);
+         for (const char *name : {"Games", "Tools", "About"}) {
+             GUIRect button{8, 0, 8, 0};
+             GUIButtonNew(GUITabAdd(tab, name), &button, name);
+         }
+         GUIEditSet(&reinterpret_cast<GUITab *>(tab)->oSelector.oEdit.oControl, "Tools");
+         GUIControlMark(tab);
+         place = At(186, 8, 106, 0);
+         GUIControl *combo = GUIComboNew(desktop, &place, "Bravo");
+         for (const char *row : {"Alpha", "Bravo", "Charlie", "Delta", "Echo", "Foxtrot"})
+             GUIComboAdd(combo, row);
+         GUIComboDrop(combo);
+         place = At(4, 120, 100, 0);
+         GUIControl *menu = GUIPopupMenuBind(desktop, &place);
+         for (const char *item : {"New", "Delete", "Save", "Properties"})
+             GUIPopupMenuAdd(menu, item);
+         reinterpret_cast<GUIList *>(menu)->iSelected = 2;
+     }},
 };
 
 using SkinReference = skintest::SkinTest;
@@ -129,6 +157,19 @@ TEST_F(SkinReference, EachSceneMatchesItsPicture) {
         EXPECT_TRUE(skintest::MatchesReference(scene.name, {0, scene.width, 0, scene.height}));
         TearDown();
     }
+}
+
+TEST_F(SkinReference, GalleryShowsEveryControlTypeInItsStates) {
+    GfxAPIInit(nullptr, 800, 620);
+    {
+        testsupport::ScopedWorkingDirectory disc(skintest::DiscFolder());
+        const testsupport::LoadResult loaded =
+            testsupport::LoadScriptFile(testsupport::SourcePath("examples/gallery.scr"));
+        ASSERT_NE(loaded.ctl, nullptr) << loaded.out;
+    }
+    EXPECT_TRUE(GallerySetStates());
+    GUIControlRedrawThis(pGUIControlRoot);
+    EXPECT_TRUE(skintest::MatchesReference("gallery", {0, 800, 0, 620}));
 }
 
 } // namespace
