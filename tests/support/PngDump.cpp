@@ -40,12 +40,11 @@ bool ReadPng(const std::string &path, PngImage &image) {
     if (!png_image_begin_read_from_file(&png, path.c_str()))
         return false;
     png.format = PNG_FORMAT_RGB;
-    std::vector<png_byte> rgb;
     if (png.width == 0 || png.height == 0 || png.width > kMaxPngSide || png.height > kMaxPngSide) {
         png_image_free(&png);
         return false;
     }
-    rgb.resize(PNG_IMAGE_SIZE(png));
+    std::vector<png_byte> rgb(PNG_IMAGE_SIZE(png));
     if (!png_image_finish_read(&png, nullptr, rgb.data(), 0, nullptr))
         return false;
     image.width = static_cast<int32_t>(png.width);

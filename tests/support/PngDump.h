@@ -21,9 +21,6 @@ struct PngImage {
     int32_t width = 0;
     int32_t height = 0;
     std::vector<uint32_t> pixels;
-    uint32_t At(int32_t x, int32_t y) const {
-        return pixels[static_cast<size_t>(y) * static_cast<size_t>(width) + x];
-    }
 };
 
 // Reads a PNG file of any colour type and depth as 8-bit RGB; alpha is dropped.

@@ -73,21 +73,17 @@ inline ::testing::AssertionResult MatchesReference(const std::string &name, cons
         return ::testing::AssertionFailure()
                << "the text in " << reference << " needs the tests' pinned font: run through "
                << "ctest, or set FONTCONFIG_FILE to tests/support/fonts.conf";
-    const testsupport::PngImage actual = testsupport::BackBufferImage(rect);
-    if (!std::filesystem::exists(reference)) {
+    testsupport::PngImage expected;
+    if (!testsupport::ReadPng(reference, expected)) {
         const char *update = std::getenv("QUELMARA_UPDATE_REFERENCES");
-        if (update && std::string(update) == "1") {
-            std::filesystem::create_directories(folder);
-            if (testsupport::WriteBackBufferPng(reference, rect))
-                return ::testing::AssertionSuccess() << "created " << reference;
-        }
+        if (!std::filesystem::exists(reference) && update && std::string(update) == "1" &&
+            testsupport::WriteBackBufferPng(reference, rect))
+            return ::testing::AssertionSuccess() << "created " << reference;
         return ::testing::AssertionFailure()
-               << "no reference " << reference
+               << "cannot read " << reference
                << " (QUELMARA_UPDATE_REFERENCES=1 creates missing references)";
     }
-    testsupport::PngImage expected;
-    if (!testsupport::ReadPng(reference, expected))
-        return ::testing::AssertionFailure() << "cannot read " << reference;
+    const testsupport::PngImage actual = testsupport::BackBufferImage(rect);
     if (expected.width == actual.width && expected.pixels == actual.pixels) {
         std::filesystem::remove(error);
         return ::testing::AssertionSuccess();
