@@ -7,9 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -29,8 +27,8 @@ constexpr int32_t kWidth = 37; // odd, so every depth pads its rows
 constexpr int32_t kHeight = 23;
 
 Bytes readFile(const fs::path &path) {
-    std::ifstream in(path, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    const std::string bytes = testsupport::ReadFile(path);
+    return Bytes(bytes.begin(), bytes.end());
 }
 
 uint32_t u32At(const Bytes &b, size_t at) {
@@ -89,9 +87,7 @@ class BitmapFiles : public ::testing::Test {
         Bytes bytes = readFile(file);
         edit(bytes);
         const fs::path out = dir / ("edited-" + file.filename().string());
-        std::ofstream(out, std::ios::binary)
-            .write(reinterpret_cast<const char *>(bytes.data()),
-                   static_cast<std::streamsize>(bytes.size()));
+        testsupport::WriteFile(out, std::string(bytes.begin(), bytes.end()));
         return out;
     }
 

@@ -23,10 +23,6 @@ GfxFont *sans16() {
     return font;
 }
 
-std::vector<uint32_t> snapshot() {
-    return std::vector<uint32_t>(pGfxBackBuffer, pGfxBackBuffer + kBufferWidth * kBufferHeight);
-}
-
 // Pixels that differ from the box colour.
 int32_t inkedPixels(const GUIRect &r) {
     int32_t count = 0;
@@ -58,7 +54,7 @@ class Text : public ::testing::Test {
         clear();
         GUIRect r{20, 300, 20, 60};
         GfxAPIText(text, &r, 0, 0, sans16(), GFX_WHITE);
-        return snapshot();
+        return testsupport::BackBufferImage(whole).pixels;
     }
 };
 
