@@ -24,11 +24,14 @@ inline std::filesystem::path &Folder() {
     return folder;
 }
 
+// Makes the scratch folder, which also serves as the configuration folder, so
+// that no run touches the user's settings.
 inline const std::filesystem::path &Make() {
     const char *tmp = std::getenv("TMPDIR");
     std::string pattern = std::string(tmp && *tmp ? tmp : "/tmp") + "/quelmara-fuzz-XXXXXX";
     Check(mkdtemp(pattern.data()) != nullptr);
     Folder() = pattern;
+    setenv("XDG_CONFIG_HOME", pattern.c_str(), 1);
     std::atexit([] {
         std::error_code error;
         std::filesystem::remove_all(Folder(), error);
