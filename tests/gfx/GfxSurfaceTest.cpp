@@ -26,11 +26,6 @@ using Edit = std::function<void(Bytes &)>;
 constexpr int32_t kWidth = 37; // odd, so every depth pads its rows
 constexpr int32_t kHeight = 23;
 
-Bytes readFile(const fs::path &path) {
-    const std::string bytes = testsupport::ReadFile(path);
-    return Bytes(bytes.begin(), bytes.end());
-}
-
 uint32_t u32At(const Bytes &b, size_t at) {
     return b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) | (uint32_t{b[at + 3]} << 24);
 }
@@ -84,7 +79,8 @@ class BitmapFiles : public ::testing::Test {
         return file;
     }
     fs::path rewrite(const fs::path &file, const Edit &edit) {
-        Bytes bytes = readFile(file);
+        const std::string original = testsupport::ReadFile(file);
+        Bytes bytes(original.begin(), original.end());
         edit(bytes);
         const fs::path out = dir / ("edited-" + file.filename().string());
         testsupport::WriteFile(out, std::string(bytes.begin(), bytes.end()));
@@ -169,7 +165,7 @@ TEST_F(BitmapFiles, EveryTruncationIsRefused) {
     for (const fs::path &file : {make("t24.bmp", "-type truecolor BMP3:"),
                                  make("t4.bmp", "-colors 16 -type palette -compress none BMP3:"),
                                  make("t16.bmp", "-define bmp:subtype=RGB565 BMP:")}) {
-        const Bytes whole = readFile(file);
+        const std::string whole = testsupport::ReadFile(file);
         const size_t rowBits = size_t{kWidth} * whole[28];
         // The last row may lack its padding; one more byte missing spoils it.
         const size_t complete = whole.size() - ((rowBits + 31) / 32 * 4 - (rowBits + 7) / 8);

@@ -39,11 +39,8 @@ class SkinDraw : public skintest::SkinTest {
     }
 
     static bool Untouched(const GUIRect &r) {
-        for (int32_t y = r.iTop; y < r.iBottom; ++y)
-            for (int32_t x = r.iLeft; x < r.iRight; ++x)
-                if (Pixel(x, y) != kUntouched)
-                    return false;
-        return true;
+        return std::ranges::all_of(testsupport::BackBufferImage(r).pixels,
+                                   [](uint32_t p) { return p == kUntouched; });
     }
 
     // The back buffer over r after a redraw of ctl on black.
@@ -57,8 +54,7 @@ class SkinDraw : public skintest::SkinTest {
 };
 
 TEST_F(SkinDraw, ButtonWithoutWidthOrHeightDrawsNothingNotEvenItsMark) {
-    GUIRect rect{50, 60, 50, 60};
-    GUIControl *button = GUIButtonNew(&root_, &rect, "Go");
+    GUIControl *button = GUIButtonNew(&root_, skintest::At(50, 50, 10, 10), "Go");
     button->bMarked = 1;
     for (const auto &[w, h] : {std::pair{0, 28}, std::pair{114, 0}}) {
         GUIControlSetSize(button, w, h);
@@ -73,8 +69,7 @@ TEST_F(SkinDraw, ButtonWithoutWidthOrHeightDrawsNothingNotEvenItsMark) {
 }
 
 TEST_F(SkinDraw, ListRedrawsOnlyTheRowsThatMeetTheRectangle) {
-    GUIRect rect{10, 110, 10, 10};
-    GUIControl *list = GUIListNew(&root_, &rect);
+    GUIControl *list = GUIListNew(&root_, skintest::At(10, 10, 100, 0));
     for (const char *row : {"R0", "R1", "R2", "R3", "R4"})
         GUIListAdd(list, row);
     Fill(kUntouched);

@@ -16,12 +16,7 @@
 
 namespace {
 
-// The place handed to the next constructor.
-GUIRect *At(int32_t x, int32_t y, int32_t w, int32_t h) {
-    static GUIRect place;
-    place = {x, x + w, y, y + h};
-    return &place;
-}
+using skintest::At;
 
 // A scene: its reference name, the desktop's size and what is put on it.
 struct Scene {

@@ -20,6 +20,13 @@ inline std::filesystem::path DiscFolder() {
     return testsupport::SourcePath("disc");
 }
 
+// The place handed to the next control constructor.
+inline GUIRect *At(int32_t x, int32_t y, int32_t w, int32_t h) {
+    static GUIRect place;
+    place = {x, x + w, y, y + h};
+    return &place;
+}
+
 // Skin surfaces and the font live until the process ends, so the skin is
 // loaded once; returns what the loader printed on standard output.
 inline const std::string &LoadSkinOnce() {
