@@ -27,8 +27,7 @@ std::string ReadFolder() {
 extern "C" int LLVMFuzzerInitialize(int *, char ***) {
     const fs::path &scratch = fuzzscratch::Make();
     fs::create_directories(scratch / "work");
-    fs::create_directories(scratch / "game");
-    fuzzscratch::Write(scratch / "game/prog.prc", "p", 1);
+    Check(FileServices::WriteFileCreatingFolder(scratch / "game/prog.prc", "p"));
     return 0;
 }
 
