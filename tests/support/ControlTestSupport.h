@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <ostream>
 #include <string>
 #include <utility>
@@ -78,10 +79,8 @@ inline int32_t recordEvent(GUIControl *, GUIControl *sender, int32_t event) {
 }
 
 inline bool wasDrawn(const GUIControl &c) {
-    for (const DrawCall &call : drawCalls())
-        if (call.control == &c)
-            return true;
-    return false;
+    return std::ranges::any_of(drawCalls(),
+                               [&](const DrawCall &call) { return call.control == &c; });
 }
 
 // Initialises an embedded control that records its draws; a root records
@@ -156,10 +155,7 @@ class ToolkitTest : public ::testing::Test {
     }
     // Number of times event reached the root from sender.
     static int count(const GUIControl *sender, int32_t event) {
-        int n = 0;
-        for (const RaisedEvent &e : raisedEvents())
-            n += e.sender == sender && e.event == event;
-        return n;
+        return static_cast<int>(std::ranges::count(eventsOf(sender), event));
     }
 
   private:

@@ -7,12 +7,8 @@
 
 namespace testsupport {
 
-namespace {
-
 // Larger pictures than any test draws are taken for a damaged file.
 constexpr png_uint_32 kMaxPngSide = 8192;
-
-} // namespace
 
 bool WriteBackBufferPng(const std::string &path) {
     return WriteBackBufferPng(path, GUIRect{0, iGfxWidth, 0, iGfxHeight});
