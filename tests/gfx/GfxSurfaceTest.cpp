@@ -50,13 +50,12 @@ std::vector<uint32_t> referencePixels(const fs::path &file) {
 // Turns a bottom-up file into the same picture stored top-down.
 void makeTopDown(Bytes &file) {
     const uint32_t offset = u32At(file, 10);
-    const int32_t height = static_cast<int32_t>(u32At(file, 22));
-    const size_t stride = (file.size() - offset) / static_cast<size_t>(height);
+    const size_t stride = (file.size() - offset) / size_t{kHeight};
     const Bytes rows(file.begin() + offset, file.end());
-    for (int32_t y = 0; y < height; ++y)
-        std::copy_n(rows.begin() + static_cast<ptrdiff_t>(stride * (height - 1 - y)), stride,
+    for (int32_t y = 0; y < kHeight; ++y)
+        std::copy_n(rows.begin() + static_cast<ptrdiff_t>(stride * (kHeight - 1 - y)), stride,
                     file.begin() + static_cast<ptrdiff_t>(offset + stride * y));
-    putU32(file, 22, static_cast<uint32_t>(-height));
+    putU32(file, 22, static_cast<uint32_t>(-kHeight));
 }
 
 class BitmapFiles : public ::testing::Test {
@@ -148,7 +147,6 @@ TEST_F(BitmapFiles, ForeignFilesAndImpossibleHeadersAreRefused) {
     expectRefused(make("png.bmp", "PNG:"));
     expectRefused(make("rle8.bmp", "-colors 20 -type palette -compress rle BMP3:"));
     const fs::path file = make("size.bmp", "-type truecolor BMP3:");
-    expectRefused(rewrite(file, [](Bytes &b) { b.clear(); }));
     const std::pair<uint32_t, uint32_t> sizes[] = {
         {16385, 1}, {0, 10}, {0xffffffffu, 10}, {10, 0x80000000u}, {1000, 1000}};
     for (const auto &[w, h] : sizes)
@@ -172,15 +170,11 @@ TEST_F(BitmapFiles, EveryTruncationIsRefused) {
         // Shrinking one copy step by step is much faster than writing each length anew.
         const fs::path cut = dir / "cut.bmp";
         fs::copy_file(file, cut, fs::copy_options::overwrite_existing);
-        testing::internal::CaptureStderr();
         for (size_t length = complete; length-- > 0;) {
+            SCOPED_TRACE(file.filename().string() + " cut to " + std::to_string(length));
             fs::resize_file(cut, length);
-            GfxSurface *s = GfxAPILoadNewSurface(cut.c_str(), nullptr);
-            GfxAPIDeleteSurface(s);
-            EXPECT_EQ(s, nullptr) << file.filename() << " cut to " << length;
+            expectRefused(cut);
         }
-        const std::string err = testing::internal::GetCapturedStderr();
-        EXPECT_EQ(static_cast<size_t>(std::count(err.begin(), err.end(), '\n')), complete);
     }
 }
 

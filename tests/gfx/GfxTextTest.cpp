@@ -9,8 +9,6 @@
 #include "GfxAPI.h"
 #include "PngDump.h"
 
-using testsupport::Pixel;
-
 namespace {
 
 constexpr int32_t kBufferWidth = 320;
@@ -25,11 +23,8 @@ GfxFont *sans16() {
 
 // Pixels that differ from the box colour.
 int32_t inkedPixels(const GUIRect &r) {
-    int32_t count = 0;
-    for (int32_t y = r.iTop; y < r.iBottom; ++y)
-        for (int32_t x = r.iLeft; x < r.iRight; ++x)
-            count += Pixel(x, y) != kGround;
-    return count;
+    return static_cast<int32_t>(std::ranges::count_if(testsupport::BackBufferImage(r).pixels,
+                                                      [](uint32_t p) { return p != kGround; }));
 }
 
 class Text : public ::testing::Test {

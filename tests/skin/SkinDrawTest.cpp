@@ -14,7 +14,6 @@ namespace {
 using testsupport::Pixel;
 
 constexpr uint32_t kUntouched = 0xff00ff; // a colour no skin bitmap uses
-constexpr uint32_t kWhite = 0xffffff;
 
 class SkinDraw : public skintest::SkinTest {
   protected:
@@ -41,13 +40,6 @@ class SkinDraw : public skintest::SkinTest {
     static bool Untouched(const GUIRect &r) {
         return std::ranges::all_of(testsupport::BackBufferImage(r).pixels,
                                    [](uint32_t p) { return p == kUntouched; });
-    }
-
-    // The back buffer over r after a redraw of ctl on black.
-    static std::vector<uint32_t> Redrawn(GUIControl *ctl, const GUIRect &r) {
-        Fill(0);
-        GUIControlRedrawThis(ctl);
-        return testsupport::BackBufferImage(r).pixels;
     }
 
     GUIControl root_{};
@@ -102,7 +94,8 @@ TEST_F(SkinDraw, ProgressFillAndPercentageOnBothSidesOf65536) {
         GUIProgressSet(bar, c.pos);
         progressfill = &red.surface;
         progress->bShowText = 0;
-        Redrawn(bar, area);
+        Fill(0);
+        GUIControlRedrawThis(bar);
         int32_t filled = 0;
         while (Pixel(11 + filled, 20) == 0xff0000)
             ++filled;
@@ -110,10 +103,12 @@ TEST_F(SkinDraw, ProgressFillAndPercentageOnBothSidesOf65536) {
         EXPECT_EQ(Pixel(11, 8 + 22), GFX_BOX_COLOUR) << "two pixels free at the bottom";
         progressfill = nullptr;
         progress->bShowText = 1;
-        const std::vector<uint32_t> drawn = Redrawn(bar, area);
+        Fill(0);
+        GUIControlRedrawThis(bar);
+        const std::vector<uint32_t> drawn = testsupport::BackBufferImage(area).pixels;
         Fill(GFX_BOX_COLOUR);
         if (c.text)
-            GfxAPIText(c.text, const_cast<GUIRect *>(&area), 0, 0, pGUISkinFont, kWhite);
+            GfxAPIText(c.text, const_cast<GUIRect *>(&area), 0, 0, pGUISkinFont, GFX_WHITE);
         EXPECT_EQ(drawn, testsupport::BackBufferImage(area).pixels) << c.max << " " << c.pos;
     }
     progressfill = skinFill;

@@ -1,7 +1,5 @@
 // The skin loader: what it prints, what it loads, and that missing files leave
 // empty surfaces instead of a crash.
-#include <unistd.h>
-
 #include "GUIButton.h"
 #include "SkinTestSupport.h"
 
@@ -20,8 +18,7 @@ TEST(SkinLoad, PrintsTheNineLinesAndLoadsTheWindowTextureTwiceAsTwoSurfaces) {
 // Run in a child process, which leaves the surfaces it could not load null and
 // ends without tearing anything down; a button still draws without them.
 void LoadInFolderWithoutData(const std::string &folder) {
-    if (chdir(folder.c_str()) != 0)
-        std::_Exit(2);
+    std::filesystem::current_path(folder);
     GUISkinLoad();
     if (button_off || savkeretkozep)
         std::_Exit(1);
