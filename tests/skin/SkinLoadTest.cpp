@@ -9,10 +9,8 @@ TEST(SkinLoad, PrintsTheNineLinesAndLoadsTheWindowTextureTwiceAsTwoSurfaces) {
     EXPECT_EQ(skintest::LoadSkinOnce(), "Loading bitmaps:\n button\n check\n combo\n progress\n"
                                         " cheader\n edit\n window\n scrollbar\n");
     ASSERT_TRUE(windowtexture_list && windowtexture_window);
-    ASSERT_NE(windowtexture_list, windowtexture_window);
     EXPECT_NE(windowtexture_list->pPixels, windowtexture_window->pPixels);
     EXPECT_EQ(windowtexture_list->iBmpWidth, windowtexture_window->iBmpWidth);
-    EXPECT_NE(pGUISkinFont, nullptr);
 }
 
 // Run in a child process, which leaves the surfaces it could not load null and

@@ -10,10 +10,6 @@ namespace testsupport {
 // Larger pictures than any test draws are taken for a damaged file.
 constexpr png_uint_32 kMaxPngSide = 8192;
 
-bool WriteBackBufferPng(const std::string &path) {
-    return WriteBackBufferPng(path, GUIRect{0, iGfxWidth, 0, iGfxHeight});
-}
-
 bool WriteBackBufferPng(const std::string &path, const GUIRect &rect) {
     const PngImage image = BackBufferImage(rect);
     if (image.pixels.empty())

@@ -13,8 +13,8 @@ namespace testsupport {
 
 // Writes the back buffer, or the given rectangle of it, to a PNG file.
 // Returns false if the file could not be written.
-bool WriteBackBufferPng(const std::string &path);
-bool WriteBackBufferPng(const std::string &path, const GUIRect &rect);
+bool WriteBackBufferPng(const std::string &path,
+                        const GUIRect &rect = GUIRect{0, iGfxWidth, 0, iGfxHeight});
 
 // A picture in memory: pixels as 0x00RRGGBB, rows top-down.
 struct PngImage {
