@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
@@ -13,6 +12,7 @@
 #include <vector>
 
 #include "GfxAPI.h"
+#include "PngDump.h"
 #include "TestFiles.h"
 
 namespace fs = std::filesystem;
@@ -33,18 +33,6 @@ uint32_t u32At(const Bytes &b, size_t at) {
 void putU32(Bytes &b, size_t at, uint32_t v) {
     for (int i = 0; i < 4; ++i)
         b[at + i] = static_cast<uint8_t>(v >> (8 * i));
-}
-
-// The file's pixels as ImageMagick reads them, top row first, 0x00RRGGBB.
-std::vector<uint32_t> referencePixels(const fs::path &file) {
-    std::vector<uint32_t> pixels;
-    FILE *pipe = popen(("convert '" + file.string() + "' -depth 8 rgb:-").c_str(), "r");
-    uint8_t rgb[3];
-    while (pipe && std::fread(rgb, 1, 3, pipe) == 3)
-        pixels.push_back((uint32_t{rgb[0]} << 16) | (uint32_t{rgb[1]} << 8) | rgb[2]);
-    if (pipe)
-        pclose(pipe);
-    return pixels;
 }
 
 // Turns a bottom-up file into the same picture stored top-down.
@@ -84,6 +72,17 @@ class BitmapFiles : public ::testing::Test {
         const fs::path out = dir / ("edited-" + file.filename().string());
         testsupport::WriteFile(out, std::string(bytes.begin(), bytes.end()));
         return out;
+    }
+
+    // The file's pixels as ImageMagick reads them, alpha dropped.
+    std::vector<uint32_t> referencePixels(const fs::path &file) {
+        const std::string png = dir / "reference.png";
+        const std::string command =
+            "convert '" + file.string() + "' -alpha off PNG24:'" + png + "'";
+        EXPECT_EQ(std::system(command.c_str()), 0) << command;
+        testsupport::PngImage image;
+        EXPECT_TRUE(testsupport::ReadPng(png, image)) << png;
+        return image.pixels;
     }
 
     // The loaded pixels against ImageMagick's reading of the reference file.
