@@ -21,8 +21,7 @@ void LoadInFolderWithoutData(const std::string &folder) {
     if (button_off || savkeretkozep)
         std::_Exit(1);
     GfxAPIInit(nullptr, 200, 60);
-    GUIRect rect{10, 10, 10, 10};
-    GUIControl *button = GUIButtonNew(nullptr, &rect, "caption");
+    GUIControl *button = GUIButtonNew(nullptr, skintest::At(10, 10, 0, 0), "caption");
     GUIControlRedrawThis(button);
     std::_Exit(button->iWidth == GUI_SKIN_BUTTON_WIDTH ? 0 : 3);
 }
