@@ -100,8 +100,7 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***) {
     disc = scratch / "disc";
     hotsync = scratch / "hotsync";
     outside = scratch / "outside";
-    const std::string settings = hotsync.string() + "/";
-    fuzzscratch::Write(SettingsFilePath(), settings.data(), settings.size());
+    Check(FileServices::WriteFileCreatingFolder(SettingsFilePath(), hotsync.string() + "/"));
     // The sample disc's skin and screen, built once.
     Check(FileServices::ChangeDirectory(QUELMARA_SOURCE_DIR "/disc"));
     ScreenServices() = {[](const std::string &) {}, [](const std::string &) { return true; },
