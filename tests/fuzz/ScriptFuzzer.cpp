@@ -14,13 +14,6 @@ namespace {
 std::string scriptPath;
 FILE *sink = nullptr;
 
-// Stands in for the skin's bitmap initialiser without opening the named file:
-// a script may name any path (a device, a huge file), and the fuzzer must
-// neither hang nor fill its memory on one.
-void SizeLikeAPicture(GUIControl *ctl) {
-    GUIControlSetSize(ctl, 16, 12);
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***) {
@@ -28,7 +21,10 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***) {
     sink = std::fopen("/dev/null", "wb");
     pGUILogFile = sink;
     GfxAPIInit(nullptr, 64, 48);
-    pGUIBitmapSkinInit = SizeLikeAPicture;
+    // Stands in for the skin's bitmap initialiser without opening the named
+    // file: a script may name any path (a device, a huge file), and the fuzzer
+    // must neither hang nor fill its memory on one.
+    pGUIBitmapSkinInit = [](GUIControl *ctl) { GUIControlSetSize(ctl, 16, 12); };
     return 0;
 }
 
