@@ -26,10 +26,6 @@ using Edit = std::function<void(Bytes &)>;
 constexpr int32_t kWidth = 37; // odd, so every depth pads its rows
 constexpr int32_t kHeight = 23;
 
-uint32_t u32At(const Bytes &b, size_t at) {
-    return b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) | (uint32_t{b[at + 3]} << 24);
-}
-
 void putU32(Bytes &b, size_t at, uint32_t v) {
     for (int i = 0; i < 4; ++i)
         b[at + i] = static_cast<uint8_t>(v >> (8 * i));
@@ -37,7 +33,7 @@ void putU32(Bytes &b, size_t at, uint32_t v) {
 
 // Turns a bottom-up file into the same picture stored top-down.
 void makeTopDown(Bytes &file) {
-    const uint32_t offset = u32At(file, 10);
+    const uint32_t offset = file[10] | file[11] << 8 | file[12] << 16 | uint32_t{file[13]} << 24;
     const size_t stride = (file.size() - offset) / size_t{kHeight};
     const Bytes rows(file.begin() + offset, file.end());
     for (int32_t y = 0; y < kHeight; ++y)

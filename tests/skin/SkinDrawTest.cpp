@@ -45,7 +45,9 @@ class SkinDraw : public skintest::SkinTest {
     GUIControl root_{};
 };
 
-TEST_F(SkinDraw, ButtonWithoutWidthOrHeightDrawsNothingNotEvenItsMark) {
+// A button without width or height draws nothing, not even its mark; a list
+// redraws only the rows that meet the rectangle.
+TEST_F(SkinDraw, ZeroSizedButtonsAndRowsOutsideTheRectangleStayUnpainted) {
     GUIControl *button = GUIButtonNew(&root_, skintest::At(50, 50, 10, 10), "Go");
     button->bMarked = 1;
     for (const auto &[w, h] : {std::pair{0, 28}, std::pair{114, 0}}) {
@@ -58,9 +60,6 @@ TEST_F(SkinDraw, ButtonWithoutWidthOrHeightDrawsNothingNotEvenItsMark) {
         button->Draw(button, &all);
         EXPECT_TRUE(Untouched({0, iGfxWidth, 0, iGfxHeight})) << w << " x " << h;
     }
-}
-
-TEST_F(SkinDraw, ListRedrawsOnlyTheRowsThatMeetTheRectangle) {
     GUIControl *list = GUIListNew(&root_, skintest::At(10, 10, 100, 0));
     for (const char *row : {"R0", "R1", "R2", "R3", "R4"})
         GUIListAdd(list, row);

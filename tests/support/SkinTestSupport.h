@@ -95,10 +95,8 @@ inline ::testing::AssertionResult MatchesReference(const std::string &name, cons
         std::filesystem::remove(error);
         return ::testing::AssertionSuccess();
     }
-    const auto first = std::mismatch(actual.pixels.begin(), actual.pixels.end(),
-                                     expected.pixels.begin(), expected.pixels.end())
-                           .first -
-                       actual.pixels.begin();
+    const auto first =
+        std::ranges::mismatch(actual.pixels, expected.pixels).in1 - actual.pixels.begin();
     const int32_t width = std::max(actual.width, 1);
     testsupport::WriteBackBufferPng(error, rect);
     return ::testing::AssertionFailure()
