@@ -151,7 +151,6 @@ TEST_F(BitmapFiles, ForeignFilesImpossibleHeadersAndEveryTruncationAreRefused) {
     for (uint16_t bpp : {0, 15, 0xffff})
         expectRefused(
             rewrite(truecolour, [bpp](Bytes &b) { b[28] = bpp & 0xff, b[29] = bpp >> 8; }));
-    GfxAPIDeleteSurface(nullptr);
     for (const fs::path &file :
          {truecolour, make("t4.bmp", "-colors 16 -type palette -compress none BMP3:"),
           make("t16.bmp", "-define bmp:subtype=RGB565 BMP:")}) {

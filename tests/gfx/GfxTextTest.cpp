@@ -35,12 +35,7 @@ class Text : public ::testing::Test {
         ASSERT_NE(sans16(), nullptr);
         clear();
     }
-    void TearDown() override {
-        if (HasFailure())
-            testsupport::WriteBackBufferPng(
-                testsupport::OutputDir() + "/Text" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".png");
-    }
+    void TearDown() override { testsupport::WriteBackBufferPngIfFailed(); }
     void clear() {
         GfxAPIInit(nullptr, kBufferWidth, kBufferHeight);
         GfxAPIBox(&whole, 0);

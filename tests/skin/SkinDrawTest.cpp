@@ -19,8 +19,7 @@ class SkinDraw : public skintest::SkinTest {
   protected:
     void SetUp() override {
         SkinTest::SetUp();
-        GUIRect whole{0, iGfxWidth, 0, iGfxHeight};
-        GUIControlInit(&root_, nullptr, &whole);
+        GUIControlInit(&root_, nullptr, skintest::At(0, 0, iGfxWidth, iGfxHeight));
     }
 
     static void Fill(uint32_t colour) {

@@ -1,7 +1,6 @@
 // Shared fixtures of the toolkit tests: a fresh back buffer and tree per test,
 // recorders for the rectangles shown, the Draw calls made and the events that
-// reach the root, surfaces of known content, script loading, and a probe control that logs the
-// calls it receives.
+// reach the root, surfaces of known content, and script loading.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -137,11 +136,7 @@ class ToolkitTest : public ::testing::Test {
     }
     void TearDown() override {
         GfxAPISetDisplayHook(nullptr, nullptr);
-        if (HasFailure()) {
-            const auto *info = ::testing::UnitTest::GetInstance()->current_test_info();
-            WriteBackBufferPng(OutputDir() + "/" + info->test_suite_name() + "_" + info->name() +
-                               ".png");
-        }
+        WriteBackBufferPngIfFailed();
         if (pGUIControlRoot)
             GUIControlDestroy(pGUIControlRoot);
         pGUIBitmapSkinInit = pGUIButtonSkinInit = pGUIDesktopSkinInit = nullptr;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include <gtest/gtest.h>
 #include <png.h>
 
 namespace testsupport {
@@ -24,6 +25,13 @@ bool WriteBackBufferPng(const std::string &path, const GUIRect &rect) {
     png.height = static_cast<png_uint_32>(image.height);
     png.format = PNG_FORMAT_RGB;
     return png_image_write_to_file(&png, path.c_str(), 0, rgb.data(), 0, nullptr) != 0;
+}
+
+void WriteBackBufferPngIfFailed() {
+    const ::testing::TestInfo *info = ::testing::UnitTest::GetInstance()->current_test_info();
+    if (info && info->result()->Failed())
+        WriteBackBufferPng(OutputDir() + "/" + info->test_suite_name() + "_" + info->name() +
+                           ".png");
 }
 
 bool ReadPng(const std::string &path, PngImage &image) {

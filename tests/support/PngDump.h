@@ -16,6 +16,9 @@ namespace testsupport {
 bool WriteBackBufferPng(const std::string &path,
                         const GUIRect &rect = GUIRect{0, iGfxWidth, 0, iGfxHeight});
 
+// After a failed test, writes the back buffer to <suite>_<test>.png in OutputDir().
+void WriteBackBufferPngIfFailed();
+
 // A picture in memory: pixels as 0x00RRGGBB, rows top-down.
 struct PngImage {
     int32_t width = 0;
