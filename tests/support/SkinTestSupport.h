@@ -60,10 +60,9 @@ class SkinTest : public ::testing::Test {
         pGUIControlMarked = nullptr;
     }
     void TearDown() override {
-        if (pGUIControlRoot) {
-            FreeBitmapPictures(pGUIControlRoot);
+        FreeBitmapPictures(pGUIControlRoot);
+        if (pGUIControlRoot)
             GUIControlDestroy(pGUIControlRoot);
-        }
         pGUIControlMarked = nullptr;
     }
 };
