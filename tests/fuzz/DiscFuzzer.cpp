@@ -1,7 +1,7 @@
 // libFuzzer target: a whole disc made from the input, walked into the
-// catalogue, each game shown and installed through the main screen, the list
-// searched. Nothing outside the HotSync folder may change, whatever the disc
-// and the HotSync folder hold.
+// catalogue, each row (category or game) shown and installed through the main
+// screen, the list searched. Nothing outside the HotSync folder may change,
+// whatever the disc and the HotSync folder hold.
 //
 // Input: one record a line.
 //   f PATH=TEXT     a file of the disc ("|" is a line end), its folders made
@@ -23,6 +23,7 @@
 #include "GUISkin.h"
 #include "GameCatalog.h"
 #include "GameDiscDlg.h"
+#include "GameList.h"
 #include "MainScreen.h"
 #include "Settings.h"
 
@@ -92,15 +93,6 @@ std::map<fs::path, std::string> EverythingOutsideTheHotSyncFolder() {
     return entries;
 }
 
-void FillList(GUIControl *list, CGameCatalog &catalog) {
-    catalog.LoadCatalog();
-    if (!catalog.m_pRoot)
-        return;
-    for (CCatalogEntry *entry = catalog.m_pRoot->GetFirstChild(); entry; entry = entry->GetNext())
-        GUIListSetData(list, reinterpret_cast<uintptr_t>(entry),
-                       GUIListAdd(list, entry->GetName()));
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***) {
@@ -108,9 +100,7 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***) {
     disc = scratch / "disc";
     hotsync = scratch / "hotsync";
     outside = scratch / "outside";
-    setenv("XDG_CONFIG_HOME", scratch.c_str(), 1);
-    const std::string settings = hotsync.string() + "/";
-    fuzzscratch::Write(SettingsFilePath(), settings.data(), settings.size());
+    Check(FileServices::WriteFileCreatingFolder(SettingsFilePath(), hotsync.string() + "/"));
     // The sample disc's skin and screen, built once.
     Check(FileServices::ChangeDirectory(QUELMARA_SOURCE_DIR "/disc"));
     ScreenServices() = {[](const std::string &) {}, [](const std::string &) { return true; },
@@ -143,7 +133,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     catalog->m_strHotSyncFolder = hotsync.string() + "/";
     Check(FileServices::ChangeDirectory(disc));
     GUIControl *list = GUIControlGetByID(nullptr, "gamelist");
-    FillList(list, *catalog);
+    catalog->LoadCatalog();
+    if (catalog->m_pRoot)
+        AddGameListRows(list, *catalog->m_pRoot);
     for (int32_t row = 0; row < reinterpret_cast<GUIList *>(list)->aszText.iCount; ++row) {
         GUIListSetSelection(list, row);
         InstallSelectedGame();

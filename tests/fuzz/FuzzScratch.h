@@ -7,9 +7,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <string>
 
-#include <unistd.h>
+#include "TestFiles.h"
 
 namespace fuzzscratch {
 
@@ -19,20 +18,16 @@ inline void Check(bool bHolds) {
         std::abort();
 }
 
-inline std::filesystem::path &Folder() {
-    static std::filesystem::path folder;
-    return folder;
+// The scratch folder, made on first use.
+inline const std::filesystem::path &Folder() {
+    static const testsupport::ScratchDir scratch;
+    return scratch.Root();
 }
 
+// Makes the scratch folder and makes it the configuration folder too, so that
+// no run touches the user's settings.
 inline const std::filesystem::path &Make() {
-    const char *tmp = std::getenv("TMPDIR");
-    std::string pattern = std::string(tmp && *tmp ? tmp : "/tmp") + "/quelmara-fuzz-XXXXXX";
-    Check(mkdtemp(pattern.data()) != nullptr);
-    Folder() = pattern;
-    std::atexit([] {
-        std::error_code error;
-        std::filesystem::remove_all(Folder(), error);
-    });
+    setenv("XDG_CONFIG_HOME", Folder().c_str(), 1);
     return Folder();
 }
 

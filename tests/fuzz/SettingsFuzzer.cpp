@@ -26,10 +26,8 @@ std::string ReadFolder() {
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***) {
     const fs::path &scratch = fuzzscratch::Make();
-    setenv("XDG_CONFIG_HOME", scratch.c_str(), 1);
     fs::create_directories(scratch / "work");
-    fs::create_directories(scratch / "game");
-    fuzzscratch::Write(scratch / "game/prog.prc", "p", 1);
+    Check(FileServices::WriteFileCreatingFolder(scratch / "game/prog.prc", "p"));
     return 0;
 }
 

@@ -9,8 +9,6 @@
 #include "GfxAPI.h"
 #include "PngDump.h"
 
-using testsupport::Pixel;
-
 namespace {
 
 constexpr int32_t kBufferWidth = 320;
@@ -23,17 +21,10 @@ GfxFont *sans16() {
     return font;
 }
 
-std::vector<uint32_t> snapshot() {
-    return std::vector<uint32_t>(pGfxBackBuffer, pGfxBackBuffer + kBufferWidth * kBufferHeight);
-}
-
 // Pixels that differ from the box colour.
 int32_t inkedPixels(const GUIRect &r) {
-    int32_t count = 0;
-    for (int32_t y = r.iTop; y < r.iBottom; ++y)
-        for (int32_t x = r.iLeft; x < r.iRight; ++x)
-            count += Pixel(x, y) != kGround;
-    return count;
+    return static_cast<int32_t>(std::ranges::count_if(testsupport::BackBufferImage(r).pixels,
+                                                      [](uint32_t p) { return p != kGround; }));
 }
 
 class Text : public ::testing::Test {
@@ -44,12 +35,7 @@ class Text : public ::testing::Test {
         ASSERT_NE(sans16(), nullptr);
         clear();
     }
-    void TearDown() override {
-        if (HasFailure())
-            testsupport::WriteBackBufferPng(
-                testsupport::OutputDir() + "/Text" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".png");
-    }
+    void TearDown() override { testsupport::WriteBackBufferPngIfFailed(); }
     void clear() {
         GfxAPIInit(nullptr, kBufferWidth, kBufferHeight);
         GfxAPIBox(&whole, 0);
@@ -58,7 +44,7 @@ class Text : public ::testing::Test {
         clear();
         GUIRect r{20, 300, 20, 60};
         GfxAPIText(text, &r, 0, 0, sans16(), GFX_WHITE);
-        return snapshot();
+        return testsupport::BackBufferImage(whole).pixels;
     }
 };
 

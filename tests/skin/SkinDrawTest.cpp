@@ -14,14 +14,12 @@ namespace {
 using testsupport::Pixel;
 
 constexpr uint32_t kUntouched = 0xff00ff; // a colour no skin bitmap uses
-constexpr uint32_t kWhite = 0xffffff;
 
 class SkinDraw : public skintest::SkinTest {
   protected:
     void SetUp() override {
         SkinTest::SetUp();
-        GUIRect whole{0, iGfxWidth, 0, iGfxHeight};
-        GUIControlInit(&root_, nullptr, &whole);
+        GUIControlInit(&root_, nullptr, skintest::At(0, 0, iGfxWidth, iGfxHeight));
     }
 
     static void Fill(uint32_t colour) {
@@ -39,26 +37,17 @@ class SkinDraw : public skintest::SkinTest {
     }
 
     static bool Untouched(const GUIRect &r) {
-        for (int32_t y = r.iTop; y < r.iBottom; ++y)
-            for (int32_t x = r.iLeft; x < r.iRight; ++x)
-                if (Pixel(x, y) != kUntouched)
-                    return false;
-        return true;
-    }
-
-    // The back buffer over r after a redraw of ctl on black.
-    static std::vector<uint32_t> Redrawn(GUIControl *ctl, const GUIRect &r) {
-        Fill(0);
-        GUIControlRedrawThis(ctl);
-        return testsupport::BackBufferImage(r).pixels;
+        return std::ranges::all_of(testsupport::BackBufferImage(r).pixels,
+                                   [](uint32_t p) { return p == kUntouched; });
     }
 
     GUIControl root_{};
 };
 
-TEST_F(SkinDraw, ButtonWithoutWidthOrHeightDrawsNothingNotEvenItsMark) {
-    GUIRect rect{50, 60, 50, 60};
-    GUIControl *button = GUIButtonNew(&root_, &rect, "Go");
+// A button without width or height draws nothing, not even its mark; a list
+// redraws only the rows that meet the rectangle.
+TEST_F(SkinDraw, ZeroSizedButtonsAndRowsOutsideTheRectangleStayUnpainted) {
+    GUIControl *button = GUIButtonNew(&root_, skintest::At(50, 50, 10, 10), "Go");
     button->bMarked = 1;
     for (const auto &[w, h] : {std::pair{0, 28}, std::pair{114, 0}}) {
         GUIControlSetSize(button, w, h);
@@ -70,11 +59,7 @@ TEST_F(SkinDraw, ButtonWithoutWidthOrHeightDrawsNothingNotEvenItsMark) {
         button->Draw(button, &all);
         EXPECT_TRUE(Untouched({0, iGfxWidth, 0, iGfxHeight})) << w << " x " << h;
     }
-}
-
-TEST_F(SkinDraw, ListRedrawsOnlyTheRowsThatMeetTheRectangle) {
-    GUIRect rect{10, 110, 10, 10};
-    GUIControl *list = GUIListNew(&root_, &rect);
+    GUIControl *list = GUIListNew(&root_, skintest::At(10, 10, 100, 0));
     for (const char *row : {"R0", "R1", "R2", "R3", "R4"})
         GUIListAdd(list, row);
     Fill(kUntouched);
@@ -107,7 +92,8 @@ TEST_F(SkinDraw, ProgressFillAndPercentageOnBothSidesOf65536) {
         GUIProgressSet(bar, c.pos);
         progressfill = &red.surface;
         progress->bShowText = 0;
-        Redrawn(bar, area);
+        Fill(0);
+        GUIControlRedrawThis(bar);
         int32_t filled = 0;
         while (Pixel(11 + filled, 20) == 0xff0000)
             ++filled;
@@ -115,10 +101,12 @@ TEST_F(SkinDraw, ProgressFillAndPercentageOnBothSidesOf65536) {
         EXPECT_EQ(Pixel(11, 8 + 22), GFX_BOX_COLOUR) << "two pixels free at the bottom";
         progressfill = nullptr;
         progress->bShowText = 1;
-        const std::vector<uint32_t> drawn = Redrawn(bar, area);
+        Fill(0);
+        GUIControlRedrawThis(bar);
+        const std::vector<uint32_t> drawn = testsupport::BackBufferImage(area).pixels;
         Fill(GFX_BOX_COLOUR);
         if (c.text)
-            GfxAPIText(c.text, const_cast<GUIRect *>(&area), 0, 0, pGUISkinFont, kWhite);
+            GfxAPIText(c.text, const_cast<GUIRect *>(&area), 0, 0, pGUISkinFont, GFX_WHITE);
         EXPECT_EQ(drawn, testsupport::BackBufferImage(area).pixels) << c.max << " " << c.pos;
     }
     progressfill = skinFill;

@@ -1,7 +1,5 @@
 // The skin loader: what it prints, what it loads, and that missing files leave
 // empty surfaces instead of a crash.
-#include <unistd.h>
-
 #include "GUIButton.h"
 #include "SkinTestSupport.h"
 
@@ -11,23 +9,19 @@ TEST(SkinLoad, PrintsTheNineLinesAndLoadsTheWindowTextureTwiceAsTwoSurfaces) {
     EXPECT_EQ(skintest::LoadSkinOnce(), "Loading bitmaps:\n button\n check\n combo\n progress\n"
                                         " cheader\n edit\n window\n scrollbar\n");
     ASSERT_TRUE(windowtexture_list && windowtexture_window);
-    ASSERT_NE(windowtexture_list, windowtexture_window);
     EXPECT_NE(windowtexture_list->pPixels, windowtexture_window->pPixels);
     EXPECT_EQ(windowtexture_list->iBmpWidth, windowtexture_window->iBmpWidth);
-    EXPECT_NE(pGUISkinFont, nullptr);
 }
 
 // Run in a child process, which leaves the surfaces it could not load null and
 // ends without tearing anything down; a button still draws without them.
 void LoadInFolderWithoutData(const std::string &folder) {
-    if (chdir(folder.c_str()) != 0)
-        std::_Exit(2);
+    std::filesystem::current_path(folder);
     GUISkinLoad();
     if (button_off || savkeretkozep)
         std::_Exit(1);
     GfxAPIInit(nullptr, 200, 60);
-    GUIRect rect{10, 10, 10, 10};
-    GUIControl *button = GUIButtonNew(nullptr, &rect, "caption");
+    GUIControl *button = GUIButtonNew(nullptr, skintest::At(10, 10, 0, 0), "caption");
     GUIControlRedrawThis(button);
     std::_Exit(button->iWidth == GUI_SKIN_BUTTON_WIDTH ? 0 : 3);
 }

@@ -1,11 +1,11 @@
 // Shared fixtures of the toolkit tests: a fresh back buffer and tree per test,
 // recorders for the rectangles shown, the Draw calls made and the events that
-// reach the root, surfaces of known content, script loading, and a probe control that logs the
-// calls it receives.
+// reach the root, surfaces of known content, and script loading.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <ostream>
 #include <string>
 #include <utility>
@@ -78,10 +78,8 @@ inline int32_t recordEvent(GUIControl *, GUIControl *sender, int32_t event) {
 }
 
 inline bool wasDrawn(const GUIControl &c) {
-    for (const DrawCall &call : drawCalls())
-        if (call.control == &c)
-            return true;
-    return false;
+    return std::ranges::any_of(drawCalls(),
+                               [&](const DrawCall &call) { return call.control == &c; });
 }
 
 // Initialises an embedded control that records its draws; a root records
@@ -138,11 +136,7 @@ class ToolkitTest : public ::testing::Test {
     }
     void TearDown() override {
         GfxAPISetDisplayHook(nullptr, nullptr);
-        if (HasFailure()) {
-            const auto *info = ::testing::UnitTest::GetInstance()->current_test_info();
-            WriteBackBufferPng(OutputDir() + "/" + info->test_suite_name() + "_" + info->name() +
-                               ".png");
-        }
+        WriteBackBufferPngIfFailed();
         if (pGUIControlRoot)
             GUIControlDestroy(pGUIControlRoot);
         pGUIBitmapSkinInit = pGUIButtonSkinInit = pGUIDesktopSkinInit = nullptr;
@@ -156,10 +150,7 @@ class ToolkitTest : public ::testing::Test {
     }
     // Number of times event reached the root from sender.
     static int count(const GUIControl *sender, int32_t event) {
-        int n = 0;
-        for (const RaisedEvent &e : raisedEvents())
-            n += e.sender == sender && e.event == event;
-        return n;
+        return static_cast<int>(std::ranges::count(eventsOf(sender), event));
     }
 
   private:

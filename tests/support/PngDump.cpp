@@ -3,20 +3,13 @@
 #include <algorithm>
 #include <filesystem>
 
+#include <gtest/gtest.h>
 #include <png.h>
 
 namespace testsupport {
 
-namespace {
-
 // Larger pictures than any test draws are taken for a damaged file.
 constexpr png_uint_32 kMaxPngSide = 8192;
-
-} // namespace
-
-bool WriteBackBufferPng(const std::string &path) {
-    return WriteBackBufferPng(path, GUIRect{0, iGfxWidth, 0, iGfxHeight});
-}
 
 bool WriteBackBufferPng(const std::string &path, const GUIRect &rect) {
     const PngImage image = BackBufferImage(rect);
@@ -34,18 +27,24 @@ bool WriteBackBufferPng(const std::string &path, const GUIRect &rect) {
     return png_image_write_to_file(&png, path.c_str(), 0, rgb.data(), 0, nullptr) != 0;
 }
 
+void WriteBackBufferPngIfFailed() {
+    const ::testing::TestInfo *info = ::testing::UnitTest::GetInstance()->current_test_info();
+    if (info && info->result()->Failed())
+        WriteBackBufferPng(OutputDir() + "/" + info->test_suite_name() + "_" + info->name() +
+                           ".png");
+}
+
 bool ReadPng(const std::string &path, PngImage &image) {
     png_image png{};
     png.version = PNG_IMAGE_VERSION;
     if (!png_image_begin_read_from_file(&png, path.c_str()))
         return false;
     png.format = PNG_FORMAT_RGB;
-    std::vector<png_byte> rgb;
     if (png.width == 0 || png.height == 0 || png.width > kMaxPngSide || png.height > kMaxPngSide) {
         png_image_free(&png);
         return false;
     }
-    rgb.resize(PNG_IMAGE_SIZE(png));
+    std::vector<png_byte> rgb(PNG_IMAGE_SIZE(png));
     if (!png_image_finish_read(&png, nullptr, rgb.data(), 0, nullptr))
         return false;
     image.width = static_cast<int32_t>(png.width);

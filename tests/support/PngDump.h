@@ -13,17 +13,17 @@ namespace testsupport {
 
 // Writes the back buffer, or the given rectangle of it, to a PNG file.
 // Returns false if the file could not be written.
-bool WriteBackBufferPng(const std::string &path);
-bool WriteBackBufferPng(const std::string &path, const GUIRect &rect);
+bool WriteBackBufferPng(const std::string &path,
+                        const GUIRect &rect = GUIRect{0, iGfxWidth, 0, iGfxHeight});
+
+// After a failed test, writes the back buffer to <suite>_<test>.png in OutputDir().
+void WriteBackBufferPngIfFailed();
 
 // A picture in memory: pixels as 0x00RRGGBB, rows top-down.
 struct PngImage {
     int32_t width = 0;
     int32_t height = 0;
     std::vector<uint32_t> pixels;
-    uint32_t At(int32_t x, int32_t y) const {
-        return pixels[static_cast<size_t>(y) * static_cast<size_t>(width) + x];
-    }
 };
 
 // Reads a PNG file of any colour type and depth as 8-bit RGB; alpha is dropped.

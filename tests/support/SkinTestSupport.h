@@ -20,6 +20,13 @@ inline std::filesystem::path DiscFolder() {
     return testsupport::SourcePath("disc");
 }
 
+// The place handed to the next control constructor.
+inline GUIRect *At(int32_t x, int32_t y, int32_t w, int32_t h) {
+    static GUIRect place;
+    place = {x, x + w, y, y + h};
+    return &place;
+}
+
 // Skin surfaces and the font live until the process ends, so the skin is
 // loaded once; returns what the loader printed on standard output.
 inline const std::string &LoadSkinOnce() {
@@ -53,10 +60,9 @@ class SkinTest : public ::testing::Test {
         pGUIControlMarked = nullptr;
     }
     void TearDown() override {
-        if (pGUIControlRoot) {
-            FreeBitmapPictures(pGUIControlRoot);
+        FreeBitmapPictures(pGUIControlRoot);
+        if (pGUIControlRoot)
             GUIControlDestroy(pGUIControlRoot);
-        }
         pGUIControlMarked = nullptr;
     }
 };
@@ -73,29 +79,23 @@ inline ::testing::AssertionResult MatchesReference(const std::string &name, cons
         return ::testing::AssertionFailure()
                << "the text in " << reference << " needs the tests' pinned font: run through "
                << "ctest, or set FONTCONFIG_FILE to tests/support/fonts.conf";
-    const testsupport::PngImage actual = testsupport::BackBufferImage(rect);
-    if (!std::filesystem::exists(reference)) {
+    testsupport::PngImage expected;
+    if (!testsupport::ReadPng(reference, expected)) {
         const char *update = std::getenv("QUELMARA_UPDATE_REFERENCES");
-        if (update && std::string(update) == "1") {
-            std::filesystem::create_directories(folder);
-            if (testsupport::WriteBackBufferPng(reference, rect))
-                return ::testing::AssertionSuccess() << "created " << reference;
-        }
+        if (!std::filesystem::exists(reference) && update && std::string(update) == "1" &&
+            testsupport::WriteBackBufferPng(reference, rect))
+            return ::testing::AssertionSuccess() << "created " << reference;
         return ::testing::AssertionFailure()
-               << "no reference " << reference
+               << "cannot read " << reference
                << " (QUELMARA_UPDATE_REFERENCES=1 creates missing references)";
     }
-    testsupport::PngImage expected;
-    if (!testsupport::ReadPng(reference, expected))
-        return ::testing::AssertionFailure() << "cannot read " << reference;
+    const testsupport::PngImage actual = testsupport::BackBufferImage(rect);
     if (expected.width == actual.width && expected.pixels == actual.pixels) {
         std::filesystem::remove(error);
         return ::testing::AssertionSuccess();
     }
-    const auto first = std::mismatch(actual.pixels.begin(), actual.pixels.end(),
-                                     expected.pixels.begin(), expected.pixels.end())
-                           .first -
-                       actual.pixels.begin();
+    const auto first =
+        std::ranges::mismatch(actual.pixels, expected.pixels).in1 - actual.pixels.begin();
     const int32_t width = std::max(actual.width, 1);
     testsupport::WriteBackBufferPng(error, rect);
     return ::testing::AssertionFailure()

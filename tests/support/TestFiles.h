@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <optional>
-#include <sstream>
 #include <stdexcept>
 #include <string>
 
@@ -20,9 +20,7 @@ inline void WriteFile(const std::filesystem::path &path, const std::string &byte
 
 inline std::string ReadFile(const std::filesystem::path &path) {
     std::ifstream in(path, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 // A fresh folder below the system's temporary folder, by its canonical path,
