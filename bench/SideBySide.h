@@ -22,12 +22,13 @@ inline double WallSeconds() {
     return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
 }
 
-// Runs ours, then reference, once per iteration. The benchmark's time is ours
-// (register with UseManualTime); the counter ratioName is ours' total time over
-// the reference's, and "reference_us" the reference's time per iteration.
-template <typename Ours, typename Reference>
+// Runs ours, then reference, then the untimed tidy, once per iteration. The
+// benchmark's time is ours (register with UseManualTime); the counter ratioName
+// is ours' total time over the reference's, and "reference_us" the reference's
+// time per iteration.
+template <typename Ours, typename Reference, typename Tidy = decltype([] {})>
 void TimeSideBySide(benchmark::State &state, const char *ratioName, Ours ours, Reference reference,
-                    double (*clock)() = ThreadCpuSeconds) {
+                    double (*clock)() = ThreadCpuSeconds, Tidy tidy = {}) {
     double oursTotal = 0;
     double referenceTotal = 0;
     for (auto _ : state) {
@@ -41,6 +42,7 @@ void TimeSideBySide(benchmark::State &state, const char *ratioName, Ours ours, R
         oursTotal += middle - start;
         referenceTotal += end - middle;
         state.SetIterationTime(middle - start);
+        tidy();
     }
     if (state.iterations() == 0 || referenceTotal <= 0)
         return;
