@@ -126,7 +126,8 @@ CListedEntry DescribeEntry(DIR *pDir, const dirent &entry) {
         listed.m_bIsDirectory = true;
     else if (entry.d_type == DT_UNKNOWN)
         listed.m_bIsDirectory = IsFolderAt(pDir, entry.d_name, AT_SYMLINK_NOFOLLOW);
-    if (!listed.m_bIsDirectory && IsSymbolicLink(pDir, entry))
+    listed.m_bIsLink = !listed.m_bIsDirectory && IsSymbolicLink(pDir, entry);
+    if (listed.m_bIsLink)
         listed.m_bIsFolderLink = IsFolderAt(pDir, entry.d_name, 0);
     return listed;
 }

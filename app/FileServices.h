@@ -15,6 +15,8 @@
 struct CListedEntry {
     std::string m_strName;
     bool m_bIsDirectory = false;
+    // A symbolic link, whatever it leads to.
+    bool m_bIsLink = false;
     // A symbolic link whose target is a folder.
     bool m_bIsFolderLink = false;
 };

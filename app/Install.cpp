@@ -25,9 +25,9 @@ bool PrepareTargetFolder(const std::string &strFolder) {
 
 // A file of the game folder, or a link that leads to one inside the disc; a
 // link to anything outside it (say /etc/passwd) is not copied.
-bool IsCopiedFile(const std::string &strName, const std::string &strFrom,
+bool IsCopiedFile(const CListedEntry &entry, const std::string &strFrom,
                   const std::string &strDisc) {
-    if (!FileServices::IsSymbolicLink(strName) || FileServices::IsInsideFolder(strName, strDisc))
+    if (!entry.m_bIsLink || FileServices::IsInsideFolder(entry.m_strName, strDisc))
         return true;
     ReportSkipped(strFrom, "the link points outside the disc");
     return false;
@@ -52,7 +52,7 @@ void CopyFolder(const std::string &strSource, const std::string &strDestination,
         const std::string strTarget = strDestination + entry.m_strName;
         const std::string strFrom = strSource + "/" + entry.m_strName;
         if (!entry.m_bIsDirectory) {
-            if (IsCopiedFile(entry.m_strName, strFrom, strDisc))
+            if (IsCopiedFile(entry, strFrom, strDisc))
                 FileServices::CopyFile(entry.m_strName, strTarget);
         } else if (!FileServices::IsSameFile(strFrom, strInstallFolder)) {
             CopyFolder(strFrom, strTarget + "/", strInstallFolder, strDisc);
