@@ -107,28 +107,30 @@ bool ListsBefore(const CListedEntry &a, const CListedEntry &b) {
     return x < y;
 }
 
-bool IsFolderAt(DIR *pDir, const char *pszName, int iFlags) {
+bool LeadsToFolder(DIR *pDir, const char *pszName) {
     struct stat info {};
-    return fstatat(dirfd(pDir), pszName, &info, iFlags) == 0 && S_ISDIR(info.st_mode);
+    return fstatat(dirfd(pDir), pszName, &info, 0) == 0 && S_ISDIR(info.st_mode);
 }
 
-bool IsSymbolicLink(DIR *pDir, const dirent &entry) {
-    if (entry.d_type != DT_UNKNOWN)
-        return entry.d_type == DT_LNK;
+// The entry's type as the listing reports it, or from one stat of the entry
+// itself on filesystems that report none.
+unsigned char EntryType(DIR *pDir, const dirent &entry) {
     struct stat info {};
-    return fstatat(dirfd(pDir), entry.d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
-           S_ISLNK(info.st_mode);
+    if (entry.d_type != DT_UNKNOWN ||
+        fstatat(dirfd(pDir), entry.d_name, &info, AT_SYMLINK_NOFOLLOW) != 0)
+        return entry.d_type;
+    if (S_ISDIR(info.st_mode))
+        return DT_DIR;
+    return S_ISLNK(info.st_mode) ? DT_LNK : DT_REG;
 }
 
 CListedEntry DescribeEntry(DIR *pDir, const dirent &entry) {
     CListedEntry listed{entry.d_name};
-    if (entry.d_type == DT_DIR)
-        listed.m_bIsDirectory = true;
-    else if (entry.d_type == DT_UNKNOWN)
-        listed.m_bIsDirectory = IsFolderAt(pDir, entry.d_name, AT_SYMLINK_NOFOLLOW);
-    listed.m_bIsLink = !listed.m_bIsDirectory && IsSymbolicLink(pDir, entry);
+    const unsigned char type = EntryType(pDir, entry);
+    listed.m_bIsDirectory = type == DT_DIR;
+    listed.m_bIsLink = type == DT_LNK;
     if (listed.m_bIsLink)
-        listed.m_bIsFolderLink = IsFolderAt(pDir, entry.d_name, 0);
+        listed.m_bIsFolderLink = LeadsToFolder(pDir, entry.d_name);
     return listed;
 }
 
@@ -206,12 +208,11 @@ std::string TemporaryNameBeside(const std::string &strTarget, int iAttempt) {
            std::to_string(iAttempt) + ".part";
 }
 
-// The filesystem root is kept as "".
+} // namespace
+
 std::string FolderPath(const std::string &strFolder) {
     return strFolder.empty() ? "/" : strFolder;
 }
-
-} // namespace
 
 CFileDescriptor &CFileDescriptor::operator=(CFileDescriptor &&other) noexcept {
     if (this != &other) {

@@ -57,6 +57,10 @@ CFileDescriptor OpenFolderAt(const CFileDescriptor &folder, const std::string &s
 // True when both open folders are the same folder on disc.
 bool IsSameFolder(const CFileDescriptor &first, const CFileDescriptor &second);
 
+// A folder's path as kept in the catalogue, where the filesystem root is "",
+// in the form the system calls take.
+std::string FolderPath(const std::string &strFolder);
+
 // Opens a file of the folder for reading without ever blocking. A missing
 // file gives a closed file silently; anything but a regular file in its place
 // (a pipe, a device, a folder) is refused at once with a line on standard

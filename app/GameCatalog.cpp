@@ -20,11 +20,6 @@ constexpr std::size_t kTextLineLength = 2047;
 constexpr std::size_t kTextFileLimit = 64u * 1024 * 1024;
 constexpr std::size_t kMebibyte = 1024 * 1024;
 
-// The filesystem root is kept as "" so that its children join as "/name".
-std::string FolderOnDisc(const std::string &strPath) {
-    return strPath.empty() ? "/" : strPath;
-}
-
 // How many bytes of text the running walk may still read, over all games.
 struct CTextAllowance {
     std::size_t m_nTotal = SIZE_MAX;
@@ -167,7 +162,7 @@ void CCatalogEntry::GatherGamesInto(CCatalogEntry &others) {
 
 bool CCatalogEntry::OpenOwnFolder() {
     if (!m_folder.IsOpen())
-        m_folder = FileServices::OpenFolder(FolderOnDisc(m_strPath));
+        m_folder = FileServices::OpenFolder(FileServices::FolderPath(m_strPath));
     return m_folder.IsOpen();
 }
 
@@ -194,7 +189,8 @@ FileServices::COpenedFile CCatalogEntry::OpenOwnFile(const std::string &strName)
             return FileServices::OpenFileAt(m_pParent->m_folder, strParent, strRelative);
         }
     }
-    const FileServices::CFileDescriptor folder = FileServices::OpenFolder(FolderOnDisc(m_strPath));
+    const FileServices::CFileDescriptor folder =
+        FileServices::OpenFolder(FileServices::FolderPath(m_strPath));
     return FileServices::OpenFileAt(folder, m_strPath, strName);
 }
 
