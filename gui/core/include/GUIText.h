@@ -12,6 +12,8 @@ extern "C" {
 // characters, so that what is kept is still UTF-8 and draws as such; any
 // other text (Windows-1252, one byte a character) is cut at the byte.
 size_t GUITextCopy(char *buffer, size_t size, const char *text, size_t length);
+// The same for a zero-terminated text; null copies as "".
+size_t GUITextCopyString(char *buffer, size_t size, const char *text);
 
 #ifdef __cplusplus
 }

@@ -1,8 +1,6 @@
 // Picture control. The skin loads szFile into pBackground and takes its size.
 #include "GUIBitmap.h"
 
-#include <cstring>
-
 #include "GUIControlNew.h"
 #include "GUIModule.h"
 #include "GUIScript.h"
@@ -26,7 +24,7 @@ GUIControl *GUIBitmapNew(GUIControl *parent, GUIRect *rect, const char *file) {
 void GUIBitmapInit(GUIBitmap *bitmap, GUIControl *parent, GUIRect *rect, const char *file) {
     GUIControl *ctl = &bitmap->oControl;
     GUIControlInit(ctl, parent, rect);
-    GUITextCopy(bitmap->szFile, sizeof bitmap->szFile, file, file ? std::strlen(file) : 0);
+    GUITextCopyString(bitmap->szFile, sizeof bitmap->szFile, file);
     GUIControlRedrawThis(ctl);
     ctl->pType = &sGUIBitmapType;
     ctl->pChildHost = ctl;

@@ -1,8 +1,6 @@
 // Push button.
 #include "GUIButton.h"
 
-#include <cstring>
-
 #include "GUIControlCast.h"
 #include "GUIControlNew.h"
 #include "GUIInputCodes.h"
@@ -46,8 +44,7 @@ void GUIButtonInit(GUIButton *button, GUIControl *parent, GUIRect *rect, const c
     GUIControlInit(ctl, parent, rect);
     button->pPushedImage = nullptr;
     button->pReleasedImage = nullptr;
-    GUITextCopy(button->szCaption, sizeof button->szCaption, caption,
-                caption ? std::strlen(caption) : 0);
+    GUITextCopyString(button->szCaption, sizeof button->szCaption, caption);
     GUIControlRedrawThis(ctl);
     ctl->Mouse = GUIButtonMouse;
     ctl->pType = &sGUIButtonType;

@@ -2,8 +2,8 @@
 #include "GUICHeader.h"
 
 #include "GUIControlCast.h"
+#include "GUIControlNew.h"
 #include "GUIInputCodes.h"
-#include "GUIModule.h"
 
 namespace {
 
@@ -22,13 +22,8 @@ extern "C" {
 // Headers raise no created event. They are marked allocated so that removing
 // the table frees them with the header strip.
 GUIControl *GUICHeaderNew(GUIControl *strip, GUIRect *rect, const char *title, GUIList *list) {
-    auto *header = static_cast<GUICHeader *>(
-        __dalloc(sizeof(GUICHeader), "gui\\core\\source\\GUICHeader", __LINE__));
-    if (!header)
-        return nullptr;
-    GUICHeaderInit(header, strip, rect, title, list);
-    header->oButton.oControl.bAllocated = 1;
-    return &header->oButton.oControl;
+    return GUIAllocControl<GUICHeader>("gui\\core\\source\\GUICHeader", __LINE__, GUICHeaderInit,
+                                       strip, rect, title, list);
 }
 
 void GUICHeaderInit(GUICHeader *header, GUIControl *strip, GUIRect *rect, const char *title,

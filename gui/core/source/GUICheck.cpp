@@ -1,8 +1,6 @@
 // Check box.
 #include "GUICheck.h"
 
-#include <cstring>
-
 #include "GUIControlCast.h"
 #include "GUIControlNew.h"
 #include "GUIInputCodes.h"
@@ -27,8 +25,7 @@ GUIControl *GUICheckNew(GUIControl *parent, GUIRect *rect, const char *caption) 
 void GUICheckInit(GUICheck *check, GUIControl *parent, GUIRect *rect, const char *caption) {
     GUIControl *ctl = &check->oControl;
     GUIControlInit(ctl, parent, rect);
-    GUITextCopy(check->szCaption, sizeof check->szCaption, caption,
-                caption ? std::strlen(caption) : 0);
+    GUITextCopyString(check->szCaption, sizeof check->szCaption, caption);
     check->bChecked = 1;
     GUIControlRedrawThis(ctl);
     ctl->Mouse = GUICheckMouse;

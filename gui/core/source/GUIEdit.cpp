@@ -31,7 +31,7 @@ int32_t textLength(const GUIEdit *edit) {
 }
 
 void copyText(GUIEdit *edit, const char *text) {
-    GUITextCopy(edit->szText, sizeof edit->szText, text, text ? std::strlen(text) : 0);
+    GUITextCopyString(edit->szText, sizeof edit->szText, text);
 }
 
 // Removes the character at index; the rest, terminator included, moves left.

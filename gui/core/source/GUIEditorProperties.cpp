@@ -187,7 +187,6 @@ void apply(GUIControl *window) {
 extern "C" {
 
 void GUIEditorPropertiesOpen(GUIControl *ctl, int32_t x, int32_t y) {
-    pGUIControlRemovedHook = GUIEditorForget;
     if (pWindow)
         GUIControlDestroy(pWindow);
     GUIControl *root = pGUIControlRoot;

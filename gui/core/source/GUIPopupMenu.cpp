@@ -1,8 +1,6 @@
 // Pop-up menu: binding to a control, choosing a row and leaving the tree.
 #include "GUIPopupMenu.h"
 
-#include <cstring>
-
 #include "GUIControlCast.h"
 #include "GUIControlNew.h"
 #include "GUIModule.h"
@@ -24,7 +22,7 @@ void choose(GUIControl *ctl) {
     const int32_t row = menu->oList.iSelected;
     menu->iChosen = row;
     const char *chosen = GUIListGet(ctl, row);
-    GUITextCopy(menu->szChosen, sizeof menu->szChosen, chosen, std::strlen(chosen));
+    GUITextCopyString(menu->szChosen, sizeof menu->szChosen, chosen);
     GUIControlSetEvent(ctl, GUI_EVENT_MENU_CHOSEN);
     ctl->bRemoveLater = 1;
 }
@@ -46,7 +44,6 @@ GUIControl *GUIPopupMenuNew(GUIControl *parent, GUIRect *rect) {
 void GUIPopupMenuInit(GUIControl *ctl, GUIControl *parent, GUIRect *rect) {
     GUIListInit(ctl, parent, rect);
     GUIControlCast<GUIList>(ctl, sGUIListType)->bTrackHover = 1;
-    GUIControlRedrawThis(ctl);
     ctl->pType = &sGUIPopupMenuType;
     GUIPopupMenu *menu = asMenu(ctl);
     menu->iChosen = -1;

@@ -1,9 +1,7 @@
 // Sheet: a hidden named container that announces itself to its tab control.
 #include "GUISheet.h"
 
-#include <cstring>
-
-#include "GUIModule.h"
+#include "GUIControlNew.h"
 #include "GUIScript.h"
 #include "GUIText.h"
 
@@ -20,13 +18,8 @@ GUIControl *GUISheetFromScript(GUIControl *parent, GUIScriptReader *reader,
 // Unlike the other constructors it raises no GUI_EVENT_CREATED: the tab
 // learns of the sheet through GUI_EVENT_SHEET_ADDED.
 GUIControl *GUISheetNew(GUIControl *tab, const char *name) {
-    auto *sheet = static_cast<GUISheet *>(
-        __dalloc(sizeof(GUISheet), "gui\\core\\source\\GUISheet", __LINE__));
-    if (!sheet)
-        return nullptr;
-    GUISheetInit(sheet, tab, name);
-    sheet->oControl.bAllocated = 1;
-    return &sheet->oControl;
+    return GUIAllocControl<GUISheet>("gui\\core\\source\\GUISheet", __LINE__, GUISheetInit, tab,
+                                     name);
 }
 
 void GUISheetInit(GUISheet *sheet, GUIControl *tab, const char *name) {
@@ -34,7 +27,7 @@ void GUISheetInit(GUISheet *sheet, GUIControl *tab, const char *name) {
     GUIRect empty{0, 0, 0, 0};
     GUIControlInit(ctl, tab, &empty);
     ctl->bHidden = 1;
-    GUITextCopy(sheet->szName, sizeof sheet->szName, name, name ? std::strlen(name) : 0);
+    GUITextCopyString(sheet->szName, sizeof sheet->szName, name);
     ctl->pType = &sGUISheetType;
     ctl->pChildHost = ctl;
     if (tab)

@@ -87,7 +87,7 @@ void GUITabInit(GUITab *tab, GUIControl *parent, GUIRect *rect) {
 
 GUIControl *GUITabAdd(GUIControl *ctl, const char *name) {
     GUITab *tab = asTab(ctl);
-    GUIComboAdd(&tab->oSelector.oControl, name);
+    // The new sheet's GUI_EVENT_SHEET_ADDED offers its name to the selector.
     GUIControl *sheet = GUISheetNew(ctl, name);
     GUIEditSet(selectorEdit(tab), name);
     return sheet;

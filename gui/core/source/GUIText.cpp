@@ -28,3 +28,7 @@ extern "C" size_t GUITextCopy(char *buffer, size_t size, const char *text, size_
     buffer[cut] = '\0';
     return cut;
 }
+
+extern "C" size_t GUITextCopyString(char *buffer, size_t size, const char *text) {
+    return GUITextCopy(buffer, size, text, text ? std::strlen(text) : 0);
+}

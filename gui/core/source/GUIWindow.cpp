@@ -53,7 +53,7 @@ GUIControl *GUIWindowNew(GUIControl *parent, GUIRect *rect, const char *title) {
 void GUIWindowInit(GUIWindow *window, GUIControl *parent, GUIRect *rect, const char *title) {
     GUIControl *ctl = &window->oControl;
     GUIControlInit(ctl, parent, rect);
-    GUITextCopy(window->szTitle, sizeof window->szTitle, title, title ? std::strlen(title) : 0);
+    GUITextCopyString(window->szTitle, sizeof window->szTitle, title);
     window->iBorder = 4;
     window->iTitleHeight = 48;
     window->iDragX = 0;
