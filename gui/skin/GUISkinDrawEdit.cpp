@@ -32,13 +32,14 @@ bool fits(const char *text, int32_t room) {
 const char *endThatFits(const char *text, int32_t room, char (&shown)[GUI_EDIT_TEXT_SIZE + 3]) {
     if (fits(text, room))
         return text;
+    // Widths add up glyph by glyph, so "..." is measured once.
+    const int32_t rest = room - GfxAPITextGetWidth(kEllipsis, pGUISkinFont);
     const size_t length = std::strlen(text);
     for (size_t cut = 1; cut < length; ++cut) {
-        if (isContinuationByte(text[cut]))
+        if (isContinuationByte(text[cut]) || !fits(text + cut, rest))
             continue;
         std::snprintf(shown, sizeof shown, "%s%s", kEllipsis, text + cut);
-        if (fits(shown, room))
-            return shown;
+        return shown;
     }
     return kEllipsis;
 }

@@ -12,6 +12,7 @@
 #include "GUIEditor.h"
 #include "GUIInputCodes.h"
 #include "GUIModule.h"
+#include "GUIText.h"
 #include "GUIWindow.h"
 
 namespace {
@@ -177,7 +178,7 @@ void apply(GUIControl *window) {
     const std::span<char> caption = captionOf(ctl);
     if (!caption.empty()) {
         fieldText(window, kCaption, text);
-        std::snprintf(caption.data(), caption.size(), "%s", text);
+        GUITextCopyString(caption.data(), caption.size(), text);
     }
     GUIControlRedrawThis(ctl);
 }
