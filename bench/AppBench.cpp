@@ -7,8 +7,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
-#include <filesystem>
-#include <fstream>
 #include <map>
 #include <memory>
 #include <string>
@@ -18,53 +16,29 @@
 
 #include "BenchDisc.h"
 #include "GUIList.h"
-#include "GUIScript.h"
 #include "GUISkin.h"
 #include "GameCatalog.h"
 #include "GameDiscDlg.h"
 #include "GameList.h"
-#include "MainScreen.h"
 #include "PngDump.h"
 #include "SideBySide.h"
+#include "SkinTestSupport.h"
+#include "TestFiles.h"
 
 namespace {
-
-namespace fs = std::filesystem;
 
 constexpr int kGameFiles = 200;
 constexpr std::size_t kGameFileSize = 50u * 1024 * 1024 / kGameFiles;
 constexpr int kListCategories = 50;
 constexpr int kListGamesPerCategory = 200;
 
-// A temporary folder removed when the benchmark program ends.
-class CTempFolder {
-  public:
-    explicit CTempFolder(const std::string &strName)
-        : m_path(fs::temp_directory_path() /
-                 ("quelmara-bench-" + strName + "-" + std::to_string(getpid()))) {
-        fs::remove_all(m_path);
-        fs::create_directories(m_path);
-    }
-    ~CTempFolder() {
-        std::error_code error;
-        fs::remove_all(m_path, error);
-    }
-    CTempFolder(const CTempFolder &) = delete;
-    CTempFolder &operator=(const CTempFolder &) = delete;
-    const fs::path &Path() const { return m_path; }
-
-  private:
-    fs::path m_path;
-};
-
 // A generated disc per shape, made once: games and category folders (0: flat).
 struct CGeneratedDisc {
-    CTempFolder m_top;
+    testsupport::ScratchDir m_top;
     std::vector<std::string> m_textFiles;
 
     CGeneratedDisc(int iGames, int iCategories)
-        : m_top("disc-" + std::to_string(iGames) + "-" + std::to_string(iCategories)),
-          m_textFiles(benchdisc::WriteDisc(m_top.Path(), iGames, iCategories)) {
+        : m_textFiles(benchdisc::WriteDisc(m_top.Root(), iGames, iCategories)) {
         // Written back now, so that the writing does not slow the timed reads.
         sync();
     }
@@ -81,16 +55,16 @@ CGeneratedDisc &Disc(const benchmark::State &state) {
 
 // One game of 200 files, 50 MB in all.
 struct CGeneratedGame {
-    CTempFolder m_folder{"game"};
-    CTempFolder m_hotsync{"hotsync"};
+    testsupport::ScratchDir m_folder;
+    testsupport::ScratchDir m_hotsync;
 
     CGeneratedGame() {
-        benchdisc::WriteFile(m_folder.Path() / "_details", "A big game.");
+        benchdisc::WriteFile(m_folder.Root() / "_details", "A big game.");
         std::string strContent(kGameFileSize, '\0');
         for (std::size_t i = 0; i < strContent.size(); ++i)
             strContent[i] = static_cast<char>(i * 2654435761u >> 24);
         for (int i = 0; i < kGameFiles; ++i)
-            benchdisc::WriteFile(m_folder.Path() / ("file" + std::to_string(i) + ".pdb"),
+            benchdisc::WriteFile(m_folder.Root() / ("file" + std::to_string(i) + ".pdb"),
                                  strContent);
     }
 };
@@ -99,18 +73,6 @@ CGeneratedGame &Game() {
     static CGeneratedGame game;
     return game;
 }
-
-// Restores the working directory, which the walk and the install change.
-class CKeepWorkingDirectory {
-  public:
-    CKeepWorkingDirectory() : m_saved(fs::current_path()) {}
-    ~CKeepWorkingDirectory() { fs::current_path(m_saved); }
-    CKeepWorkingDirectory(const CKeepWorkingDirectory &) = delete;
-    CKeepWorkingDirectory &operator=(const CKeepWorkingDirectory &) = delete;
-
-  private:
-    fs::path m_saved;
-};
 
 // Games and category folders of the discs the walk is timed on.
 void DiscShapes(benchmark::internal::Benchmark *pBenchmark) {
@@ -124,8 +86,7 @@ void DiscShapes(benchmark::internal::Benchmark *pBenchmark) {
 // starting program's walk does: see bench/startup.sh for the whole start).
 void BM_CatalogWalkVsRawReads(benchmark::State &state) {
     CGeneratedDisc &disc = Disc(state);
-    const CKeepWorkingDirectory keep;
-    fs::current_path(disc.m_top.Path());
+    const testsupport::ScopedWorkingDirectory keep(disc.m_top.Root());
     CGameCatalog catalog;
     bench::TimeSideBySide(
         state, "walk/raw_reads",
@@ -142,12 +103,11 @@ BENCHMARK(BM_CatalogWalkVsRawReads)->Apply(DiscShapes);
 class CSampleScreen {
   public:
     CSampleScreen() {
-        setenv("XDG_CONFIG_HOME", m_config.Path().c_str(), 1);
-        benchdisc::WriteFile(m_config.Path() / "quelmara.ini", m_config.Path().string() + "/hs/");
-        const CKeepWorkingDirectory keep;
-        fs::current_path(QUELMARA_SOURCE_DIR "/disc");
+        setenv("XDG_CONFIG_HOME", m_config.Root().c_str(), 1);
+        benchdisc::WriteFile(m_config.Root() / "quelmara.ini", m_config.Root().string() + "/hs/");
+        const testsupport::ScopedWorkingDirectory keep(testsupport::SourcePath("disc"));
         const CQuietStandardOutput quiet;
-        GUISkinLoad();
+        skintest::LoadSkinOnce();
         m_pDialog = std::make_unique<CGameDiscDlg>();
         m_pDialog->OnInitDialog();
         m_pGames = GUIControlGetByID(nullptr, "gamelist");
@@ -177,7 +137,7 @@ class CSampleScreen {
         int m_iSaved;
     };
 
-    CTempFolder m_config{"config"};
+    testsupport::ScratchDir m_config;
     std::unique_ptr<CGameDiscDlg> m_pDialog;
     GUIControl *m_pGames = nullptr;
 };
@@ -206,7 +166,7 @@ void BM_SelectGameWithHugeDescription(benchmark::State &state) {
         huge.m_strDetails +=
             "Guide the little beetle through the garden maze and collect every leaf. ";
     huge.m_strName = "Huge";
-    huge.m_strPicFolder = QUELMARA_SOURCE_DIR "/disc/BeetleDerby/pic";
+    huge.m_strPicFolder = testsupport::SourcePath("disc/Action/BeetleDerby/pic");
     const int32_t iRow = GUIListAdd(screen.Games(), huge.GetName());
     GUIListSetData(screen.Games(), reinterpret_cast<uintptr_t>(&huge), iRow);
     for (auto _ : state)
@@ -218,14 +178,14 @@ BENCHMARK(BM_SelectGameWithHugeDescription)->Unit(benchmark::kMillisecond);
 // in turns on the wall clock: most of the work is the kernel's and cp's own.
 void BM_InstallVsCp(benchmark::State &state) {
     CGeneratedGame &game = Game();
-    const CKeepWorkingDirectory keep;
+    const testsupport::ScopedWorkingDirectory keep;
     CGameCatalog catalog;
-    catalog.m_strHotSyncFolder = game.m_hotsync.Path().string() + "/";
+    catalog.m_strHotSyncFolder = game.m_hotsync.Root().string() + "/";
     CCatalogGame entry;
-    entry.SetPath(game.m_folder.Path().string());
+    entry.SetPath(game.m_folder.Root().string());
     entry.m_strName = "Big Game";
-    const std::string strCommand = "cp -r '" + game.m_folder.Path().string() + "/.' '" +
-                                   (game.m_hotsync.Path() / "cp").string() + "'";
+    const std::string strCommand = "cp -r '" + game.m_folder.Root().string() + "/.' '" +
+                                   (game.m_hotsync.Root() / "cp").string() + "'";
     bench::TimeSideBySide(
         state, "install/cp", [&] { entry.Install(); },
         [&] {
@@ -237,22 +197,15 @@ void BM_InstallVsCp(benchmark::State &state) {
 }
 BENCHMARK(BM_InstallVsCp)->Unit(benchmark::kMillisecond)->UseManualTime()->MinTime(3.0);
 
-// The sample disc's screen with a catalogue built in memory: 50 categories of
-// 200 games, each game showing one of the disc's screenshots.
+// The sample disc's screen showing a catalogue built in memory instead of the
+// disc's: 50 categories of 200 games, each game showing one of the disc's
+// screenshots.
 struct CCategoryScreen {
     CCatalogFolder m_root;
-    GUIControl *m_pList = nullptr;
+    GUIControl *m_pList = SampleScreen().Games();
 
     CCategoryScreen() {
-        const CKeepWorkingDirectory keep;
-        fs::current_path(testsupport::SourcePath("disc"));
-        GUISkinLoad();
-        GfxAPIInit(nullptr, 800, 620);
-        GUIControl *pScreen = GUIControlCreateFromFile(nullptr, "_data/layout.scr");
-        if (!pScreen)
-            return;
-        pScreen->OnPublicEvent = MainScreenOnEvent;
-        const std::string strPic = (fs::current_path() / "Action/BeetleDerby/pic").string();
+        const std::string strPic = testsupport::SourcePath("disc/Action/BeetleDerby/pic");
         for (int iCategory = 0; iCategory < kListCategories; ++iCategory) {
             CCatalogEntry *pCategory = m_root.AddChild(1);
             pCategory->m_strName = "Category " + std::to_string(iCategory);
@@ -263,7 +216,7 @@ struct CCategoryScreen {
                 pGame->m_strPicFolder = strPic;
             }
         }
-        m_pList = GUIControlGetByID(nullptr, "gamelist");
+        GUIListClear(m_pList);
         AddGameListRows(m_pList, m_root);
     }
 };

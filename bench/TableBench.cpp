@@ -3,7 +3,6 @@
 // and redrawing the visible part must not grow with the table.
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -13,24 +12,13 @@
 #include "GUISkin.h"
 #include "GUITable.h"
 #include "PngDump.h"
+#include "SkinTestSupport.h"
 
 namespace {
 
 constexpr int32_t kColumns = 8;
 constexpr int32_t kScreenWidth = 640;
 constexpr int32_t kScreenHeight = 480;
-
-// The skin's surfaces live for the whole run.
-void loadSkinOnce() {
-    static const bool loaded = [] {
-        const auto previous = std::filesystem::current_path();
-        std::filesystem::current_path(testsupport::SourcePath("disc"));
-        GUISkinLoad();
-        std::filesystem::current_path(previous);
-        return true;
-    }();
-    benchmark::DoNotOptimize(loaded);
-}
 
 // Cell texts in a scrambled order, so that sorting has work to do.
 std::vector<std::string> cellTexts(int64_t rows) {
@@ -47,7 +35,7 @@ struct Screen {
     GUIControl *table = nullptr;
 
     Screen() {
-        loadSkinOnce();
+        skintest::LoadSkinOnce();
         GfxAPIInit(nullptr, kScreenWidth, kScreenHeight);
         GUIRect whole{0, kScreenWidth, 0, kScreenHeight};
         GUIControlInit(&root, nullptr, &whole);
@@ -148,30 +136,27 @@ void BM_TableRedrawVisible(benchmark::State &state) {
     state.SetComplexityN(state.range(0));
 }
 
+// 1,000, 10,000 and 100,000 rows.
+void RowCounts(benchmark::internal::Benchmark *pBenchmark) {
+    pBenchmark->RangeMultiplier(10)->Range(1000, 100000);
+}
+
 } // namespace
 
-BENCHMARK(BM_TableFill)
-    ->RangeMultiplier(10)
-    ->Range(1000, 100000)
-    ->Unit(benchmark::kMillisecond)
-    ->Complexity(benchmark::oN);
+BENCHMARK(BM_TableFill)->Apply(RowCounts)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
 BENCHMARK(BM_TableSort)
-    ->RangeMultiplier(10)
-    ->Range(1000, 100000)
+    ->Apply(RowCounts)
     ->Unit(benchmark::kMillisecond)
     ->Complexity(benchmark::oNLogN);
 BENCHMARK(BM_TableSelectRow)
-    ->RangeMultiplier(10)
-    ->Range(1000, 100000)
+    ->Apply(RowCounts)
     ->Unit(benchmark::kMicrosecond)
     ->Complexity(benchmark::o1);
 BENCHMARK(BM_TableScrollPage)
-    ->RangeMultiplier(10)
-    ->Range(1000, 100000)
+    ->Apply(RowCounts)
     ->Unit(benchmark::kMicrosecond)
     ->Complexity(benchmark::o1);
 BENCHMARK(BM_TableRedrawVisible)
-    ->RangeMultiplier(10)
-    ->Range(1000, 100000)
+    ->Apply(RowCounts)
     ->Unit(benchmark::kMicrosecond)
     ->Complexity(benchmark::o1);
