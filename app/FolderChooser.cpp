@@ -44,7 +44,7 @@ std::string EndForField(const std::string &strPath) {
     if (strPath.size() < GUI_EDIT_TEXT_SIZE)
         return strPath;
     std::size_t nCut = strPath.size() - nRoom;
-    while (nCut < strPath.size() && (static_cast<unsigned char>(strPath[nCut]) & 0xC0) == 0x80)
+    while (nCut < strPath.size() && GUITextIsContinuationByte(strPath[nCut]))
         ++nCut;
     return std::string(kEllipsis) + strPath.substr(nCut);
 }

@@ -106,11 +106,6 @@ bool IsWordBoundary(char next) {
     return next == '\0' || IsBreak(next);
 }
 
-// The second and later bytes of a UTF-8 character.
-bool IsContinuationByte(char c) {
-    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
-}
-
 // Measured in the font last selected into the back buffer: the skin's text font.
 bool FitsIn(const char *pszRow, int32_t iWidth) {
     return GfxAPITextGetWidth(pszRow, nullptr) < iWidth;
@@ -130,7 +125,7 @@ bool PrefixFits(char *pszRow, std::size_t nLength, int32_t iWidth) {
 std::size_t CutToFit(char *pszRow, std::size_t nLength, int32_t iWidth) {
     std::size_t nFit = 0;
     for (std::size_t n = 1; n <= nLength; ++n) {
-        if (n < nLength && IsContinuationByte(pszRow[n]))
+        if (n < nLength && GUITextIsContinuationByte(pszRow[n]))
             continue;
         if (!PrefixFits(pszRow, n, iWidth))
             break;
@@ -139,7 +134,7 @@ std::size_t CutToFit(char *pszRow, std::size_t nLength, int32_t iWidth) {
     if (nFit > 0)
         return nFit;
     nFit = 1;
-    while (nFit < nLength && IsContinuationByte(pszRow[nFit]))
+    while (nFit < nLength && GUITextIsContinuationByte(pszRow[nFit]))
         ++nFit;
     return nFit;
 }

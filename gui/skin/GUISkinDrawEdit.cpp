@@ -7,6 +7,7 @@
 #include "GUIControlCast.h"
 #include "GUIEdit.h"
 #include "GUISkin.h"
+#include "GUIText.h"
 
 namespace {
 
@@ -17,11 +18,6 @@ constexpr int32_t kTextTop = 3;
 constexpr int32_t kTextBottom = 25;
 
 constexpr char kEllipsis[] = "...";
-
-// The second and later bytes of a UTF-8 character.
-bool isContinuationByte(char c) {
-    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
-}
 
 bool fits(const char *text, int32_t room) {
     return GfxAPITextGetWidth(text, pGUISkinFont) < room;
@@ -36,7 +32,7 @@ const char *endThatFits(const char *text, int32_t room, char (&shown)[GUI_EDIT_T
     const int32_t rest = room - GfxAPITextGetWidth(kEllipsis, pGUISkinFont);
     const size_t length = std::strlen(text);
     for (size_t cut = 1; cut < length; ++cut) {
-        if (isContinuationByte(text[cut]) || !fits(text + cut, rest))
+        if (GUITextIsContinuationByte(text[cut]) || !fits(text + cut, rest))
             continue;
         std::snprintf(shown, sizeof shown, "%s%s", kEllipsis, text + cut);
         return shown;

@@ -15,6 +15,9 @@ size_t GUITextCopy(char *buffer, size_t size, const char *text, size_t length);
 // The same for a zero-terminated text; null copies as "".
 size_t GUITextCopyString(char *buffer, size_t size, const char *text);
 
+// Nonzero for the second and later bytes of a UTF-8 character.
+int GUITextIsContinuationByte(char c);
+
 #ifdef __cplusplus
 }
 #endif

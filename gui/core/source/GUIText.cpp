@@ -4,13 +4,9 @@
 
 #include "GfxAPI.h"
 
-namespace {
-
-bool isContinuation(unsigned char c) {
-    return (c & 0xc0) == 0x80;
+extern "C" int GUITextIsContinuationByte(char c) {
+    return (static_cast<unsigned char>(c) & 0xc0) == 0x80;
 }
-
-} // namespace
 
 extern "C" size_t GUITextCopy(char *buffer, size_t size, const char *text, size_t length) {
     if (!buffer || size == 0)
@@ -18,9 +14,8 @@ extern "C" size_t GUITextCopy(char *buffer, size_t size, const char *text, size_
     if (!text)
         length = 0;
     size_t cut = length < size - 1 ? length : size - 1;
-    const auto *bytes = reinterpret_cast<const unsigned char *>(text);
     if (cut < length && GfxAPIIsUtf8(text, length)) {
-        while (cut > 0 && isContinuation(bytes[cut]))
+        while (cut > 0 && GUITextIsContinuationByte(text[cut]))
             --cut;
     }
     if (cut > 0)
