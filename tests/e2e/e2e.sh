@@ -79,9 +79,14 @@ browser_button() {
   echo $((window_x + x + 10)) $((window_y + y + 8))
 }
 
-start_program() {
+# A home and a settings folder of the case's own.
+use_own_home() {
   export HOME="$work/home" XDG_CONFIG_HOME="$work/config"
   mkdir -p "$HOME"
+}
+
+start_program() {
+  use_own_home
   launch "$program" "$disc"
 }
 
@@ -264,9 +269,8 @@ layout_pipe)
   mkfifo "$work/disc/_data/layout.scr"
   start_display
   write_settings "$work/hotsync/"
-  export HOME="$work/home" XDG_CONFIG_HOME="$work/config"
-  "$program" "$work/disc" >"$work/app.log" 2>&1 &
-  app_pid=$!
+  use_own_home
+  spawn "$program" "$work/disc"
   for _ in $(seq 100); do
     grep -q "layout.scr is missing or is not a file" "$work/app.log" && break
     sleep 0.1

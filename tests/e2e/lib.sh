@@ -62,10 +62,15 @@ wait_until_idle() {
 
 # Starts the command line given, its output in app.log, and waits for its
 # window.
-launch() {
+# Starts the program in the background, its output in $work/app.log.
+spawn() {
   rm -f "$ready"
   "$@" >"$work/app.log" 2>&1 &
   app_pid=$!
+}
+
+launch() {
+  spawn "$@"
   wait_until_idle 0
   window=$(xdotool search --onlyvisible --name '^Quelmara$' | head -n 1) || fail "no window"
   [ -n "$window" ] || fail "no window"
