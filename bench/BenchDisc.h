@@ -9,17 +9,16 @@
 #include <cstddef>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
+
+#include "TestFiles.h"
 
 namespace benchdisc {
 
 namespace fs = std::filesystem;
 
-inline void WriteFile(const fs::path &path, const std::string &bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
+using testsupport::WriteFile;
 
 // About a kilobyte of ordinary words in lines of Windows text.
 inline std::string Description(int iGame) {
@@ -57,7 +56,6 @@ inline std::vector<std::string> TextFiles(const std::vector<fs::path> &folders) 
 }
 
 inline void WriteGame(const fs::path &folder, int iGame) {
-    fs::create_directories(folder);
     WriteFile(folder / "_author", "www.example.org\r\nauthor@example.org\r\n");
     WriteFile(folder / "_authorweb", "www.example.org\r\n");
     WriteFile(folder / "_details", Description(iGame));
