@@ -1,7 +1,6 @@
 #include "GameDiscDlg.h"
 
 #include <array>
-#include <chrono>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -22,7 +21,6 @@
 
 namespace {
 
-constexpr std::chrono::milliseconds kTickPeriod{100};
 // DoModal's result when the screen could not be built.
 constexpr int kStartFailed = -1;
 

@@ -1,6 +1,5 @@
 #include "DesignerDlg.h"
 
-#include <chrono>
 #include <iostream>
 #include <optional>
 #include <sstream>
@@ -8,19 +7,18 @@
 #include "GUIButton.h"
 #include "GUIDesktop.h"
 #include "GUIEdit.h"
+#include "GUISkin.h"
 #include "GUIView.h"
 #include "GameDiscDlg.h"
 #include "HostWindow.h"
 #include "PlatformServices.h"
+#include "ScreenMetrics.h"
 #include "ToolkitPanel.h"
 #include "VirtualKeys.h"
 
 namespace {
 
-constexpr std::chrono::milliseconds kTickPeriod{100};
 constexpr int32_t kBarMargin = 4;
-// The skin gives every button this size.
-constexpr int32_t kButtonWidth = 114;
 constexpr int32_t kButtonTop = 2;
 constexpr int32_t kStatusTop = 5;
 constexpr int32_t kStatusHeight = 22;
@@ -32,9 +30,9 @@ CDesignerDlg *pRunningDesigner = nullptr;
 
 bool CDesignerDlg::OnInitDialog() {
     host::CHostWindow *pHost = Host();
-    host::ClientSize client{kDesignerWindowWidth, kDesignerWindowHeight};
+    host::ClientSize client{kMainWindowWidth, kMainWindowHeight};
     if (pHost) {
-        pHost->SetOuterSize(kDesignerWindowWidth, kDesignerWindowHeight);
+        pHost->SetOuterSize(kMainWindowWidth, kMainWindowHeight);
         client = pHost->GetClientSize();
     }
     GfxAPIInit(pHost ? pHost->NativeHandle() : nullptr, client.width, client.height);
@@ -61,10 +59,10 @@ bool CDesignerDlg::OnInitDialog() {
 }
 
 void CDesignerDlg::BuildBar(int32_t iWidth) {
-    GUIRect save{kBarMargin, kBarMargin + kButtonWidth, kButtonTop, kDesignerBarHeight};
+    GUIRect save{kBarMargin, kBarMargin + GUI_SKIN_BUTTON_WIDTH, kButtonTop, kDesignerBarHeight};
     m_pSaveButton = GUIButtonNew(m_pRoot, &save, "Save layout");
     const int32_t iQuitLeft = save.iRight + kBarMargin;
-    GUIRect quit{iQuitLeft, iQuitLeft + kButtonWidth, kButtonTop, kDesignerBarHeight};
+    GUIRect quit{iQuitLeft, iQuitLeft + GUI_SKIN_BUTTON_WIDTH, kButtonTop, kDesignerBarHeight};
     m_pQuitButton = GUIButtonNew(m_pRoot, &quit, "Quit");
     const int32_t iStatusLeft = quit.iRight + kBarMargin;
     GUIRect status{iStatusLeft, iWidth - kBarMargin, kStatusTop, kStatusTop + kStatusHeight};
