@@ -84,7 +84,7 @@ int32_t CDesignerDlg::OnRootEvent(GUIControl *, GUIControl *pSender, int32_t iEv
 bool CDesignerDlg::SaveLayout() {
     CLayoutText text;
     std::string strError;
-    if (!m_document.Save(m_document.Path(), text, strError)) {
+    if (!m_document.Save(text, strError)) {
         SetStatus("Not saved");
         Tell(strError);
         return false;
