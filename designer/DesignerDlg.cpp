@@ -1,7 +1,6 @@
 #include "DesignerDlg.h"
 
 #include <iostream>
-#include <optional>
 #include <sstream>
 
 #include "GUIButton.h"
@@ -9,7 +8,6 @@
 #include "GUIEdit.h"
 #include "GUISkin.h"
 #include "GUIView.h"
-#include "GameDiscDlg.h"
 #include "HostWindow.h"
 #include "PlatformServices.h"
 #include "ScreenMetrics.h"
@@ -169,24 +167,15 @@ void CDesignerDlg::OnRButtonUp(uint32_t flags, int32_t x, int32_t y) {
 // Keys go to an open toolkit message box, else to the tree (the save
 // dialog's file name field, the properties window).
 void CDesignerDlg::OnKeyDown(uint32_t virtualKey) {
-    const std::optional<int32_t> key = TranslateKey(virtualKey);
-    if (!key)
-        return;
-    if (CKeyGrab *pGrab = KeyGrab())
-        pGrab->OnGrabbedKey(*key);
-    else if (m_pRoot)
-        GUIControlShareKey(m_pRoot, *key, 0);
+    RouteKeyDown(virtualKey, m_pRoot);
 }
 
 void CDesignerDlg::OnSearchCommand() {
-    if (CKeyGrab *pGrab = KeyGrab())
-        pGrab->OnGrabbedKey(host::vk::kReturn);
+    GiveToKeyGrab(host::vk::kReturn);
 }
 
 void CDesignerDlg::OnCancel() {
-    if (CKeyGrab *pGrab = KeyGrab())
-        pGrab->OnGrabbedKey(host::vk::kEscape);
-    else
+    if (!GiveToKeyGrab(host::vk::kEscape))
         Quit();
 }
 
