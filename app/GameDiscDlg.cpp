@@ -1,7 +1,6 @@
 #include "GameDiscDlg.h"
 
 #include <array>
-#include <chrono>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -22,7 +21,6 @@
 
 namespace {
 
-constexpr std::chrono::milliseconds kTickPeriod{100};
 // DoModal's result when the screen could not be built.
 constexpr int kStartFailed = -1;
 
@@ -96,14 +94,6 @@ GUIList *FindList(const char *pszID) {
 }
 
 } // namespace
-
-std::optional<int32_t> TranslateKey(uint32_t virtualKey) {
-    if (virtualKey == host::vk::kShift)
-        return std::nullopt;
-    if (virtualKey >= host::vk::kLetterA && virtualKey < host::vk::kLetterA + 26)
-        return static_cast<int32_t>(virtualKey + ('a' - 'A'));
-    return static_cast<int32_t>(virtualKey);
-}
 
 bool CGameDiscDlg::OnInitDialog() {
     host::CHostWindow *pHost = Host();
@@ -235,13 +225,7 @@ void CGameDiscDlg::OnRButtonUp(uint32_t flags, int32_t x, int32_t y) {
 }
 
 void CGameDiscDlg::OnKeyDown(uint32_t virtualKey) {
-    const std::optional<int32_t> key = TranslateKey(virtualKey);
-    if (!key)
-        return;
-    if (CKeyGrab *pGrab = KeyGrab())
-        pGrab->OnGrabbedKey(*key);
-    else if (m_pScreenRoot)
-        GUIControlShareKey(m_pScreenRoot, *key, 0);
+    RouteKeyDown(virtualKey, m_pScreenRoot);
 }
 
 void CGameDiscDlg::OnWindowTimer() {
@@ -250,15 +234,11 @@ void CGameDiscDlg::OnWindowTimer() {
 }
 
 void CGameDiscDlg::OnSearchCommand() {
-    if (CKeyGrab *pGrab = KeyGrab())
-        pGrab->OnGrabbedKey(host::vk::kReturn);
-    else if (m_bScreenReady)
+    if (!GiveToKeyGrab(host::vk::kReturn) && m_bScreenReady)
         SearchFromFirstGame();
 }
 
 void CGameDiscDlg::OnCancel() {
-    if (CKeyGrab *pGrab = KeyGrab())
-        pGrab->OnGrabbedKey(host::vk::kEscape);
-    else
+    if (!GiveToKeyGrab(host::vk::kEscape))
         EndDialog(host::kDialogCancel);
 }

@@ -5,7 +5,6 @@
 
 #include <cstdint>
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,10 +13,6 @@
 #include "HostDialog.h"
 
 inline constexpr const char *kLayoutFile = "_data/layout.scr";
-
-// The key code that reaches the toolkit for a key-down, or none when the key
-// is dropped: Shift is dropped, letters go in lower case, the rest unchanged.
-std::optional<int32_t> TranslateKey(uint32_t virtualKey);
 
 class CGameDiscDlg : public host::CHostDialog {
   public:

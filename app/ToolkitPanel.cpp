@@ -62,6 +62,29 @@ CKeyGrab *KeyGrab() {
     return pActiveKeyGrab;
 }
 
+bool GiveToKeyGrab(int32_t key) {
+    if (!pActiveKeyGrab)
+        return false;
+    pActiveKeyGrab->OnGrabbedKey(key);
+    return true;
+}
+
+std::optional<int32_t> TranslateKey(uint32_t virtualKey) {
+    if (virtualKey == host::vk::kShift)
+        return std::nullopt;
+    if (virtualKey >= host::vk::kLetterA && virtualKey < host::vk::kLetterA + 26)
+        return static_cast<int32_t>(virtualKey + ('a' - 'A'));
+    return static_cast<int32_t>(virtualKey);
+}
+
+void RouteKeyDown(uint32_t virtualKey, GUIControl *pRoot) {
+    const std::optional<int32_t> key = TranslateKey(virtualKey);
+    if (!key)
+        return;
+    if (!GiveToKeyGrab(*key) && pRoot)
+        GUIControlShareKey(pRoot, *key, 0);
+}
+
 ServeWindow ServeActiveHost() {
     return [] {
         host::CHostWindow *pWindow = host::CHostWindow::Active();

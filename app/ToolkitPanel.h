@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "GUIControl.h"
@@ -21,6 +22,15 @@ class CKeyGrab {
 // The main window gives every key to the grab in force; null ends it.
 void SetKeyGrab(CKeyGrab *pGrab);
 CKeyGrab *KeyGrab();
+// Gives the key to the grab in force; false when there is none.
+bool GiveToKeyGrab(int32_t key);
+
+// The key code that reaches the toolkit for a key-down, or none when the key
+// is dropped: Shift is dropped, letters go in lower case, the rest unchanged.
+std::optional<int32_t> TranslateKey(uint32_t virtualKey);
+// A key-down of the window, translated, goes to the grab in force, else is
+// shared with the tree under pRoot when there is one.
+void RouteKeyDown(uint32_t virtualKey, GUIControl *pRoot);
 
 // Serves the window once while a panel is open: false when the window has
 // gone and the panel must close.

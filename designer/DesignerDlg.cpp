@@ -1,26 +1,22 @@
 #include "DesignerDlg.h"
 
-#include <chrono>
 #include <iostream>
-#include <optional>
 #include <sstream>
 
 #include "GUIButton.h"
 #include "GUIDesktop.h"
 #include "GUIEdit.h"
+#include "GUISkin.h"
 #include "GUIView.h"
-#include "GameDiscDlg.h"
 #include "HostWindow.h"
 #include "PlatformServices.h"
+#include "ScreenMetrics.h"
 #include "ToolkitPanel.h"
 #include "VirtualKeys.h"
 
 namespace {
 
-constexpr std::chrono::milliseconds kTickPeriod{100};
 constexpr int32_t kBarMargin = 4;
-// The skin gives every button this size.
-constexpr int32_t kButtonWidth = 114;
 constexpr int32_t kButtonTop = 2;
 constexpr int32_t kStatusTop = 5;
 constexpr int32_t kStatusHeight = 22;
@@ -32,9 +28,9 @@ CDesignerDlg *pRunningDesigner = nullptr;
 
 bool CDesignerDlg::OnInitDialog() {
     host::CHostWindow *pHost = Host();
-    host::ClientSize client{kDesignerWindowWidth, kDesignerWindowHeight};
+    host::ClientSize client{kMainWindowWidth, kMainWindowHeight};
     if (pHost) {
-        pHost->SetOuterSize(kDesignerWindowWidth, kDesignerWindowHeight);
+        pHost->SetOuterSize(kMainWindowWidth, kMainWindowHeight);
         client = pHost->GetClientSize();
     }
     GfxAPIInit(pHost ? pHost->NativeHandle() : nullptr, client.width, client.height);
@@ -61,10 +57,10 @@ bool CDesignerDlg::OnInitDialog() {
 }
 
 void CDesignerDlg::BuildBar(int32_t iWidth) {
-    GUIRect save{kBarMargin, kBarMargin + kButtonWidth, kButtonTop, kDesignerBarHeight};
+    GUIRect save{kBarMargin, kBarMargin + GUI_SKIN_BUTTON_WIDTH, kButtonTop, kDesignerBarHeight};
     m_pSaveButton = GUIButtonNew(m_pRoot, &save, "Save layout");
     const int32_t iQuitLeft = save.iRight + kBarMargin;
-    GUIRect quit{iQuitLeft, iQuitLeft + kButtonWidth, kButtonTop, kDesignerBarHeight};
+    GUIRect quit{iQuitLeft, iQuitLeft + GUI_SKIN_BUTTON_WIDTH, kButtonTop, kDesignerBarHeight};
     m_pQuitButton = GUIButtonNew(m_pRoot, &quit, "Quit");
     const int32_t iStatusLeft = quit.iRight + kBarMargin;
     GUIRect status{iStatusLeft, iWidth - kBarMargin, kStatusTop, kStatusTop + kStatusHeight};
@@ -86,7 +82,7 @@ int32_t CDesignerDlg::OnRootEvent(GUIControl *, GUIControl *pSender, int32_t iEv
 bool CDesignerDlg::SaveLayout() {
     CLayoutText text;
     std::string strError;
-    if (!m_document.Save(m_document.Path(), text, strError)) {
+    if (!m_document.Save(text, strError)) {
         SetStatus("Not saved");
         Tell(strError);
         return false;
@@ -171,24 +167,15 @@ void CDesignerDlg::OnRButtonUp(uint32_t flags, int32_t x, int32_t y) {
 // Keys go to an open toolkit message box, else to the tree (the save
 // dialog's file name field, the properties window).
 void CDesignerDlg::OnKeyDown(uint32_t virtualKey) {
-    const std::optional<int32_t> key = TranslateKey(virtualKey);
-    if (!key)
-        return;
-    if (CKeyGrab *pGrab = KeyGrab())
-        pGrab->OnGrabbedKey(*key);
-    else if (m_pRoot)
-        GUIControlShareKey(m_pRoot, *key, 0);
+    RouteKeyDown(virtualKey, m_pRoot);
 }
 
 void CDesignerDlg::OnSearchCommand() {
-    if (CKeyGrab *pGrab = KeyGrab())
-        pGrab->OnGrabbedKey(host::vk::kReturn);
+    GiveToKeyGrab(host::vk::kReturn);
 }
 
 void CDesignerDlg::OnCancel() {
-    if (CKeyGrab *pGrab = KeyGrab())
-        pGrab->OnGrabbedKey(host::vk::kEscape);
-    else
+    if (!GiveToKeyGrab(host::vk::kEscape))
         Quit();
 }
 

@@ -10,8 +10,6 @@
 #include "HostDialog.h"
 #include "LayoutDocument.h"
 
-inline constexpr int32_t kDesignerWindowWidth = 800;
-inline constexpr int32_t kDesignerWindowHeight = 620;
 inline constexpr int32_t kDesignerBarHeight = 32;
 
 class CDesignerDlg : public host::CHostDialog {

@@ -134,26 +134,25 @@ CLayoutText CLayoutDocument::Write() const {
     return text;
 }
 
-bool CLayoutDocument::Save(const std::filesystem::path &path, CLayoutText &text,
-                           std::string &error) const {
+bool CLayoutDocument::Save(CLayoutText &text, std::string &error) const {
     text = Write();
-    std::filesystem::path temporary = path;
+    std::filesystem::path temporary = m_path;
     temporary += ".saving";
     {
         std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
         if (file)
             file << text.m_strText;
         if (!file || !file.flush()) {
-            error = path.filename().string() + " cannot be written:\n" + std::strerror(errno);
+            error = m_path.filename().string() + " cannot be written:\n" + std::strerror(errno);
             std::error_code ignored;
             std::filesystem::remove(temporary, ignored);
             return false;
         }
     }
     std::error_code failure;
-    std::filesystem::rename(temporary, path, failure);
+    std::filesystem::rename(temporary, m_path, failure);
     if (failure) {
-        error = path.filename().string() + " cannot be written:\n" + failure.message();
+        error = m_path.filename().string() + " cannot be written:\n" + failure.message();
         std::filesystem::remove(temporary, failure);
         return false;
     }

@@ -24,9 +24,10 @@ class CLayoutDocument {
 
     // The edited layout as script text, in the file's own line ends.
     CLayoutText Write() const;
-    // Writes it to path through a temporary file beside it, so that a failed
-    // write leaves the old file as it was. False with the reason in error.
-    bool Save(const std::filesystem::path &path, CLayoutText &text, std::string &error) const;
+    // Writes it back to the loaded file through a temporary file beside it, so
+    // that a failed write leaves the old file as it was. False with the reason
+    // in error.
+    bool Save(CLayoutText &text, std::string &error) const;
 
     GUIControl *Editor() const { return m_pEditor; }
     const std::filesystem::path &Path() const { return m_path; }

@@ -8,7 +8,6 @@
 #include "GUIButton.h"
 #include "GUICheck.h"
 #include "GUICombo.h"
-#include "GUIDesktop.h"
 #include "GUIEdit.h"
 #include "GUIList.h"
 #include "GUIScrollBar.h"
@@ -132,9 +131,6 @@ void CLayoutWriter::WriteArguments(const GUIControl *pControl) {
             WriteWord(pszItem ? pszItem : "");
         }
         text += ')';
-    } else if (pType == &sGUIDesktopType) {
-        text +=
-            '(' + std::to_string(pControl->iWidth) + ',' + std::to_string(pControl->iHeight) + ')';
     }
 }
 
@@ -148,6 +144,16 @@ void CLayoutWriter::WriteChildren(const GUIControl *pFirstChild, int depth) {
         WriteStatement(pChild, depth + 1);
     Indent(depth);
     m_result.m_strText += '}';
+}
+
+// What follows a statement's arguments: its identifier, if any, its block and the ';'.
+void CLayoutWriter::FinishStatement(const char *pszID, const GUIControl *pFirstChild, int depth) {
+    if (pszID) {
+        m_result.m_strText += ' ';
+        WriteQuoted(pszID, "identifier");
+    }
+    WriteChildren(pFirstChild, depth);
+    m_result.m_strText += ';' + m_strLineEnd;
 }
 
 // Numbers are read without a sign, so a control dragged past its parent's
@@ -166,21 +172,11 @@ void CLayoutWriter::WriteStatement(const GUIControl *pControl, int depth) {
                           ',' + clamp(pControl->iTop) + ',' + clamp(pControl->iWidth) + ',' +
                           clamp(pControl->iHeight) + ']';
     WriteArguments(pControl);
-    if (pControl->pszID) {
-        m_result.m_strText += ' ';
-        WriteQuoted(pControl->pszID, "identifier");
-    }
-    WriteChildren(ScriptChildren(pControl), depth);
-    m_result.m_strText += ';' + m_strLineEnd;
+    FinishStatement(pControl->pszID, ScriptChildren(pControl), depth);
 }
 
 void CLayoutWriter::WriteDesktop(int32_t iWidth, int32_t iHeight, const char *pszID,
                                  const GUIControl *pFirstChild) {
     m_result.m_strText += "Desktop(" + std::to_string(iWidth) + ',' + std::to_string(iHeight) + ')';
-    if (pszID) {
-        m_result.m_strText += ' ';
-        WriteQuoted(pszID, "identifier");
-    }
-    WriteChildren(FirstWritten(pFirstChild), 0);
-    m_result.m_strText += ';' + m_strLineEnd;
+    FinishStatement(pszID, pFirstChild, 0);
 }

@@ -24,7 +24,8 @@ class CLayoutWriter {
 
     // pControl and everything inside it as one statement at the given depth.
     void WriteStatement(const GUIControl *pControl, int depth);
-    // A desktop root of the given size holding the list that starts at pFirstChild.
+    // A desktop root of the given size holding the list that starts at
+    // pFirstChild, the first of the script's children as ScriptChildren gives it.
     void WriteDesktop(int32_t iWidth, int32_t iHeight, const char *pszID,
                       const GUIControl *pFirstChild);
 
@@ -33,6 +34,7 @@ class CLayoutWriter {
   private:
     void WriteArguments(const GUIControl *pControl);
     void WriteChildren(const GUIControl *pFirstChild, int depth);
+    void FinishStatement(const char *pszID, const GUIControl *pFirstChild, int depth);
     void WriteWord(const char *pszText);
     void WriteQuoted(const char *pszText, const char *pszWhat);
     void Indent(int depth);

@@ -8,6 +8,7 @@
 #include <SDL.h>
 
 #include "HostWindow.h"
+#include "ToolkitPanel.h"
 
 using namespace screentest;
 
