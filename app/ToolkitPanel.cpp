@@ -1,6 +1,7 @@
 #include "ToolkitPanel.h"
 
 #include <chrono>
+#include <sstream>
 
 #include "GUIButton.h"
 #include "GUIEdit.h"
@@ -155,6 +156,12 @@ int32_t CToolkitPanel::OnCoverEvent(GUIControl *pSelf, GUIControl *pSender, int3
 }
 
 bool ShowToolkitMessageBox(const std::string &strText, const ServeWindow &serveWindow) {
-    CToolkitMessageBox box(strText);
-    return box.Run(serveWindow);
+    // The box's text field holds one line: a longer message comes a box a line.
+    std::istringstream lines(strText);
+    for (std::string strLine; std::getline(lines, strLine);) {
+        CToolkitMessageBox box(strLine);
+        if (!box.Run(serveWindow))
+            return false;
+    }
+    return true;
 }

@@ -85,5 +85,6 @@ class CToolkitPanel : public CKeyGrab {
 };
 
 // Shows the text in a panel with an OK button over the screen of the running
-// host, until OK, Return or Escape. False when it could not be shown.
+// host, until OK, Return or Escape; a text of several lines in one panel after
+// another. False when it could not be shown.
 bool ShowToolkitMessageBox(const std::string &strText, const ServeWindow &serveWindow);

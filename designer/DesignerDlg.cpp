@@ -1,7 +1,6 @@
 #include "DesignerDlg.h"
 
 #include <iostream>
-#include <sstream>
 
 #include "GUIButton.h"
 #include "GUIDesktop.h"
@@ -120,12 +119,8 @@ void CDesignerDlg::SetStatus(const std::string &strText) {
 // to standard error as well.
 void CDesignerDlg::Tell(const std::string &strText) {
     std::cerr << "quelmara-designer: " << strText << '\n';
-    if (!Host() || host::ShowMessageBox(strText))
-        return;
-    std::istringstream lines(strText);
-    for (std::string strLine; std::getline(lines, strLine);)
-        if (!ShowToolkitMessageBox(strLine, ServeActiveHost()))
-            return;
+    if (Host() && !host::ShowMessageBox(strText))
+        ShowToolkitMessageBox(strText, ServeActiveHost());
 }
 
 void CDesignerDlg::OnPaint() {
