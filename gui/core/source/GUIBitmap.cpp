@@ -2,7 +2,6 @@
 #include "GUIBitmap.h"
 
 #include "GUIControlNew.h"
-#include "GUIModule.h"
 #include "GUIScript.h"
 #include "GUIText.h"
 

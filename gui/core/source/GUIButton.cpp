@@ -4,7 +4,6 @@
 #include "GUIControlCast.h"
 #include "GUIControlNew.h"
 #include "GUIInputCodes.h"
-#include "GUIModule.h"
 #include "GUIScript.h"
 #include "GUIText.h"
 

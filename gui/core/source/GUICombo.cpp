@@ -6,7 +6,6 @@
 
 #include "GUIControlCast.h"
 #include "GUIControlNew.h"
-#include "GUIModule.h"
 #include "GUIScript.h"
 
 namespace {

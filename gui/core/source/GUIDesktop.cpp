@@ -2,7 +2,6 @@
 #include "GUIDesktop.h"
 
 #include "GUIControlNew.h"
-#include "GUIModule.h"
 #include "GUIScript.h"
 
 namespace {

@@ -8,7 +8,6 @@
 #include "GUIControlCast.h"
 #include "GUIControlNew.h"
 #include "GUIInputCodes.h"
-#include "GUIModule.h"
 #include "GUIScript.h"
 #include "GUIText.h"
 

@@ -2,7 +2,6 @@
 #include <algorithm>
 
 #include "GUIControl.h"
-#include "GUIModule.h"
 #include "GUIPopupMenu.h"
 
 namespace {

@@ -10,7 +10,6 @@
 #include "GUIControlCast.h"
 #include "GUIControlNew.h"
 #include "GUIInputCodes.h"
-#include "GUIModule.h"
 #include "GUIScript.h"
 
 namespace {

@@ -5,7 +5,6 @@
 
 #include "GUIControlCast.h"
 #include "GUIControlNew.h"
-#include "GUIModule.h"
 #include "GUIScript.h"
 #include "GUISheet.h"
 

@@ -16,7 +16,6 @@
 #include "GUIControlCast.h"
 #include "GUIControlNew.h"
 #include "GUIList.h"
-#include "GUIModule.h"
 #include "GUIScript.h"
 
 namespace {
