@@ -1,7 +1,9 @@
 #include "FileServices.h"
 
 #include <algorithm>
+#include <bit>
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
@@ -46,11 +48,11 @@ COpenedFile OpenForReading(int iFolder, const char *pszPath, const char **pszRef
 // Reads at most nLimit bytes of the file as it was when opened: its size ends
 // the reading (a file that shrinks meanwhile ends earlier). A file that reports
 // no size, as virtual files do, is read to its end. A read error ends the
-// reading with what was read so far.
-std::string ReadUpTo(const COpenedFile &opened, std::size_t nLimit) {
+// reading with what was read so far. The bytes replace data's content.
+void ReadUpTo(const COpenedFile &opened, std::size_t nLimit, std::string &data) {
     const bool bSized = opened.m_nSize > 0;
     const std::size_t nWanted = bSized ? std::min(nLimit, opened.m_nSize) : nLimit;
-    std::string data(bSized ? nWanted : std::min(nLimit, kFirstReadSize), '\0');
+    data.resize(bSized ? nWanted : std::min(nLimit, kFirstReadSize));
     std::size_t nUsed = 0;
     while (nUsed < nWanted) {
         if (nUsed == data.size())
@@ -63,26 +65,37 @@ std::string ReadUpTo(const COpenedFile &opened, std::size_t nLimit) {
         nUsed += static_cast<std::size_t>(nRead);
     }
     data.resize(nUsed);
-    return data;
 }
 
 std::optional<std::string> ReadFile(const std::string &strPath, std::size_t nLimit) {
     const COpenedFile opened = OpenForReading(AT_FDCWD, strPath.c_str());
     if (!opened.m_file.IsOpen())
         return std::nullopt;
-    return ReadUpTo(opened, nLimit);
+    std::string data;
+    ReadUpTo(opened, nLimit, data);
+    return data;
 }
 
-// Drops the CR of every CR LF pair; a lone CR stays.
+// Drops the CR of every CR LF pair; a lone CR stays. The text between CRs is
+// moved in runs: a description has one CR per line, not per byte.
 void TranslateTextMode(std::string &strText) {
-    std::size_t nOut = strText.find('\r');
-    if (nOut == std::string::npos)
+    char *const pText = strText.data();
+    const std::size_t nSize = strText.size();
+    const void *pCR = std::memchr(pText, '\r', nSize);
+    if (!pCR)
         return;
-    for (std::size_t nIn = nOut; nIn < strText.size(); ++nIn) {
-        const bool bPairedCR =
-            strText[nIn] == '\r' && nIn + 1 < strText.size() && strText[nIn + 1] == '\n';
-        if (!bPairedCR)
-            strText[nOut++] = strText[nIn];
+    std::size_t nOut = static_cast<std::size_t>(static_cast<const char *>(pCR) - pText);
+    std::size_t nIn = nOut;
+    while (nIn < nSize) {
+        // pText[nIn] is a CR: it goes when an LF follows.
+        const bool bPaired = nIn + 1 < nSize && pText[nIn + 1] == '\n';
+        const std::size_t nRunStart = bPaired ? nIn + 1 : nIn;
+        pCR = std::memchr(pText + nIn + 1, '\r', nSize - nIn - 1);
+        const std::size_t nRunEnd =
+            pCR ? static_cast<std::size_t>(static_cast<const char *>(pCR) - pText) : nSize;
+        std::memmove(pText + nOut, pText + nRunStart, nRunEnd - nRunStart);
+        nOut += nRunEnd - nRunStart;
+        nIn = nRunEnd;
     }
     strText.resize(nOut);
 }
@@ -92,11 +105,33 @@ unsigned char FoldCase(unsigned char c) {
     return (c >= 'a' && c <= 'z') ? c - ('a' - 'A') : c;
 }
 
+// Where two names' bytes first differ, nCommon when they do not before it;
+// eight bytes at a time, since sorting a folder of 10,000 games compares
+// names some 150,000 times.
+std::size_t FirstDifference(const char *pX, const char *pY, std::size_t nCommon) {
+    std::size_t i = 0;
+    if constexpr (std::endian::native == std::endian::little) {
+        for (; i + sizeof(std::uint64_t) <= nCommon; i += sizeof(std::uint64_t)) {
+            std::uint64_t x = 0;
+            std::uint64_t y = 0;
+            std::memcpy(&x, pX + i, sizeof x);
+            std::memcpy(&y, pY + i, sizeof y);
+            if (x != y)
+                return i + static_cast<std::size_t>(std::countr_zero(x ^ y)) / 8;
+        }
+    }
+    while (i < nCommon && pX[i] == pY[i])
+        ++i;
+    return i;
+}
+
 bool ListsBefore(const CListedEntry &a, const CListedEntry &b) {
     const std::string &x = a.m_strName;
     const std::string &y = b.m_strName;
     const std::size_t nCommon = std::min(x.size(), y.size());
-    for (std::size_t i = 0; i < nCommon; ++i) {
+    // Equal bytes fold alike, so the case-blind comparison starts where the
+    // bytes first differ.
+    for (std::size_t i = FirstDifference(x.data(), y.data(), nCommon); i < nCommon; ++i) {
         const unsigned char cx = FoldCase(static_cast<unsigned char>(x[i]));
         const unsigned char cy = FoldCase(static_cast<unsigned char>(y[i]));
         if (cx != cy)
@@ -246,19 +281,24 @@ bool IsSameFolder(const CFileDescriptor &first, const CFileDescriptor &second) {
 }
 
 COpenedFile OpenFileAt(const CFileDescriptor &folder, const std::string &strFolderPath,
-                       const std::string &strName) {
+                       const char *pszName) {
     const char *pszRefusal = nullptr;
-    COpenedFile opened = OpenForReading(folder.Get(), strName.c_str(), &pszRefusal);
+    COpenedFile opened = OpenForReading(folder.Get(), pszName, &pszRefusal);
     if (pszRefusal)
-        std::cerr << "quelmara: " << strFolderPath << "/" << strName
+        std::cerr << "quelmara: " << strFolderPath << "/" << pszName
                   << " is not read: " << pszRefusal << '\n';
     return opened;
 }
 
 std::string ReadText(const COpenedFile &file, std::size_t nMaxBytes) {
-    std::string strText = ReadUpTo(file, nMaxBytes);
-    TranslateTextMode(strText);
+    std::string strText;
+    ReadText(file, nMaxBytes, strText);
     return strText;
+}
+
+void ReadText(const COpenedFile &file, std::size_t nMaxBytes, std::string &strText) {
+    ReadUpTo(file, nMaxBytes, strText);
+    TranslateTextMode(strText);
 }
 
 std::string ReadTextLine(const COpenedFile &file, std::size_t nMaxChars) {

@@ -64,13 +64,15 @@ std::string FolderPath(const std::string &strFolder);
 // Opens a file of the folder for reading without ever blocking. A missing
 // file gives a closed file silently; anything but a regular file in its place
 // (a pipe, a device, a folder) is refused at once with a line on standard
-// error naming strFolderPath + "/" + strName.
+// error naming strFolderPath + "/" + pszName.
 COpenedFile OpenFileAt(const CFileDescriptor &folder, const std::string &strFolderPath,
-                       const std::string &strName);
+                       const char *pszName);
 
 // The opened file's first nMaxBytes bytes (its size when opened bounds the
 // reading), with CR LF read as LF like a Windows text-mode read.
 std::string ReadText(const COpenedFile &file, std::size_t nMaxBytes);
+// The same into strText, replacing its content and reusing its memory.
+void ReadText(const COpenedFile &file, std::size_t nMaxBytes, std::string &strText);
 
 // The opened file's first line, its LF included when it comes within nMaxChars
 // characters, cut after nMaxChars otherwise, and cut at a zero byte.

@@ -5,13 +5,19 @@
 
 #include <cstdint>
 #include <memory>
+#include <memory_resource>
 #include <string>
+#include <utility>
 
 #include "FileServices.h"
+#include "TextArena.h"
 
 class CCatalogEntry {
   public:
-    CCatalogEntry() = default;
+    // The texts of a walked tree are kept in one arena shared by its entries;
+    // an entry made on its own keeps them on the heap.
+    explicit CCatalogEntry(std::shared_ptr<CTextArena> pTexts = nullptr)
+        : m_pTexts(std::move(pTexts)) {}
     CCatalogEntry(const CCatalogEntry &) = delete;
     CCatalogEntry &operator=(const CCatalogEntry &) = delete;
     // Destroys the children and every later sibling in the chain.
@@ -34,7 +40,7 @@ class CCatalogEntry {
     CCatalogEntry *GetNext() const { return m_pNext.get(); }
     CCatalogEntry *GetParent() const { return m_pParent; }
 
-    void SetPath(const std::string &strPath);
+    void SetPath(std::string strPath) { m_strPath = std::move(strPath); }
     // Names the entry after the first line of the folder's "_name", or the
     // default when there is none.
     void SetNameFromFile(const std::string &strDefaultName);
@@ -54,19 +60,22 @@ class CCatalogEntry {
     // false when it cannot be opened.
     bool OpenOwnFolder();
     // Opens one of the folder's files without blocking; see FileServices::OpenFileAt.
-    FileServices::COpenedFile OpenOwnFile(const std::string &strName) const;
+    FileServices::COpenedFile OpenOwnFile(const char *pszName) const;
     // Takes a sub-folder of the open folder: a game when it holds "_details"
     // (recognised by opening it), else a category. The child is appended and
     // loaded; one that yields nothing is removed again and null returned.
     CCatalogEntry *AddWalkedChild(const std::string &strName);
     // True when the folder is this entry's or one of its parents' open folder.
     bool IsOnWalkPath(const FileServices::CFileDescriptor &folder) const;
+    std::pmr::memory_resource *TextMemory() const;
 
     // The folder held open while the walk reads it, so that its files and its
     // games' files are opened relative to it; closed once it is loaded.
     FileServices::CFileDescriptor m_folder;
 
   private:
+    // Declared before the children, so that it goes after them.
+    std::shared_ptr<CTextArena> m_pTexts;
     std::unique_ptr<CCatalogEntry> m_pFirstChild;
     std::unique_ptr<CCatalogEntry> m_pNext;
     CCatalogEntry *m_pParent = nullptr;
@@ -86,6 +95,7 @@ class CCatalogEntry {
 
 class CCatalogFolder final : public CCatalogEntry {
   public:
+    using CCatalogEntry::CCatalogEntry;
     bool IsFolder() const override { return true; }
     bool IsGame() const override { return false; }
     // Walks the folder: games and category folders become children, folders
@@ -102,6 +112,7 @@ class CCatalogFolder final : public CCatalogEntry {
 
 class CCatalogGame final : public CCatalogEntry {
   public:
+    explicit CCatalogGame(std::shared_ptr<CTextArena> pTexts = nullptr);
     bool IsFolder() const override { return false; }
     bool IsGame() const override { return true; }
     // Reads the game's texts; false only when its folder cannot be entered.
@@ -124,11 +135,11 @@ class CCatalogGame final : public CCatalogEntry {
     // The walk recognises a game by opening its "_details" and leaves it open here.
     FileServices::COpenedFile m_detailsFile;
 
-    std::string m_strDetails;
-    std::string m_strInfo;
-    std::string m_strAuthor;
-    std::string m_strAuthorWeb;
-    std::string m_strPicFolder;
+    std::pmr::string m_strDetails;
+    std::pmr::string m_strInfo;
+    std::pmr::string m_strAuthor;
+    std::pmr::string m_strAuthorWeb;
+    std::pmr::string m_strPicFolder;
 };
 
 class CGameCatalog {

@@ -2,12 +2,17 @@
 #include <gtest/gtest.h>
 
 #include <pthread.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
 #include <string>
 #include <sys/stat.h>
 #include <vector>
 
 #include "AppFixture.h"
 #include "GameCatalog.h"
+#include "TextArena.h"
 
 using namespace apptest;
 
@@ -55,15 +60,19 @@ class GameCatalogTest : public AppFixture {
 };
 
 TEST_F(GameCatalogTest, TopFolderOfGamesOnlyListsThemInCaseBlindOrderWithTheirNames) {
-    for (const char *pszGame : {"b-game", "a-game", "A-game", "_game", "C-game2", "c-game"})
+    for (const char *pszGame :
+         {"b-game", "a-game", "A-game", "_game", "C-game2", "c-game", "long-game-name-_",
+          "long-game-name-B", "long-game-name-a", "long-game-bame-A", "long-game-aame-B"})
         MakeGame(m_disc / pszGame);
     const CCatalogFolder &root = Walk();
     EXPECT_STREQ(root.GetName(), "Games");
     EXPECT_EQ(root.m_bHoldsGames, 1);
     // Letters fold to upper case as on NTFS, so "_" comes after them; a prefix
-    // comes first, and names equal but for case in byte order.
-    EXPECT_EQ(ChildNames(root),
-              (Names{"A-game", "a-game", "b-game", "c-game", "C-game2", "_game"}));
+    // comes first, and names equal but for case in byte order. Long names
+    // differ first where their bytes stop being equal, past the eighth.
+    EXPECT_EQ(ChildNames(root), (Names{"A-game", "a-game", "b-game", "c-game", "C-game2",
+                                       "long-game-aame-B", "long-game-bame-A", "long-game-name-a",
+                                       "long-game-name-B", "long-game-name-_", "_game"}));
     EXPECT_EQ(Child(root, 2).m_strPath, (m_disc / "b-game").string());
 
     // A game's name is the first line of its "_name", up to 254 characters;
@@ -116,6 +125,8 @@ TEST_F(GameCatalogTest, TextsAreReadWholeWithCrLfAsLfAndZeroBytesCutTheirLine) {
     zeroLine[2050] = '\0';
     MakeGame(m_disc / "g", std::string("ab\0cd\r\nline2\r\n", 14) + zeroLine + "\r\nend");
     WriteFile(m_disc / "g/_authorweb", std::string("www\0x\r\n", 8));
+    // Only a CR before an LF goes, also after another CR and at either end.
+    WriteFile(m_disc / "g/_author", "\r\na\rb\r\r\nc\r");
     const CCatalogFolder &root = Walk();
     EXPECT_EQ(std::string(Child(root, 0).GetDetails()), strLongLine + "\nend");
     EXPECT_STREQ(Child(root, 0).GetInfo(), "1\n2\n3\n4\n5\n6\n7\n");
@@ -123,6 +134,39 @@ TEST_F(GameCatalogTest, TextsAreReadWholeWithCrLfAsLfAndZeroBytesCutTheirLine) {
     EXPECT_EQ(std::string(Child(root, 1).GetDetails()),
               "abline2\n" + std::string(2050, 'x') + "end");
     EXPECT_STREQ(Child(root, 1).GetAuthorWeb(), "www");
+    EXPECT_STREQ(Child(root, 1).GetAuthor(), "\na\rb\r\nc\r");
+}
+
+// The walk keeps its texts in an arena of large blocks: each allocation is
+// aligned as asked and keeps its bytes while later ones, small and larger than
+// a block, come and go.
+TEST(TextArena, KeepsEveryTextIntactAcrossBlocks) {
+    struct CGiven {
+        char *m_pBytes;
+        std::size_t m_nBytes;
+        std::size_t m_nAlignment;
+    };
+    CTextArena arena;
+    std::vector<CGiven> kept;
+    for (std::size_t i = 0; i < 3000; ++i) {
+        const CGiven given{nullptr, i == 1500 ? 5u * 1024 * 1024 : 1 + i % 1500,
+                           std::size_t{1} << (i % 7)};
+        auto *pBytes = static_cast<char *>(arena.allocate(given.m_nBytes, given.m_nAlignment));
+        ASSERT_EQ(reinterpret_cast<std::uintptr_t>(pBytes) % given.m_nAlignment, 0u);
+        std::memset(pBytes, static_cast<int>(kept.size() % 251), given.m_nBytes);
+        if (i % 3 == 0)
+            arena.deallocate(pBytes, given.m_nBytes, given.m_nAlignment);
+        else
+            kept.push_back({pBytes, given.m_nBytes, given.m_nAlignment});
+    }
+    for (std::size_t i = 0; i < kept.size(); ++i) {
+        const CGiven &given = kept[i];
+        EXPECT_EQ(
+            std::count(given.m_pBytes, given.m_pBytes + given.m_nBytes, static_cast<char>(i % 251)),
+            static_cast<std::ptrdiff_t>(given.m_nBytes))
+            << "allocation " << i;
+        arena.deallocate(given.m_pBytes, given.m_nBytes, given.m_nAlignment);
+    }
 }
 
 // Links below the top folder and dot entries are skipped; a folder named
