@@ -151,6 +151,14 @@ TEST_F(ListInView, ScriptedListIsScrolledBySelectionAndBar) {
     EXPECT_EQ(view->oPane.iScrollY, 65);
     EXPECT_EQ(eventsOf(loaded), std::vector<int32_t>{GUI_EVENT_VIEW_SCROLLED});
     EXPECT_EQ(reinterpret_cast<GUIList *>(list)->iSelected, 5) << "the selection stays";
+
+    // A list more than a million pixels tall still reaches its last row.
+    reinterpret_cast<GUIList *>(list)->iItemHeight = 150;
+    while (reinterpret_cast<GUIList *>(list)->aszText.iCount < 8000)
+        GUIListAdd(list, "more");
+    EXPECT_EQ(list->iHeight, 1200000);
+    GUIListSetSelection(list, 7999);
+    EXPECT_EQ(view->oPane.iScrollY, 1200000 - 160);
 }
 
 } // namespace

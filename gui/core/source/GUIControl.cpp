@@ -105,10 +105,11 @@ GUIControl *findFromHere(GUIControl *c, const char *id) {
 }
 
 // Positions, sizes and scroll offsets are kept within this bound, so that the
-// sums the tree makes of them (a child's offset added up through every level
-// of the deepest tree a script may build) never overflow, whatever numbers a
-// script or a caller hands in.
-constexpr int64_t kCoordinateLimit = int64_t{1} << 20;
+// sums the tree makes of them (a child's offset and scroll added up through
+// every level of the deepest tree a script may build, 64 x 2^24) never
+// overflow, whatever numbers a script or a caller hands in. It leaves room for
+// lists of half a million rows.
+constexpr int64_t kCoordinateLimit = int64_t{1} << 23;
 
 int32_t coordinate(int64_t value) {
     return static_cast<int32_t>(std::clamp(value, -kCoordinateLimit, kCoordinateLimit));
