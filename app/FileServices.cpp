@@ -67,15 +67,6 @@ void ReadUpTo(const COpenedFile &opened, std::size_t nLimit, std::string &data) 
     data.resize(nUsed);
 }
 
-std::optional<std::string> ReadFile(const std::string &strPath, std::size_t nLimit) {
-    const COpenedFile opened = OpenForReading(AT_FDCWD, strPath.c_str());
-    if (!opened.m_file.IsOpen())
-        return std::nullopt;
-    std::string data;
-    ReadUpTo(opened, nLimit, data);
-    return data;
-}
-
 // Drops the CR of every CR LF pair; a lone CR stays. The text between CRs is
 // moved in runs: a description has one CR per line, not per byte.
 void TranslateTextMode(std::string &strText) {
@@ -402,7 +393,12 @@ bool IsRegularFile(const std::string &strPath) {
 }
 
 std::optional<std::string> ReadBytes(const std::string &strPath, std::size_t nMaxBytes) {
-    return ReadFile(strPath, nMaxBytes);
+    const COpenedFile opened = OpenForReading(AT_FDCWD, strPath.c_str());
+    if (!opened.m_file.IsOpen())
+        return std::nullopt;
+    std::string data;
+    ReadUpTo(opened, nMaxBytes, data);
+    return data;
 }
 
 bool WriteFileCreatingFolder(const std::string &strPath, std::string_view bytes) {

@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <sstream>
+#include <utility>
 
 #include "GUIButton.h"
 #include "GUIEdit.h"
@@ -55,14 +56,6 @@ class CToolkitMessageBox final : public CToolkitPanel {
 
 } // namespace
 
-void SetKeyGrab(CKeyGrab *pGrab) {
-    pActiveKeyGrab = pGrab;
-}
-
-CKeyGrab *KeyGrab() {
-    return pActiveKeyGrab;
-}
-
 bool GiveToKeyGrab(int32_t key) {
     if (!pActiveKeyGrab)
         return false;
@@ -105,11 +98,10 @@ CToolkitPanel::~CToolkitPanel() {
 bool CToolkitPanel::Run(const ServeWindow &serveWindow) {
     if (!pGUIControlRoot || !Open())
         return false;
-    m_pPreviousGrab = KeyGrab();
-    SetKeyGrab(this);
+    m_pPreviousGrab = std::exchange(pActiveKeyGrab, this);
     while (!m_bDone && serveWindow()) {
     }
-    SetKeyGrab(m_pPreviousGrab);
+    pActiveKeyGrab = m_pPreviousGrab;
     Close();
     return true;
 }

@@ -19,10 +19,8 @@ class CKeyGrab {
     virtual void OnGrabbedKey(int32_t key) = 0;
 };
 
-// The main window gives every key to the grab in force; null ends it.
-void SetKeyGrab(CKeyGrab *pGrab);
-CKeyGrab *KeyGrab();
-// Gives the key to the grab in force; false when there is none.
+// The main window gives every key to the grab in force, an open panel;
+// false when there is none.
 bool GiveToKeyGrab(int32_t key);
 
 // The key code that reaches the toolkit for a key-down, or none when the key

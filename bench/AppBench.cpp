@@ -81,9 +81,9 @@ void DiscShapes(benchmark::internal::Benchmark *pBenchmark) {
 }
 
 // The walk against only opening and reading the same text files: what it
-// costs at least. The catalogue is freed between turns, untimed; its memory
-// stays with the heap, so the walks after the first take no page faults (a
-// starting program's walk does: see bench/startup.sh for the whole start).
+// costs at least. The catalogue is freed between turns, untimed, its text
+// arena with it, so every walk takes the few huge-page faults of a starting
+// program's walk (bench/startup.sh times the whole start).
 void BM_CatalogWalkVsRawReads(benchmark::State &state) {
     CGeneratedDisc &disc = Disc(state);
     const testsupport::ScopedWorkingDirectory keep(disc.m_top.Root());

@@ -21,8 +21,7 @@ void choose(GUIControl *ctl) {
     GUIPopupMenu *menu = asMenu(ctl);
     const int32_t row = menu->oList.iSelected;
     menu->iChosen = row;
-    const char *chosen = GUIListGet(ctl, row);
-    GUITextCopyString(menu->szChosen, sizeof menu->szChosen, chosen);
+    GUITextCopyString(menu->szChosen, sizeof menu->szChosen, GUIListGet(ctl, row));
     GUIControlSetEvent(ctl, GUI_EVENT_MENU_CHOSEN);
     ctl->bRemoveLater = 1;
 }
