@@ -5,7 +5,7 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstring>
+#include <span>
 #include <string>
 #include <sys/stat.h>
 #include <vector>
@@ -139,33 +139,22 @@ TEST_F(GameCatalogTest, TextsAreReadWholeWithCrLfAsLfAndZeroBytesCutTheirLine) {
 
 // The walk keeps its texts in an arena of large blocks: each allocation is
 // aligned as asked and keeps its bytes while later ones, small and larger than
-// a block, come and go.
+// a block, follow.
 TEST(TextArena, KeepsEveryTextIntactAcrossBlocks) {
-    struct CGiven {
-        char *m_pBytes;
-        std::size_t m_nBytes;
-        std::size_t m_nAlignment;
-    };
     CTextArena arena;
-    std::vector<CGiven> kept;
+    std::vector<std::span<char>> given;
     for (std::size_t i = 0; i < 3000; ++i) {
-        const CGiven given{nullptr, i == 1500 ? 5u * 1024 * 1024 : 1 + i % 1500,
-                           std::size_t{1} << (i % 7)};
-        auto *pBytes = static_cast<char *>(arena.allocate(given.m_nBytes, given.m_nAlignment));
-        ASSERT_EQ(reinterpret_cast<std::uintptr_t>(pBytes) % given.m_nAlignment, 0u);
-        std::memset(pBytes, static_cast<int>(kept.size() % 251), given.m_nBytes);
-        if (i % 3 == 0)
-            arena.deallocate(pBytes, given.m_nBytes, given.m_nAlignment);
-        else
-            kept.push_back({pBytes, given.m_nBytes, given.m_nAlignment});
+        const std::size_t nBytes = i == 1500 ? 5u * 1024 * 1024 : 1 + i % 1500;
+        auto *pBytes = static_cast<char *>(arena.allocate(nBytes, std::size_t{1} << (i % 7)));
+        ASSERT_EQ(reinterpret_cast<std::uintptr_t>(pBytes) % (std::size_t{1} << (i % 7)), 0u);
+        given.emplace_back(pBytes, nBytes);
+        std::ranges::fill(given.back(), static_cast<char>(i % 251));
     }
-    for (std::size_t i = 0; i < kept.size(); ++i) {
-        const CGiven &given = kept[i];
-        EXPECT_EQ(
-            std::count(given.m_pBytes, given.m_pBytes + given.m_nBytes, static_cast<char>(i % 251)),
-            static_cast<std::ptrdiff_t>(given.m_nBytes))
+    for (std::size_t i = 0; i < given.size(); ++i) {
+        EXPECT_EQ(std::ranges::count(given[i], static_cast<char>(i % 251)),
+                  static_cast<std::ptrdiff_t>(given[i].size()))
             << "allocation " << i;
-        arena.deallocate(given.m_pBytes, given.m_nBytes, given.m_nAlignment);
+        arena.deallocate(given[i].data(), given[i].size(), std::size_t{1} << (i % 7));
     }
 }
 
